@@ -1,0 +1,47 @@
+#pragma once
+// The Qt-free heart of the application: the port table, the channel, the send
+// path, the report state and dispatcher, the monitor cycle and the multi-port
+// control, created once by main and handed to the windows by reference.
+
+#include "app/core/monitor_cycle.h"
+#include "app/core/multi_port_control.h"
+#include "link/port_context.h"
+#include "link/serial_channel.h"
+#include "link/shell_globals.h"
+#include "platform/port_map.h"
+#include "platform/serial_device.h"
+#include "platform/system_clock.h"
+#include "protocol/commands/packet_sender.h"
+#include "protocol/reports/data_log_link.h"
+#include "protocol/reports/dispatcher.h"
+#include "protocol/reports/display.h"
+#include "protocol/reports/prompter.h"
+#include "protocol/reports/receiver_state.h"
+
+namespace navbin::app {
+
+struct MonitorCore {
+  MonitorCore(platform::SerialBackend& backend, reports::Display& display,
+              reports::Prompter& prompter, platform::SystemClock& clock)
+      : channel(backend, portMap),
+        sender(channel, ports, shell, reports.globals.logTrigger),
+        dispatcher(reports::DecoderContext{reports, shell, display, prompter, dataLog, clock}),
+        multiPort(channel, ports, shell, sender, display, prompter),
+        cycle(channel, ports, shell, sender, dispatcher, display, multiPort) {}
+
+  MonitorCore(const MonitorCore&) = delete;
+  MonitorCore& operator=(const MonitorCore&) = delete;
+
+  platform::PortMap portMap;
+  link::PortTable ports;
+  link::ShellGlobals shell;
+  reports::ReportState reports;
+  reports::DataLogLink dataLog;
+  link::SerialChannel channel;
+  commands::PacketSender sender;
+  reports::ReportDispatcher dispatcher;
+  MultiPortControl multiPort;
+  MonitorCycle cycle;
+};
+
+}  // namespace navbin::app

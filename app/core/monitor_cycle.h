@@ -1,0 +1,46 @@
+#pragma once
+// The 200 ms monitor cycle: lamps, identification countdowns, draining every
+// open port into the dispatcher, auto-queries, channel ageing, activity rotation.
+
+#include <cstdint>
+#include <functional>
+
+#include "app/core/multi_port_control.h"
+#include "link/port_context.h"
+#include "link/serial_channel.h"
+#include "link/shell_globals.h"
+#include "protocol/commands/packet_sender.h"
+#include "protocol/reports/dispatcher.h"
+#include "protocol/reports/display.h"
+
+namespace navbin::app {
+
+class MonitorCycle {
+ public:
+  MonitorCycle(link::SerialChannel& channel, link::PortTable& ports, link::ShellGlobals& shell,
+               commands::PacketSender& sender, reports::ReportDispatcher& dispatcher,
+               reports::Display& display, MultiPortControl& multiPort);
+
+  // One tick of Timer_NavBin.
+  void NavBinTimer();
+
+  std::int32_t phase() const { return phase_; }
+
+  // Called once when a port's device is found gone during a poll.
+  void setPortLostHook(std::function<void(int portIndex)> hook) { portLost_ = std::move(hook); }
+
+ private:
+  link::SerialChannel& channel_;
+  link::PortTable& ports_;
+  link::ShellGlobals& shell_;
+  commands::PacketSender& sender_;
+  reports::ReportDispatcher& dispatcher_;
+  reports::Display& display_;
+  MultiPortControl& multiPort_;
+  std::int32_t phase_ = 0;
+  bool txLampWasLit_ = false;
+  bool rxLampWasLit_ = false;
+  std::function<void(int)> portLost_;
+};
+
+}  // namespace navbin::app

@@ -1,0 +1,55 @@
+#pragma once
+// Routes every complete packet of an open port to its decoder, by the port's
+// role (display port, monitored) and the packet id (and 0x8F sub-id).
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+#include "link/port_context.h"
+#include "link/shell_globals.h"
+#include "platform/system_clock.h"
+#include "protocol/reports/data_log_link.h"
+#include "protocol/reports/display.h"
+#include "protocol/reports/prompter.h"
+#include "protocol/reports/receiver_state.h"
+
+namespace navbin::reports {
+
+// Everything a decoder may read or write, handed down by reference.
+struct DecoderContext {
+  ReportState& state;
+  const link::ShellGlobals& shell;
+  Display& display;
+  Prompter& prompter;
+  DataLogLink& dataLog;
+  platform::SystemClock& clock;
+
+  bool isDisplayPort(const link::PortContext& port) const {
+    return shell.isDisplayPort(port.portIndex);
+  }
+  ReceiverState& receiver(const link::PortContext& port) {
+    return state.receivers[port.portIndex % link::kPortCount];
+  }
+};
+
+using RawPacketWriter = std::function<void(int id, const std::uint8_t* payload, std::size_t length)>;
+
+class ReportDispatcher {
+ public:
+  explicit ReportDispatcher(DecoderContext context) : context_(context) {}
+
+  // The packet handler of the monitor cycle's PollPort.
+  void dispatchReport(link::PortContext& port);
+
+  // Called for every display-port packet while rawLogActive is set.
+  void setRawPacketWriter(RawPacketWriter writer) { writeRawPacket_ = std::move(writer); }
+
+  DecoderContext& context() { return context_; }
+
+ private:
+  DecoderContext context_;
+  RawPacketWriter writeRawPacket_;
+};
+
+}  // namespace navbin::reports

@@ -1,0 +1,77 @@
+#pragma once
+// How the Qt-free layers reach the windows: by window and control name, the
+// names the windows give their controls (Panel_LatDeg, Shape_RxLED ...).
+// The Qt windows implement it over their widgets; tests implement it with a
+// recording fake.
+
+#include <string>
+#include <string_view>
+
+namespace navbin::reports {
+
+// The windows, one instance each.
+enum class Form {
+  Main,
+  About,
+  Alm,
+  Bias,
+  Filters,
+  InitialPos,
+  InitialTime,
+  IOOptions,
+  LogFormat,
+  Log,
+  LogNavBin,
+  Product,
+  GPS,
+  Serial,
+  Track,
+  NavTxt,
+  PPSOutput,
+  SelfSurvey,
+  PacketMasks,
+  TimingPackets,
+  GenNavBin,
+  Sensitivity,
+  Eph,
+  Comm,
+};
+
+// Status colours, and the two system colours of empty and disabled panels.
+enum class Colour {
+  Window,      // system colour of an editable field
+  ButtonFace,  // system colour of a button face
+  Lime,        // 00FF00 good or active
+  Yellow,      // FFFF00 warning or in progress
+  Red,         // FF0000 fault
+  Aqua,        // 00FFFF re-opened search
+  Blue,        // 0000FF
+  Gray,        // 808080 idle or no data
+  WindowText,
+  InactiveCaption,
+};
+
+class Display {
+ public:
+  virtual ~Display() = default;
+
+  // Text of a panel, label, edit or check box caption.
+  virtual void setText(Form form, std::string_view control, const std::string& text) = 0;
+  // The current text; for a drop-down list, the text it shows.
+  virtual std::string text(Form form, std::string_view control) const = 0;
+  // Fill colour of a panel or shape; for text colours use setTextColour.
+  virtual void setColour(Form form, std::string_view control, Colour colour) = 0;
+  virtual Colour colour(Form form, std::string_view control) const = 0;
+  virtual void setTextColour(Form form, std::string_view control, Colour colour) = 0;
+  virtual void setHint(Form form, std::string_view control, const std::string& hint) = 0;
+  virtual void setVisible(Form form, std::string_view control, bool visible) = 0;
+  virtual void setEnabled(Form form, std::string_view control, bool enabled) = 0;
+  // Check boxes, radio buttons and menu entries.
+  virtual void setChecked(Form form, std::string_view control, bool checked) = 0;
+  virtual bool checked(Form form, std::string_view control) const = 0;
+  // Drop-down lists and radio groups: item index, -1 for no selection.
+  virtual void setSelectedIndex(Form form, std::string_view control, int index) = 0;
+  virtual int selectedIndex(Form form, std::string_view control) const = 0;
+};
+
+}  // namespace navbin::reports
