@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace navbin::reports {
 
@@ -72,6 +73,9 @@ class Display {
   // Drop-down lists and radio groups: item index, -1 for no selection.
   virtual void setSelectedIndex(Form form, std::string_view control, int index) = 0;
   virtual int selectedIndex(Form form, std::string_view control) const = 0;
+  // Replaces the items of a drop-down list.
+  virtual void setItems(Form form, std::string_view control,
+                        const std::vector<std::string>& items) = 0;
 };
 
 }  // namespace navbin::reports
