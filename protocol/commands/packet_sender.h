@@ -24,7 +24,8 @@ class PacketSender {
   // `logTrigger` is the report layer's per-port trigger byte, which Set I/O
   // options sets to 1 for the addressed port.
   PacketSender(link::SerialChannel& channel, link::PortTable& ports,
-               const link::ShellGlobals& shell, std::array<std::uint8_t, link::kPortCount>& logTrigger);
+               const link::ShellGlobals& shell,
+               std::array<std::uint8_t, link::kPortCount>& logTrigger);
 
   void SendPacket(int selector, std::size_t length, const std::uint8_t* bytes);
 
@@ -37,6 +38,10 @@ class PacketSender {
   // DISPLAY_PORT, also while Tx All is on) to 1.
   void armLogTrigger(int selector);
 
+  // Pauses made so far: one per send that wrote (or, for an all-ports send,
+  // one after all its writes).
+  std::uint64_t pauseCount() const { return pauseCount_; }
+
  private:
   link::SerialChannel& channel_;
   link::PortTable& ports_;
@@ -44,6 +49,9 @@ class PacketSender {
   std::array<std::uint8_t, link::kPortCount>& logTrigger_;
   std::function<void()> paintTxLamp_;
   std::chrono::microseconds pause_{0};
+  std::uint64_t pauseCount_ = 0;
+
+  void lightAndPause(bool light);
 };
 
 }  // namespace navbin::commands
