@@ -43,8 +43,14 @@ class SerialChannel {
                         int parity, int stopBits);
 
   // Frames the packet (`bytes[0]` is the id) and starts its write. Returns 0;
-  // -1 when the port is closed or the packet longer than kMaxPacketLength.
+  // -1 when the port is closed, the packet empty or longer than
+  // kMaxPacketLength, or the device found gone (deviceLost is then set).
+  // A frame the device's output queue cannot take is dropped whole.
   int WriteFrame(std::size_t length, const std::uint8_t* bytes, PortContext& port);
+
+  // Waits up to `timeoutMs` for input on an open port without spinning (for
+  // callers that wait for one reply). True when input is waiting.
+  bool WaitForInput(PortContext& port, int timeoutMs);
 
   // Device path of COM number `com` (the system's "\\.\COM%d").
   std::string DeviceName(int com) const { return portMap_.devicePath(com); }

@@ -49,6 +49,14 @@ class SerialDevice {
   // True once a read or write found the device gone (unplugged, far side of a
   // pseudo-terminal closed).
   virtual bool lost() const = 0;
+
+  // Waits up to `timeoutMs` for input (0: do not wait). True when input is
+  // waiting; false on time-out or once the device is gone. Devices that cannot
+  // wait answer at once.
+  virtual bool waitForInput(int timeoutMs) {
+    (void)timeoutMs;
+    return pendingInput() > 0;
+  }
 };
 
 enum class OpenError { None, NotFound, PermissionDenied, Busy, NotATerminal, Other };
