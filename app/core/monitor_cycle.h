@@ -2,6 +2,7 @@
 // The 200 ms monitor cycle: lamps, identification countdowns, draining every
 // open port into the dispatcher, auto-queries, channel ageing, activity rotation.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -17,6 +18,7 @@ namespace navbin::app {
 
 class MonitorCycle {
  public:
+  // Also makes the send path paint Shape_TxLED lime green on every send.
   MonitorCycle(link::SerialChannel& channel, link::PortTable& ports, link::ShellGlobals& shell,
                commands::PacketSender& sender, reports::ReportDispatcher& dispatcher,
                reports::Display& display, MultiPortControl& multiPort);
@@ -26,7 +28,8 @@ class MonitorCycle {
 
   std::int32_t phase() const { return phase_; }
 
-  // Called once when a port's device is found gone during a poll.
+  // Called once when a port's device is found gone during a poll. The port
+  // stays open until the hook's owner closes it; it is not polled meanwhile.
   void setPortLostHook(std::function<void(int portIndex)> hook) { portLost_ = std::move(hook); }
 
  private:
@@ -41,6 +44,14 @@ class MonitorCycle {
   bool txLampWasLit_ = false;
   bool rxLampWasLit_ = false;
   std::function<void(int)> portLost_;
+  link::PacketHandler dispatch_;  // built once: a tick allocates nothing
+  std::array<bool, link::kPortCount> lostReported_{};
+
+  void blinkLamps();
+  void stepCountdown(link::PortContext& port, int index);
+  void pollPort(link::PortContext& port, int index);
+  void runPhase();
+  void rotateActivity();
 };
 
 }  // namespace navbin::app

@@ -2,6 +2,7 @@
 // Opening, monitoring and closing the other ports, the display-port switch and
 // the receiver search.
 
+#include <cstdint>
 #include <functional>
 
 #include "link/port_context.h"
@@ -43,7 +44,9 @@ class MultiPortControl {
   // Blanks the display as "&Auto Query" does; set by the main window.
   void setBlankDisplayHook(std::function<void()> hook) { blankDisplay_ = std::move(hook); }
   // Called after displayPort changed (title, etc.); set by the main window.
-  void setDisplayPortChangedHook(std::function<void()> hook) { displayPortChanged_ = std::move(hook); }
+  void setDisplayPortChangedHook(std::function<void()> hook) {
+    displayPortChanged_ = std::move(hook);
+  }
 
   // Find-all countdown of the monitor cycle; set to 2 by autoFindAllReceivers.
   int findAllCountdown = 0;
@@ -57,6 +60,10 @@ class MultiPortControl {
   reports::Prompter& prompter_;
   std::function<void()> blankDisplay_;
   std::function<void()> displayPortChanged_;
+
+  // Clears monitored on every open port (only the quiet ones when
+  // `quietOnly`) and closes each unless it is the display port; repaints.
+  void closeWhere(bool quietOnly);
 };
 
 }  // namespace navbin::app

@@ -108,4 +108,11 @@ void RequestSerialPortConfiguration(PacketSender& s, int sel, std::uint8_t recei
   SendCommand(s, sel, BuildRequestSerialPortConfiguration(receiverPort));
 }
 
+void RequestIdentification(PacketSender& s, int sel) {
+  RequestDgpsMode(s, sel);
+  RequestIoOptions(s, sel);
+  RequestDatum(s, sel);
+  RequestGpsTime(s, sel);
+}
+
 }  // namespace navbin::commands

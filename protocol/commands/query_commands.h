@@ -47,4 +47,8 @@ void RequestPacketMasks(PacketSender& sender, int selector);
 void RequestSelfSurveyParameters(PacketSender& sender, int selector);
 void RequestSerialPortConfiguration(PacketSender& sender, int selector, std::uint8_t receiverPort);
 
+// The settings queries that follow a port's identification: Request DGPS
+// mode, I/O options, datum and GPS time, in this order.
+void RequestIdentification(PacketSender& sender, int selector);
+
 }  // namespace navbin::commands
