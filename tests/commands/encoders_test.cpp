@@ -1,0 +1,212 @@
+#include "protocol/commands/encoders.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "link/framing.h"
+#include "tests/commands/sender_fixture.h"
+
+namespace navbin::commands {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct Case {
+  std::string name;
+  CommandPacket packet;
+  Bytes expected;
+};
+
+TEST(Encoders, CommandsWithoutDataHaveTheirExactBytes) {
+  const std::vector<Case> cases = {
+      {"RequestVersion", BuildRequestVersion(), {0x1F}},
+      {"RequestGpsTime", BuildRequestGpsTime(), {0x21}},
+      {"RequestSatelliteSelection", BuildRequestSatelliteSelection(), {0x24}},
+      {"SoftReset", BuildSoftReset(), {0x25}},
+      {"RequestReceiverHealth", BuildRequestReceiverHealth(), {0x26}},
+      {"RequestIoOptions", BuildRequestIoOptions(), {0x35}},
+      {"RequestTrackingStatus", BuildRequestTrackingStatus(), {0x3C, 0x00}},
+      {"RequestDgpsMode", BuildRequestDgpsMode(), {0x62, 0x04}},
+      {"RequestSensitivityMode", BuildRequestSensitivityMode(), {0x69}},
+      {"RequestFilterConfiguration", BuildRequestFilterConfiguration(), {0x70}},
+      {"RequestNavTxtConfiguration", BuildRequestNavTxtConfiguration(), {0x7E}},
+      {"RequestGpsConfiguration", BuildRequestGpsConfiguration(), {0xBB, 0x03}},
+      {"RequestDatum", BuildRequestDatum(), {0x8E, 0x15}},
+      {"SaveToFlash", BuildSaveToFlash(), {0x8E, 0x26}},
+      {"RequestPpsCharacteristics", BuildRequestPpsCharacteristics(), {0x8E, 0x4A}},
+      {"RequestPpsOutput", BuildRequestPpsOutput(), {0x8E, 0x4E}},
+      {"RequestPacketMasks", BuildRequestPacketMasks(), {0x8E, 0xA5}},
+      {"RestartSelfSurvey", BuildRestartSelfSurvey(), {0x8E, 0xA6, 0x00}},
+      {"ClearStoredPosition", BuildClearStoredPosition(), {0x8E, 0xA6, 0x01}},
+      {"RequestSelfSurveyParameters", BuildRequestSelfSurveyParameters(), {0x8E, 0xA9}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.packet.toVector(), c.expected) << c.name;
+}
+
+TEST(Encoders, CommandsWithValuesHaveTheirExactLayouts) {
+  NavTxtConfiguration navTxt;
+  navTxt.reportingFlags = 0x13;
+  navTxt.topOfHourOffset = 0x0102;
+  navTxt.periods = {1, 2, 3, 4, 5, 6, 7, 0xFFFF};
+  navTxt.vehicleId = {'A', 'B', 0, 0};
+  const std::vector<Case> cases = {
+      {"ColdReset", BuildColdReset(), {0x1E, 0x4B}},
+      {"Reset", BuildReset(kFactoryResetMode), {0x1E, 0x46}},
+      {"SetInitialPositionXyz",
+       BuildSetInitialPositionXyz(1.5f, -2.25f, 100.0f),
+       {0x23, 0x3F, 0xC0, 0, 0, 0xC0, 0x10, 0, 0, 0x42, 0xC8, 0, 0}},
+      {"SetInitialPositionLla",
+       BuildSetInitialPositionLla(0.5f, 1.5f, 4.0f),
+       {0x2B, 0x3F, 0, 0, 0, 0x3F, 0xC0, 0, 0, 0x40, 0x80, 0, 0}},
+      {"SetGpsTime", BuildSetGpsTime(12.0f, 0x04D2), {0x2E, 0x41, 0x40, 0, 0, 0x04, 0xD2}},
+      {"SetAccuratePositionXyz",
+       BuildSetAccuratePositionXyz(1.5f, -2.25f, 100.0f),
+       {0x31, 0x3F, 0xC0, 0, 0, 0xC0, 0x10, 0, 0, 0x42, 0xC8, 0, 0}},
+      {"SetAccuratePositionLla",
+       BuildSetAccuratePositionLla(0.5f, 1.5f, 4.0f),
+       {0x32, 0x3F, 0, 0, 0, 0x3F, 0xC0, 0, 0, 0x40, 0x80, 0, 0}},
+      {"SetIoOptions", BuildSetIoOptions({0x12, 0x02, 0x01, 0x00}), {0x35, 0x12, 0x02, 0x01, 0x00}},
+      {"RequestSatelliteData", BuildRequestSatelliteData(2, 17), {0x38, 0x01, 0x02, 0x11}},
+      {"SetSensitivityMode", BuildSetSensitivityMode(1), {0x69, 0x01, 0xFF}},
+      {"SetFilterConfiguration", BuildSetFilterConfiguration(1, 0, 1), {0x70, 1, 0, 1, 0}},
+      {"SetNavTxtConfiguration",
+       BuildSetNavTxtConfiguration(navTxt),
+       {0x7E, 0x00, 0x13, 0x01, 0x02, 0, 1,    0,    2,   0,   3, 0, 4,
+        0,    5,    0,    6,    0,    7, 0xFF, 0xFF, 'A', 'B', 0, 0}},
+      {"RequestSerialPortConfiguration", BuildRequestSerialPortConfiguration(1), {0xBC, 0x01}},
+      {"SetDatum", BuildSetDatum(0x0102), {0x8E, 0x15, 0x01, 0x02}},
+      {"SetPpsCharacteristics",
+       BuildSetPpsCharacteristics({1, 2, 0, 1.5e-7, 4.0f}),
+       {0x8E, 0x4A, 1, 2, 0, 0x3E, 0x84, 0x21, 0xF5, 0xF4, 0x0D, 0x83, 0x76, 0x40, 0x80, 0, 0}},
+      {"SetPpsOutput", BuildSetPpsOutput(3), {0x8E, 0x4E, 0x03}},
+      {"SetPacketMasks", BuildSetPacketMasks(0x00, 0x60), {0x8E, 0xA5, 0x00, 0x60, 0x00, 0x00}},
+      {"SetSelfSurveyParameters",
+       BuildSetSelfSurveyParameters({1, 0, 2000}),
+       {0x8E, 0xA9, 1, 0, 0, 0, 0x07, 0xD0, 0, 0, 0, 0}},
+      {"RequestTimingPacketAB",
+       BuildRequestTimingPacketAB(TimingRequestWhen::BothNextSecond),
+       {0x8E, 0xAB, 0x02}},
+      {"RequestTimingPacketAC",
+       BuildRequestTimingPacketAC(TimingRequestWhen::NextSecond),
+       {0x8E, 0xAC, 0x01}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.packet.toVector(), c.expected) << c.name;
+}
+
+TEST(Encoders, GpsConfigurationIsFortyOneBytes) {
+  const GpsConfiguration config{0, 2, 4, 0.1745329f, 4.0f, 12.0f, 6.0f, 30};
+  Bytes expected = {0xBB, 0x03, 0x00, 0x02, 0x04};
+  expected.insert(expected.end(), 11, 0xFF);
+  for (std::uint8_t b :
+       {0x3E, 0x32, 0xB8, 0xC1, 0x40, 0x80, 0x00, 0x00, 0x41, 0x40, 0x00, 0x00, 0x40,
+        0xC0, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0x1E, 0xFF, 0xFF, 0xFF, 0xFF}) {
+    expected.push_back(b);
+  }
+  ASSERT_EQ(expected.size(), 41u);
+  EXPECT_EQ(BuildSetGpsConfiguration(config).toVector(), expected);
+}
+
+TEST(Encoders, SerialPortConfigurationSendsTheBaudCodeTwice) {
+  SerialPortConfiguration config;
+  config.receiverPort = 1;
+  config.baudCode = 8;
+  config.inputProtocolMask = 1;
+  config.outputProtocolMask = 4;
+  EXPECT_EQ(BuildSetSerialPortConfiguration(config).toVector(),
+            (Bytes{0xBC, 0x01, 0x08, 0x08, 0x03, 0x01, 0x00, 0x00, 0x01, 0x04, 0x00}));
+}
+
+TEST(Encoders, SatelliteDataLoadCarriesUpTo255Bytes) {
+  const Bytes data(255, 0x10);
+  const auto packet = BuildLoadSatelliteData(1, 5, data);
+  ASSERT_TRUE(packet.has_value());
+  ASSERT_EQ(packet->size(), 260u);
+  EXPECT_EQ((Bytes{(*packet)[0], (*packet)[1], (*packet)[2], (*packet)[3], (*packet)[4]}),
+            (Bytes{0x38, 0x02, 0x01, 0x05, 0xFF}));
+  EXPECT_EQ(Bytes(packet->view().begin() + 5, packet->view().end()), data);
+  EXPECT_FALSE(BuildLoadSatelliteData(1, 5, Bytes(256, 0)).has_value());
+  EXPECT_EQ(BuildLoadSatelliteData(2, 0, {})->toVector(), (Bytes{0x38, 0x02, 0x02, 0x00, 0x00}));
+}
+
+TEST(Encoders, GenericCommandTakesOneTo128Bytes) {
+  EXPECT_FALSE(BuildGenericCommand({}).has_value());
+  EXPECT_EQ(BuildGenericCommand(Bytes{0x8E, 0x15})->toVector(), (Bytes{0x8E, 0x15}));
+  EXPECT_EQ(BuildGenericCommand(Bytes(128, 0x26))->size(), 128u);
+  EXPECT_FALSE(BuildGenericCommand(Bytes(129, 0x26)).has_value());
+}
+
+class EncoderSendTest : public ::testing::Test, public testing::SenderFixture {
+ protected:
+  const Bytes& lastFrame() { return backend.writes.back().frame; }
+};
+
+TEST_F(EncoderSendTest, DatumSixteenIsDoubledOnTheWire) {
+  open(1);
+  SetDatum(sender, DISPLAY_PORT, 16);
+  ASSERT_EQ(backend.writes.size(), 1u);
+  EXPECT_EQ(lastFrame(), (Bytes{0x10, 0x8E, 0x15, 0x00, 0x10, 0x10, 0x10, 0x03}));
+}
+
+TEST_F(EncoderSendTest, SetIoOptionsArmsOnlyTheDisplayPortUnderTxAll) {
+  shell.displayPort = 3;
+  shell.transmitToAll = true;
+  open(1);
+  open(3);
+  open(6);
+  SetIoOptions(sender, DISPLAY_PORT, {0x12, 0x02, 0x01, 0x00});
+  EXPECT_EQ(writtenComs(), (std::vector<int>{1, 3, 6}));
+  std::array<std::uint8_t, link::kPortCount> expected{};
+  expected[2] = 1;
+  EXPECT_EQ(logTrigger, expected);
+  SetIoOptions(sender, 5, {});
+  expected[5] = 1;
+  EXPECT_EQ(logTrigger, expected);
+}
+
+TEST_F(EncoderSendTest, RefusedPacketsSendNothing) {
+  open(1);
+  EXPECT_FALSE(SendGenericCommand(sender, 0, Bytes{}));
+  EXPECT_FALSE(SendGenericCommand(sender, 0, Bytes(129, 1)));
+  EXPECT_FALSE(LoadSatelliteData(sender, 0, 1, 1, Bytes(300, 1)));
+  EXPECT_TRUE(backend.writes.empty());
+  EXPECT_EQ(sender.pauseCount(), 0u);
+}
+
+TEST_F(EncoderSendTest, LoadFullOfDleBytesSurvivesTheRoundTrip) {
+  open(1);
+  const Bytes data(255, 0x10);
+  ASSERT_TRUE(LoadSatelliteData(sender, 0, 2, 9, data));
+  ASSERT_EQ(backend.writes.size(), 1u);
+  link::Deframer deframer;
+  int completed = 0;
+  for (std::uint8_t b : lastFrame()) completed += deframer.feed(b);
+  ASSERT_EQ(completed, 1);
+  EXPECT_EQ(deframer.packetId, 0x38);
+  ASSERT_EQ(deframer.packetLen, 259u);
+  EXPECT_EQ(Bytes(deframer.payload().begin() + 4, deframer.payload().end()), data);
+}
+
+TEST_F(EncoderSendTest, GenericCommandOf128BytesIsSentWhole) {
+  open(1);
+  Bytes bytes(128, 0x10);
+  bytes[0] = 0x8E;
+  ASSERT_TRUE(SendGenericCommand(sender, DISPLAY_PORT, bytes));
+  EXPECT_EQ(lastFrame(), testing::Framed(bytes));
+  EXPECT_EQ(lastFrame().size(), 1 + 1 + 127 * 2 + 2u);
+}
+
+TEST_F(EncoderSendTest, IdentificationQueriesGoOutInOrder) {
+  open(2);
+  RequestIdentification(sender, 1);
+  ASSERT_EQ(backend.writes.size(), 4u);
+  EXPECT_EQ(backend.writes[0].frame, testing::Framed(BuildRequestDgpsMode().view()));
+  EXPECT_EQ(backend.writes[1].frame, testing::Framed(BuildRequestIoOptions().view()));
+  EXPECT_EQ(backend.writes[2].frame, testing::Framed(BuildRequestDatum().view()));
+  EXPECT_EQ(backend.writes[3].frame, testing::Framed(BuildRequestGpsTime().view()));
+  EXPECT_EQ(sender.pauseCount(), 4u);
+}
+
+}  // namespace
+}  // namespace navbin::commands
