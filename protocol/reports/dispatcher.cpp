@@ -1,0 +1,98 @@
+#include "protocol/reports/dispatcher.h"
+
+#include <array>
+
+#include "protocol/reports/control_names.h"
+#include "protocol/reports/dispatch_table.h"
+
+namespace navbin::reports {
+namespace {
+
+// The slot of a report whose decoder is not built yet: the packet is taken
+// (and raw-logged) but changes nothing.
+void NotDecodedYet(DecoderContext&, link::PortContext&) {}
+
+constexpr int kSuperPacket = 0x8F;
+
+struct DecoderTables {
+  std::array<Decoder, 256> monitored{};
+  std::array<Decoder, 256> monitoredSub{};  // 0x8F by sub-id
+  std::array<Decoder, 256> display{};
+  std::array<Decoder, 256> displaySub{};  // 0x8F by sub-id
+};
+
+constexpr DecoderTables MakeTables() {
+  DecoderTables t;
+  t.monitored[0x42] = decodeXyzPosition;
+  t.monitored[0x43] = decodeXyzVelocity;
+  t.monitored[0x46] = decodeHealth;
+  t.monitored[0x4A] = decodeLlaPosition;
+  t.monitored[0x4B] = decodeMachineStatus;
+  t.monitored[0x56] = decodeEnuVelocity;
+  t.monitored[0x5C] = decodeTrackingStatus;
+  t.monitored[0x6D] = decodeFixMode;
+  t.monitored[0x7F] = NotDecodedYet;  // NavTxt configuration
+  t.monitored[0x82] = decodeDgpsMode;
+  t.monitored[0x83] = decodeDoubleXyzPosition;
+  t.monitored[0x84] = decodeDoubleLlaPosition;
+  t.monitoredSub[0x26] = NotDecodedYet;  // settings saved to flash
+  t.monitoredSub[0x4A] = NotDecodedYet;  // PPS characteristics
+
+  t.display[0x41] = decodeGpsTime;
+  t.display[0x45] = decodeVersion;
+  t.display[0x4E] = NotDecodedYet;     // reply to the set-GPS-time command
+  t.display[0x55] = NotDecodedYet;     // I/O options
+  t.display[0x70] = NotDecodedYet;     // position filter settings
+  t.display[0x89] = NotDecodedYet;     // sensitivity mode
+  t.display[0xBB] = NotDecodedYet;     // receiver (GPS) configuration
+  t.display[0xBC] = NotDecodedYet;     // receiver serial port configuration
+  t.displaySub[0x15] = NotDecodedYet;  // datum
+  t.displaySub[0x4E] = NotDecodedYet;  // PPS output mode
+  t.displaySub[0xA5] = NotDecodedYet;  // packet broadcast mask
+  t.displaySub[0xA9] = NotDecodedYet;  // self-survey parameters
+  t.displaySub[0xAB] = NotDecodedYet;  // primary timing
+  t.displaySub[0xAC] = NotDecodedYet;  // supplemental timing
+  return t;
+}
+
+constexpr DecoderTables kTables = MakeTables();
+
+bool IsByte(int value) {
+  return value >= 0 && value <= 0xFF;
+}
+
+}  // namespace
+
+Decoder lookupDecoder(DecoderGroup group, int id, int subId) {
+  const bool monitored = group == DecoderGroup::Monitored;
+  if (id == kSuperPacket) {
+    if (!IsByte(subId)) return nullptr;
+    return (monitored ? kTables.monitoredSub : kTables.displaySub)[static_cast<unsigned>(subId)];
+  }
+  if (!IsByte(id)) return nullptr;
+  return (monitored ? kTables.monitored : kTables.display)[static_cast<unsigned>(id)];
+}
+
+void ReportDispatcher::dispatchReport(link::PortContext& port) {
+  if (!port.isOpen) return;
+  port.rxSeen = true;
+  const bool displayPort = context_.isDisplayPort(port);
+  if (!port.monitored && !displayPort) return;
+
+  const int id = port.packetId;
+  const int subId = port.subId();
+  if (Decoder decoder = lookupDecoder(DecoderGroup::Monitored, id, subId)) {
+    decoder(context_, port);
+  }
+  if (!displayPort) return;
+
+  context_.display.setColour(Form::Main, names::Shape_RxLED, Colour::Lime);
+  if (Decoder decoder = lookupDecoder(DecoderGroup::Display, id, subId)) {
+    decoder(context_, port);
+  }
+  if (context_.state.globals.rawLogActive && writeRawPacket_) {
+    writeRawPacket_(id, port.payload(), port.packetLen);
+  }
+}
+
+}  // namespace navbin::reports
