@@ -29,4 +29,13 @@ QColor ToQColor(reports::Colour colour, const QPalette& palette) {
   return palette.color(QPalette::Base);
 }
 
+void SetFieldColour(QWidget* widget, reports::Colour colour) {
+  QPalette p = widget->palette();
+  p.setColor(
+      QPalette::Base,
+      ToQColor(colour, widget->parentWidget() ? widget->parentWidget()->palette() : QPalette()));
+  widget->setPalette(p);
+  widget->setProperty("fill", static_cast<int>(colour));
+}
+
 }  // namespace navbin::ui

@@ -3,11 +3,16 @@
 
 #include <QColor>
 #include <QPalette>
+#include <QWidget>
 
 #include "protocol/reports/display.h"
 
 namespace navbin::ui {
 
 QColor ToQColor(reports::Colour colour, const QPalette& palette);
+
+// The field colour of a list or edit: its palette's base, remembered in the
+// "fill" property so that it can be read back.
+void SetFieldColour(QWidget* widget, reports::Colour colour);
 
 }  // namespace navbin::ui

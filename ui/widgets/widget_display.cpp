@@ -95,13 +95,7 @@ void WidgetDisplay::setColour(reports::Form form, std::string_view name, reports
   } else if (auto* shape = qobject_cast<Shape*>(c)) {
     shape->setFill(colour);
   } else if (auto* widget = qobject_cast<QWidget*>(c)) {
-    // Lists and edits: the colour of their field.
-    QPalette p = widget->palette();
-    p.setColor(
-        QPalette::Base,
-        ToQColor(colour, widget->parentWidget() ? widget->parentWidget()->palette() : QPalette()));
-    widget->setPalette(p);
-    widget->setProperty("fill", static_cast<int>(colour));
+    SetFieldColour(widget, colour);  // lists and edits: the colour of their field
   }
 }
 
