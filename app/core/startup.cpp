@@ -1,0 +1,147 @@
+#include "app/core/startup.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace navbin::app {
+
+namespace {
+
+constexpr int kMaxCom = platform::PortMap::kMaxCom;
+
+bool Contains(const std::vector<std::string>& list, const std::string& value) {
+  return std::find(list.begin(), list.end(), value) != list.end();
+}
+
+// Gives `path` a COM number in the map. When all 16 are taken, the lowest
+// number whose device is not wanted in this run is reused. 0 when none is free.
+int AssignCom(platform::PortMap& map, const std::string& path,
+              const std::vector<std::string>& wanted, bool& changed) {
+  if (const int com = map.comOf(path); com != 0) return com;
+  int com = map.add(path);
+  if (com == 0) {
+    for (const int c : map.assigned()) {
+      if (!Contains(wanted, map.devicePath(c))) {
+        map.assign(c, path);
+        com = c;
+        break;
+      }
+    }
+  }
+  if (com != 0) changed = true;
+  return com;
+}
+
+void SetList(StartupPlan& plan, std::vector<int> coms) {
+  std::sort(coms.begin(), coms.end());
+  coms.erase(std::unique(coms.begin(), coms.end()), coms.end());
+  plan.portList.fill(0);
+  for (std::size_t i = 0; i < coms.size() && i < plan.portList.size(); ++i) {
+    plan.portList[i] = coms[i];
+  }
+  plan.portListCount = coms.empty() ? -1 : static_cast<std::int32_t>(coms.size());
+}
+
+std::vector<int> ListedComs(const StartupPlan& plan) {
+  std::vector<int> coms;
+  for (std::int32_t i = 0; i < plan.portListCount; ++i) coms.push_back(plan.portList[i]);
+  return coms;
+}
+
+// The -c argument: a number in 1..16 or a path that gets a number; appended
+// to a known list that lacks it.
+void ResolveDisplayPort(StartupPlan& plan, const CommandLine& cl,
+                        const std::vector<std::string>& wanted) {
+  if (!cl.hasPortArgument) return;
+  const PortArgument arg = ReadPortArgument(cl.portArgument);
+  int com = arg.com;
+  if (!arg.path.empty()) {
+    com = AssignCom(plan.portMap, arg.path, wanted, plan.portMapChanged);
+    if (com == 0) plan.warnings.push_back("No free COM number for " + arg.path);
+  }
+  if (com < 1 || com > kMaxCom) return;
+  plan.displayPort = com;
+  std::vector<int> coms = ListedComs(plan);
+  if (plan.portListCount != -1 && std::find(coms.begin(), coms.end(), com) == coms.end()) {
+    coms.push_back(com);
+    SetList(plan, coms);
+  }
+}
+
+void PlanDialog(StartupPlan& plan, std::optional<int> storedItem) {
+  DialogPlan& d = plan.dialog;
+  if (plan.portListCount == -1) {
+    for (int com = 1; com <= 4; ++com) {
+      d.items.push_back("COM " + std::to_string(com));
+      d.devices.push_back(plan.portMap.devicePath(com));
+    }
+  } else {
+    for (const int com : ListedComs(plan)) {
+      d.items.push_back("COM" + std::to_string(com));
+      d.devices.push_back(plan.portMap.devicePath(com));
+    }
+  }
+  d.selected = 0;
+  // A stored item beyond the list (or negative) leaves item 0 selected.
+  if (storedItem && *storedItem >= 0 && *storedItem < static_cast<int>(d.items.size())) {
+    d.selected = *storedItem;
+  }
+}
+
+}  // namespace
+
+StartupPlan PlanStartup(const CommandLine& cl, const EnumerateDevices& enumerate,
+                        const platform::PortMap& storedMap, std::optional<int> storedItem) {
+  StartupPlan plan;
+  plan.diagnostics = cl.diagnostics;
+  plan.multiPort = cl.multiPort;
+  plan.portMap = storedMap;
+
+  std::vector<std::string> found;
+  if (!cl.enableAll && enumerate) found = enumerate();
+  std::vector<std::string> wanted = found;
+  wanted.insert(wanted.end(), cl.extraPorts.begin(), cl.extraPorts.end());
+  const PortArgument arg = ReadPortArgument(cl.portArgument);
+  if (cl.hasPortArgument && !arg.path.empty()) wanted.push_back(arg.path);
+
+  std::vector<int> coms;
+  for (const std::string& path : wanted) {
+    if (cl.hasPortArgument && path == arg.path && !Contains(found, path) &&
+        !Contains(cl.extraPorts, path)) {
+      continue;  // the -c device is listed by the -c rule below
+    }
+    const int com = AssignCom(plan.portMap, path, wanted, plan.portMapChanged);
+    if (com != 0) {
+      coms.push_back(com);
+    } else {
+      plan.warnings.push_back("No free COM number for " + path);
+    }
+  }
+  if (cl.enableAll) {
+    coms.clear();
+    for (int com = 1; com <= kMaxCom; ++com) coms.push_back(com);
+  }
+  SetList(plan, coms);
+
+  ResolveDisplayPort(plan, cl, wanted);
+  plan.askUser = plan.displayPort < 1 || plan.displayPort > kMaxCom;
+  if (plan.askUser) {
+    plan.displayPort = 0;
+    PlanDialog(plan, storedItem);
+  }
+  return plan;
+}
+
+std::int32_t DisplayPortOfItem(const StartupPlan& plan, int item) {
+  if (plan.portListCount == -1) return item >= 0 && item < kMaxCom ? item + 1 : 0;
+  if (item < 0 || item >= plan.portListCount) return 0;
+  return plan.portList[static_cast<std::size_t>(item)];
+}
+
+void ApplyPlan(const StartupPlan& plan, link::ShellGlobals& shell) {
+  shell.displayPort = plan.displayPort;
+  shell.portList = plan.portList;
+  shell.portListCount = plan.portListCount;
+}
+
+}  // namespace navbin::app
