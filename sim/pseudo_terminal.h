@@ -1,0 +1,49 @@
+#pragma once
+// One pseudo-terminal for a simulated receiver. The simulator owns the master
+// end; the slave end is what the monitor opens like a serial port. The
+// simulator keeps a slave descriptor of its own open (never read) so that
+// the terminal does not hang up while no monitor holds it; it takes no lock
+// and sets no exclusive flag, so the monitor's exclusive open still works.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace navbin::sim {
+
+class PseudoTerminal {
+ public:
+  // Opens a new pseudo-terminal with its slave in raw mode; nullptr and a
+  // message in `error` on failure.
+  static std::unique_ptr<PseudoTerminal> Open(std::string& error);
+  ~PseudoTerminal();
+  PseudoTerminal(const PseudoTerminal&) = delete;
+  PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+  int masterFd() const { return master_; }
+  const std::string& slavePath() const { return slavePath_; }
+
+  // What the monitor wrote, without waiting: the count read, 0 when nothing
+  // is there, -1 while no slave is open (the far side hung up).
+  long read(std::uint8_t* buffer, std::size_t max);
+  // Queues bytes for the monitor and sends what the terminal takes now.
+  // Bytes that find the queue full are dropped, as on a line nobody reads.
+  void write(std::span<const std::uint8_t> bytes);
+  void flush();
+  bool hasQueuedOutput() const { return !queue_.empty(); }
+
+  static constexpr std::size_t kQueueCapacity = 16 * 1024;
+
+ private:
+  PseudoTerminal(int master, int keptSlave, std::string slavePath);
+
+  int master_;
+  int keptSlave_;
+  std::string slavePath_;
+  std::vector<std::uint8_t> queue_;
+};
+
+}  // namespace navbin::sim

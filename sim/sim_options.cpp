@@ -1,0 +1,119 @@
+#include "sim/sim_options.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+
+namespace navbin::sim {
+
+namespace {
+
+template <class T>
+bool ParseNumber(std::string_view text, T& out) {
+  if (text.empty()) return false;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+  return ec == std::errc{} && end == text.data() + text.size();
+}
+
+bool ParseProbability(std::string_view text, double& out) {
+  const std::string copy(text);
+  char* end = nullptr;
+  const double v = std::strtod(copy.c_str(), &end);
+  if (copy.empty() || end != copy.c_str() + copy.size() || !(v >= 0.0 && v <= 1.0)) return false;
+  out = v;
+  return true;
+}
+
+bool Fail(std::string& error, std::string message) {
+  error = std::move(message);
+  return false;
+}
+
+bool ApplyOption(SimOptions& o, std::string_view name, std::string_view value, std::string& error) {
+  if (name == "--ports") {
+    if (!ParseNumber(value, o.ports) || o.ports < 1 || o.ports > SimOptions::kMaxPorts) {
+      return Fail(error, "--ports takes a number from 1 to 16");
+    }
+  } else if (name == "--link") {
+    if (value.empty()) return Fail(error, "--link takes a path");
+    o.linkPath = value;
+  } else if (name == "--seed") {
+    if (!ParseNumber(value, o.seed)) return Fail(error, "--seed takes a non-negative integer");
+  } else if (name == "--silent") {
+    int k = 0;
+    if (!ParseNumber(value, k) || k < 1) return Fail(error, "--silent takes a port number from 1");
+    o.silentPorts.push_back(k);
+  } else if (name == "--noise") {
+    if (!ParseProbability(value, o.noiseProbability)) {
+      return Fail(error, "--noise takes a probability from 0 to 1");
+    }
+  } else if (name == "--drop") {
+    if (!ParseProbability(value, o.dropReplyProbability)) {
+      return Fail(error, "--drop takes a probability from 0 to 1");
+    }
+  } else {
+    return Fail(error, "unknown option " + std::string(name));
+  }
+  return true;
+}
+
+bool TakesValue(std::string_view name) {
+  return name == "--ports" || name == "--link" || name == "--seed" || name == "--silent" ||
+         name == "--noise" || name == "--drop";
+}
+
+}  // namespace
+
+std::optional<SimOptions> ParseSimOptions(std::span<const std::string_view> args,
+                                          std::string& error) {
+  SimOptions o;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string_view arg = args[i];
+    if (arg == "--help" || arg == "-h") {
+      o.help = true;
+      continue;
+    }
+    std::string_view name = arg;
+    std::string_view value;
+    if (const auto eq = arg.find('='); eq != std::string_view::npos && arg.starts_with("--")) {
+      name = arg.substr(0, eq);
+      value = arg.substr(eq + 1);
+    } else if (TakesValue(arg)) {
+      if (i + 1 >= args.size()) {
+        error = std::string(arg) + " needs a value";
+        return std::nullopt;
+      }
+      value = args[++i];
+    } else {
+      error = "unknown argument " + std::string(arg);
+      return std::nullopt;
+    }
+    if (!ApplyOption(o, name, value, error)) return std::nullopt;
+  }
+  for (int k : o.silentPorts) {
+    if (k > o.ports) {
+      error = "--silent " + std::to_string(k) + " names a port beyond --ports";
+      return std::nullopt;
+    }
+  }
+  return o;
+}
+
+std::string SimUsage() {
+  return "Usage: navbin-sim [--ports N] [--link PATH] [--seed S] [--silent K]...\n"
+         "                  [--noise P] [--drop P] [--help]\n"
+         "Simulated NavBin receivers on pseudo-terminals. Prints the device path of\n"
+         "each receiver on its own line, then serves until interrupted.\n"
+         "  --ports N    receivers to simulate, 1 to 16 (default 1)\n"
+         "  --link PATH  symbolic links PATH, PATH1, PATH2 ... to the devices\n"
+         "  --seed S     seed of the first receiver; receiver i uses S+i (default 1)\n"
+         "  --silent K   receiver K (from 1) never answers; may be repeated\n"
+         "  --noise P    chance of noise bytes before each frame (default 0)\n"
+         "  --drop P     chance that an answer is lost (default 0)\n";
+}
+
+std::string LinkPathOf(const std::string& linkPath, int index) {
+  return index == 0 ? linkPath : linkPath + std::to_string(index);
+}
+
+}  // namespace navbin::sim

@@ -1,0 +1,35 @@
+#pragma once
+// Command line of navbin-sim.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace navbin::sim {
+
+struct SimOptions {
+  int ports = 1;
+  std::string linkPath;          // empty: no links
+  std::uint64_t seed = 1;        // port i (0-based) uses seed + i
+  std::vector<int> silentPorts;  // 1-based
+  double noiseProbability = 0;
+  double dropReplyProbability = 0;
+  bool help = false;
+
+  static constexpr int kMaxPorts = 16;
+};
+
+// `args` without the program name. On bad arguments: nullopt and the reason
+// in `error`.
+std::optional<SimOptions> ParseSimOptions(std::span<const std::string_view> args,
+                                          std::string& error);
+
+std::string SimUsage();
+
+// The link of port `index` (0-based): PATH, PATH1, PATH2, ...
+std::string LinkPathOf(const std::string& linkPath, int index);
+
+}  // namespace navbin::sim

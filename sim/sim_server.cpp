@@ -1,0 +1,144 @@
+#include "sim/sim_server.h"
+
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+
+namespace navbin::sim {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// After a hang-up (no slave open at all) the master reports POLLHUP at once;
+// it is left out of the poll for this long so that the loop does not spin.
+constexpr auto kHangUpBackoff = std::chrono::milliseconds(100);
+
+}  // namespace
+
+SimServer::~SimServer() {
+  removeLinks();
+}
+
+bool SimServer::start(const SimOptions& options, std::string& error) {
+  for (int i = 0; i < options.ports; ++i) {
+    auto terminal = PseudoTerminal::Open(error);
+    if (!terminal) {
+      removeLinks();
+      ports_.clear();
+      return false;
+    }
+    FaultOptions faults;
+    faults.silent = std::count(options.silentPorts.begin(), options.silentPorts.end(), i + 1) > 0;
+    faults.noiseProbability = options.noiseProbability;
+    faults.dropReplyProbability = options.dropReplyProbability;
+    auto port = std::unique_ptr<Port>(
+        new Port{std::move(terminal), SimulatedReceiver(options.seed + i, faults), {}, {}});
+    ports_.push_back(std::move(port));
+    if (!options.linkPath.empty() &&
+        !makeLink(*ports_.back(), LinkPathOf(options.linkPath, i), error)) {
+      removeLinks();
+      ports_.clear();
+      return false;
+    }
+  }
+  lastAdvance_ = Clock::now();
+  return true;
+}
+
+bool SimServer::makeLink(Port& port, const std::string& path, std::string& error) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0) {
+    if (!S_ISLNK(st.st_mode)) {
+      error = path + " exists and is not a symbolic link";
+      return false;
+    }
+    ::unlink(path.c_str());  // left behind by an earlier run
+  }
+  if (::symlink(port.terminal->slavePath().c_str(), path.c_str()) != 0) {
+    error = "symlink " + path + ": " + std::strerror(errno);
+    return false;
+  }
+  port.link = path;
+  return true;
+}
+
+void SimServer::removeLinks() {
+  for (auto& port : ports_) {
+    if (port->link.empty()) continue;
+    // Only a link that still points at this simulator's terminal is ours.
+    std::array<char, 4096> target{};
+    const ssize_t n = ::readlink(port->link.c_str(), target.data(), target.size() - 1);
+    if (n > 0 &&
+        std::string(target.data(), static_cast<std::size_t>(n)) == port->terminal->slavePath()) {
+      ::unlink(port->link.c_str());
+    }
+    port->link.clear();
+  }
+}
+
+int SimServer::waitBudgetMs(int maxWaitMs) const {
+  std::int64_t wait = maxWaitMs;
+  for (const auto& port : ports_) {
+    const SimulatedReceiver& rx = port->receiver;
+    const std::int64_t untilNextSecond = 1000 - rx.gpsMs() % 1000;
+    wait = std::min(wait, untilNextSecond);
+  }
+  return static_cast<int>(std::max<std::int64_t>(wait, 1));
+}
+
+void SimServer::serveOnce(int maxWaitMs) {
+  const auto before = Clock::now();
+  std::vector<pollfd> fds;
+  fds.reserve(ports_.size());
+  for (const auto& port : ports_) {
+    const bool skip = before < port->hungUpUntil;
+    short events = POLLIN;
+    if (port->terminal->hasQueuedOutput()) events |= POLLOUT;
+    fds.push_back({skip ? -1 : port->terminal->masterFd(), events, 0});
+  }
+  const int ready = ::poll(fds.data(), fds.size(), waitBudgetMs(maxWaitMs));
+  const auto now = Clock::now();
+  if (ready > 0) {
+    for (std::size_t i = 0; i < ports_.size(); ++i) readPort(*ports_[i], fds[i].revents, now);
+  }
+  advanceClocks(now);
+  for (auto& port : ports_) {
+    auto bytes = port->receiver.takeOutput();
+    port->terminal->write(bytes);
+    port->terminal->flush();
+  }
+}
+
+void SimServer::readPort(Port& port, short revents, Clock::time_point now) {
+  if ((revents & POLLIN) != 0) {
+    std::array<std::uint8_t, 4096> buffer{};
+    for (int round = 0; round < 16; ++round) {
+      const long n = port.terminal->read(buffer.data(), buffer.size());
+      if (n <= 0) break;
+      port.receiver.receive(std::span(buffer.data(), static_cast<std::size_t>(n)));
+    }
+  } else if ((revents & (POLLHUP | POLLERR)) != 0) {
+    port.hungUpUntil = now + kHangUpBackoff;
+  }
+}
+
+void SimServer::advanceClocks(Clock::time_point now) {
+  carried_ += now - lastAdvance_;
+  lastAdvance_ = now;
+  const auto step = std::chrono::duration_cast<std::chrono::milliseconds>(carried_);
+  if (step.count() <= 0) return;
+  carried_ -= step;
+  for (auto& port : ports_) port->receiver.advance(step);
+}
+
+void SimServer::run(const volatile std::sig_atomic_t& stop) {
+  while (stop == 0) serveOnce(250);
+}
+
+}  // namespace navbin::sim

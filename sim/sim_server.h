@@ -1,0 +1,59 @@
+#pragma once
+// Serves simulated receivers on pseudo-terminals: bytes the monitor writes go
+// to the port's receiver, the receiver's output goes back, and every
+// receiver's clock follows the real time between rounds.
+
+#include <chrono>
+#include <csignal>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sim/pseudo_terminal.h"
+#include "sim/sim_options.h"
+#include "sim/simulated_receiver.h"
+
+namespace navbin::sim {
+
+class SimServer {
+ public:
+  SimServer() = default;
+  ~SimServer();  // removes the links it made
+  SimServer(const SimServer&) = delete;
+  SimServer& operator=(const SimServer&) = delete;
+
+  // Opens one pseudo-terminal per port and makes the links; false with a
+  // message on failure (what was made is undone).
+  bool start(const SimOptions& options, std::string& error);
+
+  // One round: waits at most `maxWaitMs` for bytes from a monitor (less when
+  // a receiver's next second is due), hands them over, advances the clocks
+  // and sends what the receivers produced.
+  void serveOnce(int maxWaitMs);
+  // Rounds until `stop` becomes non-zero.
+  void run(const volatile std::sig_atomic_t& stop);
+
+  int portCount() const { return static_cast<int>(ports_.size()); }
+  const std::string& slavePath(int index) const { return ports_[index]->terminal->slavePath(); }
+  SimulatedReceiver& receiver(int index) { return ports_[index]->receiver; }
+
+ private:
+  struct Port {
+    std::unique_ptr<PseudoTerminal> terminal;
+    SimulatedReceiver receiver;
+    std::string link;                                     // empty when none was made
+    std::chrono::steady_clock::time_point hungUpUntil{};  // skip polling until then
+  };
+
+  bool makeLink(Port& port, const std::string& path, std::string& error);
+  void removeLinks();
+  void readPort(Port& port, short revents, std::chrono::steady_clock::time_point now);
+  void advanceClocks(std::chrono::steady_clock::time_point now);
+  int waitBudgetMs(int maxWaitMs) const;
+
+  std::vector<std::unique_ptr<Port>> ports_;
+  std::chrono::steady_clock::time_point lastAdvance_{};
+  std::chrono::steady_clock::duration carried_{};  // time not yet handed to the receivers
+};
+
+}  // namespace navbin::sim
