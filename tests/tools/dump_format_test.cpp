@@ -1,0 +1,65 @@
+// The lines navbin-dump prints, checked on hand-made fields.
+
+#include "tools/dump_format.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "json_shape.h"
+
+namespace navbin::tools {
+namespace {
+
+using reports::ReportField;
+using Bytes = std::vector<std::uint8_t>;
+
+TEST(PacketName, SuperPacketsCarryTheirSubId) {
+  EXPECT_EQ(PacketName(0x4A, Bytes{1, 2}), "4A");
+  EXPECT_EQ(PacketName(0x8F, Bytes{0xAB, 0}), "8F-AB");
+  EXPECT_EQ(PacketName(0x8E, Bytes{0x15}), "8E-15");
+  EXPECT_EQ(PacketName(0x8F, Bytes{}), "8F");
+  EXPECT_EQ(PacketName(0x00, Bytes{}), "00");
+}
+
+TEST(FormatPacket, TextLineHasNameLengthHexAndFields) {
+  const std::vector<ReportField> fields{
+      {"latitude", 0.5}, {"week", std::int64_t{2047}}, {"name", std::string("a b")}};
+  EXPECT_EQ(FormatPacket(0x4A, Bytes{0x0A, 0xFF}, fields, false),
+            "4A 2 0AFF latitude=0.5 week=2047 name=\"a b\"");
+  EXPECT_EQ(FormatPacket(0x82, Bytes{}, {}, false), "82 0 -");
+  EXPECT_EQ(FormatPacket(0x41, Bytes{1}, {{"x", 0.1}}, false), "41 1 01 x=0.1");
+}
+
+TEST(FormatPacket, JsonLineKeepsFullPrecisionAndNullsNonFiniteNumbers) {
+  const std::vector<ReportField> fields{
+      {"a", 0.1},
+      {"b", std::numeric_limits<double>::quiet_NaN()},
+      {"c", -std::numeric_limits<double>::infinity()},
+      {"d", std::int64_t{-5}},
+      {"e", std::string("q\"\\\n\x01\xC3")},
+  };
+  const std::string line = FormatPacket(0x8F, Bytes{0xAB, 0x10}, fields, true);
+  EXPECT_EQ(line,
+            "{\"id\":\"8F\",\"sub\":\"AB\",\"len\":2,\"hex\":\"AB10\",\"a\":0.10000000000000001,"
+            "\"b\":null,\"c\":null,\"d\":-5,\"e\":\"q\\\"\\\\\\n\\u0001\\u00C3\"}");
+  EXPECT_TRUE(test::IsJsonObject(line)) << line;
+  EXPECT_EQ(std::stod("0.10000000000000001"), 0.1);
+}
+
+TEST(FormatPacket, JsonFieldsCannotShadowTheFixedMembers) {
+  const std::string line = FormatPacket(0x41, Bytes{}, {{"len", std::int64_t{3}}}, true);
+  EXPECT_EQ(line, "{\"id\":\"41\",\"len\":0,\"hex\":\"\",\"field_len\":3}");
+  EXPECT_TRUE(test::IsJsonObject(line));
+}
+
+TEST(JsonShape, RejectsWhatIsNotOneObject) {
+  EXPECT_TRUE(test::IsJsonObject("{\"a\":[1,-2.5e3,null,true],\"b\":{}}"));
+  EXPECT_FALSE(test::IsJsonObject("{\"a\":nan}"));
+  EXPECT_FALSE(test::IsJsonObject("{\"a\":1}{}"));
+  EXPECT_FALSE(test::IsJsonObject("{\"a\":\"\x01\"}"));
+}
+
+}  // namespace
+}  // namespace navbin::tools

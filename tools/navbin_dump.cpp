@@ -1,0 +1,165 @@
+// navbin-dump [--json] FILE|-|DEVICE
+//
+// Prints every complete packet of a raw NavBin stream, one line each: a raw
+// packet log or capture file, standard input, or a serial device read live
+// at 9600 8-O-1 until it goes away or the user presses Ctrl+C.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "link/framing.h"
+#include "platform/posix_serial_device.h"
+#include "protocol/reports/report_fields.h"
+#include "tools/dump_format.h"
+
+namespace {
+
+using navbin::platform::OpenError;
+
+volatile std::sig_atomic_t gStop = 0;
+
+void OnSignal(int) {
+  gStop = 1;
+}
+
+void CatchInterrupt() {
+  struct sigaction action {};
+  action.sa_handler = OnSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = 0;  // no restart: a blocked read or poll returns at once
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+}
+
+class PacketPrinter {
+ public:
+  PacketPrinter(bool json, bool flushEachLine) : json_(json), flushEachLine_(flushEachLine) {}
+
+  void feed(const std::uint8_t* data, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+      if (deframer_.feed(data[i])) print();
+    }
+  }
+
+ private:
+  void print() {
+    const auto payload = deframer_.payload();
+    const auto fields = navbin::reports::DescribeReport(deframer_.packetId, payload);
+    std::string line = navbin::tools::FormatPacket(deframer_.packetId, payload, fields, json_);
+    line += '\n';
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    if (flushEachLine_) std::fflush(stdout);
+  }
+
+  navbin::link::Deframer deframer_;
+  bool json_;
+  bool flushEachLine_;
+};
+
+int Fail(const std::string& name, const char* why) {
+  std::fprintf(stderr, "navbin-dump: %s: %s\n", name.c_str(), why);
+  return 1;
+}
+
+// Reads a file or pipe to its end. A stream that stops inside a frame simply
+// ends there.
+int DumpStream(int fd, const std::string& name, PacketPrinter& printer) {
+  std::uint8_t buffer[64 * 1024];
+  while (!gStop) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return Fail(name, std::strerror(errno));
+    }
+    printer.feed(buffer, static_cast<std::size_t>(n));
+  }
+  return 0;
+}
+
+int DumpDevice(navbin::platform::SerialDevice& device, PacketPrinter& printer) {
+  device.setLineParameters(navbin::platform::LineParameters{9600, 8, 1, 0});
+  std::uint8_t buffer[8192];
+  while (!gStop && !device.lost()) {
+    if (!device.waitForInput(250)) continue;
+    const long n = device.read(buffer, sizeof buffer);
+    if (n < 0) break;
+    printer.feed(buffer, static_cast<std::size_t>(n));
+  }
+  return 0;
+}
+
+const char* OpenErrorText(OpenError error) {
+  switch (error) {
+    case OpenError::NotFound:
+      return "no such device";
+    case OpenError::PermissionDenied:
+      return "permission denied";
+    case OpenError::Busy:
+      return "device is in use";
+    case OpenError::NotATerminal:
+      return "not a terminal";
+    default:
+      return "cannot open the device";
+  }
+}
+
+int Usage() {
+  std::fprintf(stderr, "usage: navbin-dump [--json] FILE|-|DEVICE\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool json = false;
+  std::string path;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--json") {
+      json = true;
+    } else if (arg == "-h" || arg == "--help") {
+      Usage();
+      return 0;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return Usage();
+    } else if (path.empty()) {
+      path = arg;
+    } else {
+      return Usage();
+    }
+  }
+  if (path.empty()) return Usage();
+  CatchInterrupt();
+
+  if (path == "-") {
+    PacketPrinter printer(json, false);
+    return DumpStream(STDIN_FILENO, "standard input", printer);
+  }
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return Fail(path, std::strerror(errno));
+  if (S_ISCHR(info.st_mode)) {
+    navbin::platform::PosixSerialBackend backend;
+    if (auto device = backend.open(path)) {
+      PacketPrinter printer(json, true);
+      return DumpDevice(*device, printer);
+    }
+    // Character devices that are not terminals are read like files.
+    if (backend.lastError() != OpenError::NotATerminal) {
+      return Fail(path, OpenErrorText(backend.lastError()));
+    }
+  }
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return Fail(path, std::strerror(errno));
+  PacketPrinter printer(json, false);
+  const int result = DumpStream(fd, path, printer);
+  ::close(fd);
+  return result;
+}
