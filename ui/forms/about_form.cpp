@@ -25,6 +25,11 @@ QFrame* InformationPanel(QWidget* parent) {
   for (const char* line : kLines) {
     auto* label = new QLabel(line, frame);
     label->setAlignment(Qt::AlignCenter);
+    if (line == kLines[0]) {  // the version line stands out
+      QFont bold = label->font();
+      bold.setBold(true);
+      label->setFont(bold);
+    }
     layout->addWidget(label);
   }
   return frame;
