@@ -103,7 +103,11 @@ QWidget* TForm_Track::buildSelectionPanels() {
   // Twelve right-aligned four-character fields line up only in a fixed-pitch font.
   Panel_SVSel->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   Panel_SVSel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  Panel_SVSel->setMinimumHeight(Panel_SVSel->fontMetrics().height() + 6);
+  const QFontMetrics metrics = Panel_SVSel->fontMetrics();
+  Panel_SVSel->setMinimumSize(metrics.horizontalAdvance(QString(4 * reports::kChannelCount, '0')) +
+                                  2 * Panel_SVSel->frameWidth() + 12,
+                              metrics.height() + 6);
+  Panel_SVSel->setIndent(4);
   layout->addWidget(Panel_SVSel);
 
   auto* dops = new QGridLayout;
