@@ -35,7 +35,7 @@ class PacketSender {
   void setPause(std::chrono::microseconds pause) { pause_ = pause; }
 
   // Sets logTrigger of the port the selector addresses (the display port for
-  // DISPLAY_PORT, also while Tx All is on) to 1.
+  // DISPLAY_PORT, also while Tx All is on; every open port for ALL_PORTS) to 1.
   void armLogTrigger(int selector);
 
   // Pauses made so far: one per send that wrote (or, for an all-ports send,
