@@ -61,6 +61,7 @@ Constellation::Constellation(std::uint64_t seed, int count) : seed_(seed) {
   count = std::clamp(count, 1, 12);
   const auto svs = PickSvNumbers(r, count);
   const int unhealthy = count >= 10 ? 2 : 1;
+  int delayed = 0;
   for (int i = 0; i < count; ++i) {
     Orbit o;
     o.sv = svs[static_cast<std::size_t>(i)];
@@ -80,7 +81,12 @@ Constellation::Constellation(std::uint64_t seed, int count) : seed_(seed) {
     o.azimuthStart = r.uniform(0.0, 2.0 * kPi);
     o.azimuthRate = r.uniform(0.15, 0.6) * kDegree / 60.0 * (r.chance(0.5) ? 1.0 : -1.0);
     o.levelOffset = r.uniform(-2.0, 2.0);
-    o.ephemerisAfter = r.chance(0.3) ? r.uniform(3.0, 40.0) : 0.0;
+    // A couple of satellites still collect their ephemeris at start-up; never
+    // so many that the first fix has to wait for them.
+    if (o.healthy && i != unhealthy && delayed < 2 && r.chance(0.3)) {
+      o.ephemerisAfter = r.uniform(3.0, 40.0);
+      ++delayed;
+    }
     orbits_.push_back(o);
   }
 }

@@ -18,7 +18,7 @@ constexpr double kMaxBiasRate = 200.0;  // m/s
 // Broadcasts of at most this many seconds come out of one long advance.
 constexpr std::int64_t kMaxBroadcastCatchUp = 5;
 // Beyond this many seconds in one advance the sky is not stepped second by second.
-constexpr std::int64_t kMaxEpochsPerAdvance = 86400;
+constexpr std::int64_t kMaxEpochsPerAdvance = 3600;
 
 double OfWeek(double seconds) {
   const double w = std::fmod(seconds, static_cast<double>(kSecondsPerWeek));

@@ -1,0 +1,159 @@
+// Garbage, unknown commands, wrong lengths and over-long frames change
+// nothing; the same seed gives the same bytes; the fault knobs do what they say.
+
+#include <gtest/gtest.h>
+
+#include "protocol/commands/config_commands.h"
+#include "protocol/commands/query_commands.h"
+#include "sim/sim_random.h"
+#include "tests/sim/sim_test_support.h"
+
+namespace navbin::sim {
+namespace {
+
+using namespace navbin::commands;
+using testing::Ask;
+using testing::Deframe;
+using testing::Frame;
+using testing::Ids;
+using testing::RunFor;
+using Ms = std::chrono::milliseconds;
+
+std::vector<std::uint8_t> Framed(std::initializer_list<std::uint8_t> packet) {
+  return Frame(std::vector<std::uint8_t>(packet));
+}
+
+TEST(ReceiverRobustness, GarbageAndUnknownCommandsAreIgnored) {
+  SimulatedReceiver rx(40);
+  const ReceiverSettings before = rx.settings();
+  SimRandom noise(99);
+  std::vector<std::uint8_t> garbage(4000);
+  for (auto& b : garbage) b = static_cast<std::uint8_t>(noise.next());
+  rx.receive(garbage);
+  EXPECT_EQ(rx.settings(), before);
+  rx.takeOutput();
+
+  const std::vector<std::vector<std::uint8_t>> ignored = {
+      Framed({0x99}),              // unknown id
+      Framed({0x8E, 0x77}),        // unknown sub-id
+      Framed({0x8E}),              // super-packet without a sub-id
+      Framed({0x1F, 0x00}),        // version request with a payload
+      Framed({0x35, 0x12, 0x02}),  // I/O options, neither query nor set
+      Framed({0x8E, 0x15, 0x00}),  // datum with half an index
+      Framed({0x3C}),              // tracking status without the satellite
+      Framed({0xBB, 0x04}),        // unknown configuration page
+      Framed({0xBC, 0x05}),        // no such receiver port
+      Framed({0x62, 0x09}),        // no such DGPS request
+      {0x10, 0x03, 0x10, 0x03},    // empty packets
+  };
+  for (const auto& frame : ignored) {
+    rx.receive(frame);
+    EXPECT_FALSE(rx.hasOutput()) << "first byte after DLE " << int(frame[1]);
+  }
+  EXPECT_EQ(rx.settings(), before);
+  const auto version = Ask(rx, BuildRequestVersion());
+  ASSERT_EQ(version.size(), 1u);
+  EXPECT_EQ(version[0].id, 0x45);
+}
+
+TEST(ReceiverRobustness, OverLongFrameIsDroppedAndTheNextOneServed) {
+  SimulatedReceiver rx(41);
+  std::vector<std::uint8_t> longPacket(600, 0x00);
+  longPacket[0] = 0x35;  // would be Set I/O options if it were short
+  rx.receive(Frame(longPacket));
+  EXPECT_FALSE(rx.hasOutput());
+  EXPECT_EQ(rx.settings().io, IoOptions{});
+  EXPECT_EQ(Ids(Ask(rx, BuildRequestIoOptions())), (std::vector<std::uint8_t>{0x55}));
+}
+
+TEST(ReceiverRobustness, CommandsSplitAcrossReadsAreAssembled) {
+  SimulatedReceiver rx(42);
+  const auto frame = Frame(BuildSetDatum(16).view());  // 10 8E 15 00 10 10 10 03
+  for (std::uint8_t b : frame) rx.receive(std::span(&b, 1));
+  EXPECT_EQ(rx.settings().datumIndex, 16);
+}
+
+std::vector<std::uint8_t> Script(SimulatedReceiver& rx, int stepMs, int steps) {
+  std::vector<std::uint8_t> all;
+  for (int i = 0; i < steps; ++i) {
+    if (i % 3 == 0) rx.receive(Frame(BuildRequestReceiverHealth().view()));
+    if (i % 5 == 0) rx.receive(Frame(BuildRequestSatelliteSelection().view()));
+    rx.advance(Ms(stepMs));
+    const auto out = rx.takeOutput();
+    all.insert(all.end(), out.begin(), out.end());
+  }
+  return all;
+}
+
+TEST(ReceiverRobustness, SameSeedSameBytes) {
+  SimulatedReceiver a(77), b(77);
+  EXPECT_EQ(Script(a, 200, 50), Script(b, 200, 50));
+
+  // The sky and the clock do not depend on how time is cut into steps.
+  SimulatedReceiver fine(78), coarse(78);
+  fine.advance(Ms(1));
+  coarse.advance(Ms(1));
+  std::vector<std::uint8_t> fineOut;
+  for (int i = 0; i < 30; ++i) {
+    fine.advance(Ms(100));
+    const auto out = fine.takeOutput();
+    fineOut.insert(fineOut.end(), out.begin(), out.end());
+  }
+  coarse.advance(Ms(3000));
+  EXPECT_EQ(fineOut, coarse.takeOutput());
+}
+
+TEST(ReceiverRobustness, SeedsGiveDifferentReceivers) {
+  SimulatedReceiver a(1), b(2);
+  EXPECT_NE(a.profile().site.latitude, b.profile().site.latitude);
+  EXPECT_NE(Ask(a, BuildRequestVersion())[0].payload, Ask(b, BuildRequestVersion())[0].payload);
+  EXPECT_NE(RunFor(a, Ms(1000))[0].payload, RunFor(b, Ms(1000))[0].payload);
+}
+
+TEST(ReceiverRobustness, SilentReceiverSaysNothing) {
+  SimulatedReceiver rx(43, FaultOptions{.silent = true});
+  rx.receive(Frame(BuildRequestVersion().view()));
+  rx.advance(Ms(3000));
+  EXPECT_FALSE(rx.hasOutput());
+}
+
+TEST(ReceiverRobustness, DroppedRepliesSpareTheBroadcasts) {
+  SimulatedReceiver rx(44, FaultOptions{.dropReplyProbability = 1.0});
+  EXPECT_TRUE(Ask(rx, BuildRequestVersion()).empty());
+  EXPECT_EQ(Ids(RunFor(rx, Ms(1000))), (std::vector<std::uint8_t>{0x4A, 0x56}));
+
+  SimulatedReceiver some(45, FaultOptions{.dropReplyProbability = 0.5});
+  int answered = 0;
+  for (int i = 0; i < 200; ++i)
+    answered += static_cast<int>(Ask(some, BuildRequestVersion()).size());
+  EXPECT_GT(answered, 60);
+  EXPECT_LT(answered, 140);
+}
+
+TEST(ReceiverRobustness, NoiseBetweenFramesLeavesThePacketsWhole) {
+  SimulatedReceiver clean(46), noisy(46, FaultOptions{.noiseProbability = 1.0});
+  const auto cleanBytes = Script(clean, 250, 20);
+  const auto noisyBytes = Script(noisy, 250, 20);
+  EXPECT_GT(noisyBytes.size(), cleanBytes.size());
+  const auto cleanPackets = Deframe(cleanBytes);
+  const auto noisyPackets = Deframe(noisyBytes);
+  ASSERT_EQ(cleanPackets.size(), noisyPackets.size());
+  for (std::size_t i = 0; i < cleanPackets.size(); ++i) {
+    EXPECT_EQ(cleanPackets[i].id, noisyPackets[i].id);
+    EXPECT_EQ(cleanPackets[i].payload, noisyPackets[i].payload);
+  }
+}
+
+TEST(ReceiverRobustness, LongGapsAndUnreadOutputStayBounded) {
+  SimulatedReceiver rx(47);
+  const auto weekBefore = Ask(rx, BuildRequestGpsTime())[0].u16(4);
+  rx.advance(std::chrono::hours(24 * 30));  // a month without a look
+  EXPECT_LT(rx.takeOutput().size(), 2000u) << "only the last seconds are broadcast";
+  EXPECT_GE(Ask(rx, BuildRequestGpsTime())[0].u16(4), weekBefore + 4);
+
+  for (int i = 0; i < 20000; ++i) rx.receive(Frame(BuildRequestTrackingStatus().view()));
+  EXPECT_LE(rx.takeOutput().size(), SimulatedReceiver::kMaxPendingOutput);
+}
+
+}  // namespace
+}  // namespace navbin::sim
