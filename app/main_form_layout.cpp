@@ -1,0 +1,35 @@
+// The single-port and multi-port layouts and the diagnostics menu.
+
+#include <QAction>
+#include <QFrame>
+#include <QLayout>
+#include <QMenu>
+
+#include "app/main_form.h"
+
+namespace navbin::app {
+
+void TForm_Main::applyLayout(bool multiport) {
+  WindowMultiPort->setChecked(multiport);
+  MenuMP_MultiPort->setChecked(multiport);
+  Panel_Com->setVisible(multiport);
+
+  // The window keeps a fixed size, that of its contents in this layout; the
+  // status row follows the width.
+  for (QWidget* w = Panel_Com->parentWidget(); w; w = w->parentWidget()) {
+    if (w->layout()) w->layout()->invalidate();
+    if (w == this) break;
+  }
+  if (QLayout* own = layout()) own->activate();
+  setFixedSize(sizeHint());
+}
+
+bool TForm_Main::isMultiportLayout() const {
+  return WindowMultiPort->isChecked();
+}
+
+void TForm_Main::setDiagnosticsVisible(bool visible) {
+  Menu_Diagnostics->menuAction()->setVisible(visible);
+}
+
+}  // namespace navbin::app

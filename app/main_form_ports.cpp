@@ -1,0 +1,112 @@
+// The main window's part in port supervision: opening the display port,
+// the title, the core's hooks, and showing ports whose device went away.
+
+#include <QGuiApplication>
+#include <string>
+
+#include "app/main_form.h"
+
+namespace navbin::app {
+
+namespace {
+
+using reports::Colour;
+
+bool IsCom(int com) {
+  return com >= 1 && com <= link::kPortCount;
+}
+
+QString LostText(int com) {
+  return QStringLiteral("COM%1: device lost").arg(com);
+}
+
+const QString kPortPanelHint =
+    QStringLiteral("When lit, this port is monitored; when green, receiving packets");
+
+}  // namespace
+
+bool TForm_Main::openDisplayPort() {
+  const int com = core_.shell.displayPort;
+  if (!IsCom(com)) return false;
+  const auto index = static_cast<std::uint32_t>(com - 1);
+  return core_.channel.OpenPort(core_.ports[index], core_.channel.DeviceName(com), index) == 0;
+}
+
+void TForm_Main::reportOpenFailure() {
+  const int com = core_.shell.displayPort;
+  std::string text = "Could not initialize COM" + std::to_string(com) + ".";
+  if (IsCom(com) && core_.channel.lastOpenError() == platform::OpenError::PermissionDenied) {
+    // The usual cause on Linux: the user is not in the group that owns serial devices.
+    text += "\nNo permission to open " + core_.channel.DeviceName(com) +
+            ": add your user to the dialout group (sudo usermod -aG dialout $USER) and log in "
+            "again.";
+  }
+  prompter_.message(text, "Serial Port Error");
+}
+
+void TForm_Main::showDisplayPortTitle() {
+  QGuiApplication::setApplicationDisplayName(
+      QStringLiteral("%1 M2_Monitor").arg(core_.shell.displayPort));
+}
+
+void TForm_Main::installCoreHooks() {
+  core_.sender.setTransmitLampHook([this] { Shape_TxLED->setFill(Colour::Lime); });
+  core_.sender.setPause(std::chrono::microseconds(1000));
+  core_.multiPort.setBlankDisplayHook([this] { blankDisplay(); });
+  core_.multiPort.setDisplayPortChangedHook([this] {
+    showDisplayPortTitle();
+    refreshLostMarks();
+  });
+  core_.cycle.setPortLostHook([this](int portIndex) { portLost(portIndex); });
+}
+
+// A device that went away (unplugged adapter, closed pseudo-terminal) is
+// closed at once, so that plugging it back in and clicking its port panel
+// (or switching the display port to it) opens it afresh. Until then the
+// display port's serial panel, or the other port's lamp, shows it red.
+void TForm_Main::portLost(int portIndex) {
+  if (portIndex < 0 || portIndex >= link::kPortCount) return;
+  link::PortContext& port = core_.ports[static_cast<std::size_t>(portIndex)];
+  const bool isDisplay = core_.shell.isDisplayPort(static_cast<std::uint32_t>(portIndex));
+  core_.channel.ClosePort(port);
+  if (isDisplay) {
+    Panel_Serial->setText(LostText(portIndex + 1));
+    Panel_Serial->setFill(Colour::Red);
+    displayLostMarked_ = true;
+  }
+  core_.multiPort.repaintPortPanels();
+  refreshLostMarks();
+}
+
+// Lamps of lost ports stay red across the periodic repaint, until the port is
+// open again.
+void TForm_Main::refreshLostMarks() {
+  for (int i = 0; i < link::kPortCount; ++i) {
+    const link::PortContext& port = core_.ports[static_cast<std::size_t>(i)];
+    const bool lost = port.deviceLost && !port.isOpen;
+    ui::Panel* panel = Panel_MonCom[static_cast<std::size_t>(i)];
+    if (lost) {
+      panel->setFill(Colour::Red);
+      if (!lostMarked_[i]) {
+        panel->setToolTip(LostText(i + 1));
+        panel->setStatusTip(LostText(i + 1));
+      }
+    } else if (lostMarked_[i]) {
+      panel->setToolTip(kPortPanelHint);
+      panel->setStatusTip(kPortPanelHint);
+    }
+    lostMarked_[i] = lost;
+  }
+  if (displayLostMarked_) {
+    const int index = core_.shell.displayIndex();
+    const bool stillLost = index >= 0 && index < link::kPortCount &&
+                           !core_.ports[static_cast<std::size_t>(index)].isOpen &&
+                           core_.ports[static_cast<std::size_t>(index)].deviceLost;
+    if (!stillLost) {
+      Panel_Serial->setFill(Colour::ButtonFace);
+      displayLostMarked_ = false;
+    }
+  }
+}
+
+}  // namespace navbin::app

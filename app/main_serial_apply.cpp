@@ -1,0 +1,87 @@
+#include "app/main_serial_apply.h"
+
+#include "protocol/commands/line_codes.h"
+
+namespace navbin::app {
+namespace {
+
+// Longest 0xBC set frame: DLE, id, ten bytes that may each be doubled, DLE ETX.
+constexpr std::size_t kSetFrameBytes = 2 + 2 * 11 + 2;
+
+link::LineSettings LineOf(const commands::SerialPortConfiguration& record) {
+  return {record.baudCode, record.dataBitsCode, record.parityCode, record.stopBitsCode};
+}
+
+// Moves one open port's PC side to `line` and remembers it as the port's settings.
+void MovePcPort(MonitorCore& core, std::size_t index, const link::LineSettings& line) {
+  link::PortContext& port = core.ports[index];
+  if (!port.isOpen || !port.handle) return;
+  // A refused setting is not reported; the port keeps what the driver has.
+  core.channel.SetLineParameters(*port.handle, commands::BaudRateOfCode(line.baudCode),
+                                 commands::DataBitsOfCode(line.dataBitsCode),
+                                 commands::ParityOfCode(line.parityCode),
+                                 commands::StopBitsOfCode(line.stopBitsCode));
+  core.shell.lineSettings[index] = line;
+}
+
+}  // namespace
+
+std::chrono::milliseconds FrameDrainTime(const link::LineSettings& line, std::size_t frameBytes) {
+  std::uint32_t baud = commands::BaudRateOfCode(line.baudCode);
+  if (baud == 0) baud = 110;  // unknown code: assume the slowest line
+  // Start bit, up to 8 data bits, parity, up to 2 stop bits.
+  const std::uint64_t bits = static_cast<std::uint64_t>(frameBytes) * 12;
+  const std::uint64_t ms = (bits * 1000 + baud - 1) / baud;
+  return std::chrono::milliseconds(ms + 10);
+}
+
+commands::SerialPortConfiguration FactoryLineRecord() {
+  commands::SerialPortConfiguration record;
+  record.receiverPort = commands::kArrivalPort;
+  record.baudCode = 7;
+  record.dataBitsCode = 3;
+  record.parityCode = 1;
+  record.stopBitsCode = 0;
+  record.inputProtocolMask = 0x02;
+  record.outputProtocolMask = 0x02;
+  return record;
+}
+
+void ApplySerialPortSettings(MonitorCore& core, reports::Display& display,
+                             reports::Prompter& prompter, commands::SerialPortConfiguration record,
+                             bool ask, const SerialApplySleep& sleep) {
+  if (!ask || !prompter.ask("Change PC com settings to match?", "Update PC?")) {
+    commands::SetSerialPortConfiguration(core.sender, commands::DISPLAY_PORT, record);
+    return;
+  }
+  record.receiverPort = commands::kArrivalPort;
+  commands::SetSerialPortConfiguration(core.sender, commands::DISPLAY_PORT, record);
+
+  const link::LineSettings line = LineOf(record);
+  const int displayIndex = core.shell.displayIndex();
+  const bool displayValid = displayIndex >= 0 && displayIndex < link::kPortCount;
+  display.setText(reports::Form::Main, "Panel_Serial",
+                  commands::SerialSettingsText(core.shell.displayPort, line));
+
+  // Let the set command leave at the old speed before the PC side changes.
+  link::LineSettings slowest = displayValid ? core.shell.lineSettings[displayIndex] : line;
+  for (std::size_t i = 0; i < core.ports.size(); ++i) {
+    link::PortContext& port = core.ports[i];
+    if (!port.isOpen || !port.handle) continue;
+    if (!core.shell.transmitToAll && static_cast<int>(i) != displayIndex) continue;
+    port.handle->flushOutput();
+    if (commands::BaudRateOfCode(core.shell.lineSettings[i].baudCode) <
+        commands::BaudRateOfCode(slowest.baudCode)) {
+      slowest = core.shell.lineSettings[i];
+    }
+  }
+  if (sleep) sleep(FrameDrainTime(slowest, kSetFrameBytes));
+
+  if (core.shell.transmitToAll) {
+    for (std::size_t i = 0; i < core.ports.size(); ++i) MovePcPort(core, i, line);
+  } else if (displayValid) {
+    MovePcPort(core, static_cast<std::size_t>(displayIndex), line);
+  }
+}
+
+}  // namespace navbin::app
