@@ -1,0 +1,127 @@
+// The simulator on real pseudo-terminals, reached the way the monitor reaches
+// a serial port: through the serial channel and the POSIX backend.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include "link/port_context.h"
+#include "link/serial_channel.h"
+#include "platform/port_map.h"
+#include "platform/posix_serial_device.h"
+#include "protocol/commands/config_commands.h"
+#include "protocol/commands/query_commands.h"
+#include "sim/sim_server.h"
+#include "tests/sim/sim_test_support.h"
+
+namespace navbin::sim {
+namespace {
+
+using namespace navbin::commands;
+using testing::Received;
+using Clock = std::chrono::steady_clock;
+
+class PtyEndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SimOptions options;
+    options.seed = 123;
+    std::string error;
+    ASSERT_TRUE(server_.start(options, error)) << error;
+    path_ = server_.slavePath(0);
+    map_.assign(1, path_);
+  }
+
+  bool open() { return channel_.OpenPort(port_, path_, 0) == 0; }
+
+  void send(const CommandPacket& command) {
+    ASSERT_EQ(channel_.WriteFrame(command.size(), command.data(), port_), 0);
+  }
+
+  // Serves and polls in small steps until `done` holds or `budget` runs out.
+  bool pump(const std::function<bool()>& done, std::chrono::milliseconds budget) {
+    const auto deadline = Clock::now() + budget;
+    while (Clock::now() < deadline) {
+      server_.serveOnce(5);
+      channel_.PollPort(
+          port_, [this](link::PortContext& p) { collect(p); }, false);
+      if (done()) return true;
+    }
+    return false;
+  }
+
+  bool has(std::uint8_t id, int subId = -1) const {
+    for (const Received& r : received_) {
+      if (r.id == id && (subId < 0 || r.subId() == subId)) return true;
+    }
+    return false;
+  }
+  const Received* first(std::uint8_t id) const {
+    for (const Received& r : received_) {
+      if (r.id == id) return &r;
+    }
+    return nullptr;
+  }
+
+  void collect(link::PortContext& p) {
+    received_.push_back(
+        {static_cast<std::uint8_t>(p.packetId), {p.payload(), p.payload() + p.packetLen}});
+  }
+
+  SimServer server_;
+  std::string path_;
+  platform::PosixSerialBackend backend_;
+  platform::PortMap map_;
+  link::SerialChannel channel_{backend_, map_};
+  link::PortContext port_;
+  std::vector<Received> received_;
+};
+
+TEST_F(PtyEndToEnd, IdentificationQueriesAreAnswered) {
+  ASSERT_TRUE(open());
+  send(BuildRequestVersion());
+  send(BuildRequestDgpsMode());
+  send(BuildRequestIoOptions());
+  send(BuildRequestDatum());
+  send(BuildRequestGpsTime());
+  ASSERT_TRUE(
+      pump([&] { return has(0x45) && has(0x82) && has(0x55) && has(0x8F, 0x15) && has(0x41); },
+           std::chrono::milliseconds(1000)));
+  EXPECT_EQ(first(0x45)->payload.size(), 10u);
+  EXPECT_EQ(first(0x82)->payload.size(), 1u);
+  EXPECT_EQ(first(0x55)->payload.size(), 4u);
+  EXPECT_EQ(first(0x8F)->payload.size(), 43u);
+  EXPECT_EQ(first(0x41)->payload.size(), 10u);
+}
+
+TEST_F(PtyEndToEnd, SetIoOptionsSwitchesTheBroadcast) {
+  ASSERT_TRUE(open());
+  ASSERT_TRUE(pump([&] { return has(0x4A); }, std::chrono::milliseconds(1300)));
+  EXPECT_EQ(first(0x4A)->payload.size(), 20u);
+  received_.clear();
+  send(BuildSetIoOptions({0x12, 0x02, 0x00, 0x00}));
+  ASSERT_TRUE(pump([&] { return has(0x84); }, std::chrono::milliseconds(1300)));
+  EXPECT_EQ(first(0x84)->payload.size(), 36u);
+  EXPECT_FALSE(has(0x4A));
+  EXPECT_EQ(received_.front().id, 0x55);
+}
+
+TEST_F(PtyEndToEnd, ExclusiveOpenAndReopenWork) {
+  for (int round = 0; round < 2; ++round) {
+    ASSERT_TRUE(open()) << "round " << round;
+    EXPECT_FALSE(channel_.ProbePort(0)) << "a second open is refused";
+    EXPECT_EQ(channel_.lastOpenError(), platform::OpenError::Busy);
+    received_.clear();
+    send(BuildRequestVersion());
+    ASSERT_TRUE(pump([&] { return has(0x45); }, std::chrono::milliseconds(800)));
+    channel_.ClosePort(port_);
+    EXPECT_TRUE(channel_.ProbePort(0)) << "free again after the close";
+    // The receiver keeps talking into the closed line meanwhile.
+    pump([] { return false; }, std::chrono::milliseconds(100));
+  }
+}
+
+}  // namespace
+}  // namespace navbin::sim
