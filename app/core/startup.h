@@ -30,6 +30,7 @@ struct CommandLine {
   bool version = false;                 // --version
   std::string grabFile;                 // --grab FILE
   int grabAfterMs = 3000;               // --grab-after MS
+  bool openAll = false;                 // --open-all: "&Open All Ports" once the window is up
 
   std::vector<std::string> errors;  // unusable long options, one text each
 };

@@ -37,6 +37,8 @@ bool ReadLongOption(const std::vector<std::string>& args, std::size_t& i, Comman
     out.help = true;
   } else if (arg == "--version") {
     out.version = true;
+  } else if (arg == "--open-all") {
+    out.openAll = true;
   } else if (TakeValue(args, i, "--port", value, out)) {
     if (!value.empty()) out.extraPorts.push_back(value);
   } else if (TakeValue(args, i, "--grab-after", value, out)) {
@@ -104,6 +106,7 @@ std::string UsageText() {
          "  -d               show the Diagnostics menu\n"
          "  -m               start in the multi-port layout\n"
          "  --port PATH      add the serial device PATH to the port list (repeatable)\n"
+         "  --open-all       open and monitor every listed port once the window is up\n"
          "  --grab FILE      save a picture of the main window as PNG, then quit\n"
          "  --grab-after MS  milliseconds of running before --grab (default 3000)\n"
          "  --help           show this text\n"
@@ -111,7 +114,8 @@ std::string UsageText() {
          "Options are recognised by their second character: -e and /e are the same.\n"
          "Devices get a COM number that stays the same from run to run.\n"
          "Environment: NAVBIN_MESSAGE_BOXES=stderr prints message boxes to standard\n"
-         "error and answers them at once instead of waiting for a click.\n";
+         "error and answers them at once instead of waiting for a click;\n"
+         "NAVBIN_STATE_LOG=FILE appends the main window's status row to FILE every 100 ms.\n";
 }
 
 }  // namespace navbin::app

@@ -1,0 +1,122 @@
+#include "app/monitor_application.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPixmap>
+#include <QTimer>
+#include <cstdio>
+#include <optional>
+
+#include "app/comm_form.h"
+#include "app/core/monitor_core.h"
+#include "app/core/startup.h"
+#include "app/main_form.h"
+#include "app/message_echo.h"
+#include "app/settings_store.h"
+#include "app/state_log.h"
+#include "platform/posix_serial_device.h"
+#include "platform/serial_enumeration.h"
+#include "platform/system_clock.h"
+#include "ui/forms/all_forms.h"
+#include "ui/widgets/qt_prompter.h"
+#include "ui/widgets/widget_display.h"
+
+namespace navbin::app {
+
+namespace {
+
+constexpr const char* kVersionText = "navbin-monitor 0.1.0\n";
+
+std::vector<std::string> Arguments(int argc, char** argv) {
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+  return args;
+}
+
+// --help, --version and unusable options are answered without a window.
+std::optional<int> AnswerWithoutWindow(const CommandLine& cl) {
+  if (cl.help) {
+    std::fputs(UsageText().c_str(), stdout);
+    return 0;
+  }
+  if (cl.version) {
+    std::fputs(kVersionText, stdout);
+    return 0;
+  }
+  if (!cl.errors.empty()) {
+    for (const auto& e : cl.errors) std::fprintf(stderr, "navbin-monitor: %s\n", e.c_str());
+    std::fputs("Try 'navbin-monitor --help'.\n", stderr);
+    return 2;
+  }
+  return std::nullopt;
+}
+
+// The port-selection dialog; the chosen item, nothing when cancelled.
+std::optional<int> AskDisplayPort(const StartupPlan& plan, SettingsStorage& settings) {
+  TForm_Comm dialog(settings);
+  dialog.setPorts(plan.dialog.items, plan.dialog.devices);
+  dialog.selectItem(plan.dialog.selected);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.selectedItem();
+}
+
+// Saves a picture of `window` after `ms` and ends the event loop.
+void ScheduleGrab(QWidget& window, const std::string& file, int ms) {
+  QTimer::singleShot(ms, &window, [&window, file] {
+    const bool saved = window.grab().save(QString::fromStdString(file), "PNG");
+    if (!saved) std::fprintf(stderr, "navbin-monitor: could not write %s\n", file.c_str());
+    QApplication::exit(saved ? 0 : 3);
+  });
+}
+
+int RunMainWindow(const StartupPlan& plan, const CommandLine& cl) {
+  platform::PosixSerialBackend backend;
+  platform::RealSystemClock clock;
+  ui::WidgetDisplay display;
+  ui::QtPrompter prompter;
+  MonitorCore core(backend, display, prompter, clock);
+  core.portMap = plan.portMap;
+  ApplyPlan(plan, core.shell);
+
+  TForm_Main form(core, display, prompter);
+  prompter.setParent(&form);
+  if (!form.FormCreate()) return 1;
+  ui::CreateSecondaryForms(display, &form);
+  form.applyLayout(plan.multiPort);
+  form.setDiagnosticsVisible(plan.diagnostics);
+
+  std::optional<StateLog> stateLog;
+  if (const QString file = StateLog::RequestedFile(); !file.isEmpty())
+    stateLog.emplace(display, file);
+  form.show();
+  if (cl.openAll) QTimer::singleShot(0, form.MenuCOM_OpenAll, &QAction::trigger);
+  if (!cl.grabFile.empty()) ScheduleGrab(form, cl.grabFile, cl.grabAfterMs);
+  return QApplication::exec();
+}
+
+}  // namespace
+
+int RunNavBinMonitor(int argc, char** argv) {
+  if (auto status = AnswerWithoutWindow(ReadCommandLine(Arguments(argc, argv)))) return *status;
+
+  QApplication app(argc, argv);  // takes out the toolkit's own options
+  QApplication::setApplicationDisplayName("M1_Monitor");
+  if (MessageEcho::Requested()) MessageEcho::Install();
+  const CommandLine cl = ReadCommandLine(Arguments(argc, argv));
+
+  QtSettingsStorage settings;
+  StartupPlan plan = PlanStartup(
+      cl, [] { return platform::EnumerateSerialDevices(); }, LoadPortMap(settings),
+      LoadCommItem(settings));
+  for (const auto& w : plan.warnings) std::fprintf(stderr, "navbin-monitor: %s\n", w.c_str());
+  if (plan.portMapChanged) SavePortMap(settings, plan.portMap);
+
+  if (plan.askUser) {
+    const std::optional<int> item = AskDisplayPort(plan, settings);
+    if (!item) return 0;
+    plan.displayPort = DisplayPortOfItem(plan, *item);
+  }
+  return RunMainWindow(plan, cl);
+}
+
+}  // namespace navbin::app
