@@ -231,6 +231,11 @@ std::unique_ptr<SerialDevice> PosixSerialBackend::open(const std::string& path) 
   // TIOCEXCL keeps out other users but not root; the lock keeps out everyone
   // who locks too, this program included.
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return fail(OpenErrorFromErrno(errno));
+#ifdef TIOCGEXCL
+  // Root gets through another program's TIOCEXCL; the flag still tells.
+  int exclusive = 0;
+  if (::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0) return fail(OpenError::Busy);
+#endif
   ::ioctl(fd, TIOCEXCL);
   termios t{};
   if (::tcgetattr(fd, &t) != 0) return fail(OpenError::Other);

@@ -4,6 +4,7 @@
 #include "platform/posix_serial_device.h"
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -156,6 +157,18 @@ TEST_F(PtyChannelTest, HeldPortFailsProbeAndSecondOpenEvenForRoot) {
 
   channel.ClosePort(port);
   EXPECT_TRUE(channel.ProbePort(0));  // and the probe let go of it again
+  EXPECT_EQ(channel.OpenPort(port, pty.slave(), 0), 0);
+}
+
+TEST_F(PtyChannelTest, PortHeldExclusivelyByAnotherProgramIsBusy) {
+  const int other = ::open(pty.slave().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  ASSERT_GE(other, 0);
+  ASSERT_EQ(::ioctl(other, TIOCEXCL), 0);  // what other terminal programs do
+  EXPECT_FALSE(channel.ProbePort(0));
+  EXPECT_EQ(channel.OpenPort(port, pty.slave(), 0), -1);
+  EXPECT_EQ(channel.lastOpenError(), OpenError::Busy);
+  ::ioctl(other, TIOCNXCL);
+  ::close(other);
   EXPECT_EQ(channel.OpenPort(port, pty.slave(), 0), 0);
 }
 
