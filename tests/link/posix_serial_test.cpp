@@ -330,15 +330,5 @@ TEST_F(PtyChannelTest, WriteToAGoneFarSideMarksTheDeviceLost) {
   EXPECT_EQ(poll(), -1);
 }
 
-TEST(OpenErrors, ErrnoValuesMapToTheReasonsShown) {
-  using platform::OpenErrorFromErrno;
-  EXPECT_EQ(OpenErrorFromErrno(ENOENT), OpenError::NotFound);
-  EXPECT_EQ(OpenErrorFromErrno(EACCES), OpenError::PermissionDenied);
-  EXPECT_EQ(OpenErrorFromErrno(EPERM), OpenError::PermissionDenied);
-  EXPECT_EQ(OpenErrorFromErrno(EBUSY), OpenError::Busy);
-  EXPECT_EQ(OpenErrorFromErrno(EWOULDBLOCK), OpenError::Busy);
-  EXPECT_EQ(OpenErrorFromErrno(EIO), OpenError::Other);
-}
-
 }  // namespace
 }  // namespace navbin::link

@@ -138,18 +138,6 @@ TEST_F(ChannelTest, OneReadTakesAtMostTheReceiveBuffer) {
   EXPECT_EQ(line->pendingInput(), 100u);
 }
 
-TEST_F(ChannelTest, ReopeningDiscardsAHalfReceivedFrame) {
-  ASSERT_EQ(channel.OpenPort(port, "/dev/ttyM1", 0), 0);
-  push({0x10, 0x5C, 1, 2, 3, 4});
-  poll();
-  channel.ClosePort(port);
-  ASSERT_EQ(channel.OpenPort(port, "/dev/ttyM1", 0), 0);
-  push({5, 6, 0x10, 0x03});  // the tail of the old frame, then its end
-  poll();
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].payload, (Bytes{5, 6}));  // nothing of the old frame
-}
-
 TEST_F(ChannelTest, CaptureFlagAtFirstOfThreePacketsStopsAStoppablePoll) {
   ASSERT_EQ(channel.OpenPort(port, "/dev/ttyM1", 0), 0);
   Bytes three;
