@@ -30,12 +30,14 @@ class PseudoTerminal {
   // is there, -1 while no slave is open (the far side hung up).
   long read(std::uint8_t* buffer, std::size_t max);
   // Queues bytes for the monitor and sends what the terminal takes now.
-  // Bytes that find the queue full are dropped, as on a line nobody reads.
+  // Bytes that find the queue full are dropped, as on a line nobody reads;
+  // the queue is small so that a monitor opening the port late gets little
+  // that is stale.
   void write(std::span<const std::uint8_t> bytes);
   void flush();
   bool hasQueuedOutput() const { return !queue_.empty(); }
 
-  static constexpr std::size_t kQueueCapacity = 16 * 1024;
+  static constexpr std::size_t kQueueCapacity = 4096;
 
  private:
   PseudoTerminal(int master, int keptSlave, std::string slavePath);

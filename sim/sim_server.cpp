@@ -116,15 +116,16 @@ void SimServer::serveOnce(int maxWaitMs) {
 }
 
 void SimServer::readPort(Port& port, short revents, Clock::time_point now) {
-  if ((revents & POLLIN) != 0) {
-    std::array<std::uint8_t, 4096> buffer{};
-    for (int round = 0; round < 16; ++round) {
-      const long n = port.terminal->read(buffer.data(), buffer.size());
-      if (n <= 0) break;
-      port.receiver.receive(std::span(buffer.data(), static_cast<std::size_t>(n)));
+  if ((revents & (POLLIN | POLLHUP | POLLERR)) == 0) return;
+  std::array<std::uint8_t, 4096> buffer{};
+  for (int round = 0; round < 16; ++round) {
+    const long n = port.terminal->read(buffer.data(), buffer.size());
+    if (n < 0) {
+      port.hungUpUntil = now + kHangUpBackoff;
+      return;
     }
-  } else if ((revents & (POLLHUP | POLLERR)) != 0) {
-    port.hungUpUntil = now + kHangUpBackoff;
+    if (n == 0) return;
+    port.receiver.receive(std::span(buffer.data(), static_cast<std::size_t>(n)));
   }
 }
 
