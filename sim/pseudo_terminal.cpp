@@ -1,6 +1,8 @@
 #include "sim/pseudo_terminal.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -94,6 +96,19 @@ void PseudoTerminal::flush() {
     break;
   }
   queue_.erase(queue_.begin(), queue_.begin() + static_cast<std::ptrdiff_t>(sent));
+}
+
+bool PseudoTerminal::clearStaleExclusive() {
+#ifdef TIOCGEXCL
+  int exclusive = 0;
+  if (::ioctl(keptSlave_, TIOCGEXCL, &exclusive) != 0 || exclusive == 0) return false;
+  if (::flock(keptSlave_, LOCK_EX | LOCK_NB) != 0) return false;  // a monitor holds it
+  ::ioctl(keptSlave_, TIOCNXCL);
+  ::flock(keptSlave_, LOCK_UN);
+  return true;
+#else
+  return false;
+#endif
 }
 
 }  // namespace navbin::sim

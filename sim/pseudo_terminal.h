@@ -37,6 +37,13 @@ class PseudoTerminal {
   void flush();
   bool hasQueuedOutput() const { return !queue_.empty(); }
 
+  // A monitor that dies without clearing its exclusive flag leaves the flag
+  // on the slave, which lives on while the master is open, and every later
+  // open is refused. The flag is stale when nobody holds the slave's lock
+  // (a monitor always locks what it holds); this clears it then. Returns
+  // true when it cleared one.
+  bool clearStaleExclusive();
+
   static constexpr std::size_t kQueueCapacity = 4096;
 
  private:

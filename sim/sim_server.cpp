@@ -109,6 +109,7 @@ void SimServer::serveOnce(int maxWaitMs) {
   }
   advanceClocks(now);
   for (auto& port : ports_) {
+    port->terminal->clearStaleExclusive();
     auto bytes = port->receiver.takeOutput();
     port->terminal->write(bytes);
     port->terminal->flush();

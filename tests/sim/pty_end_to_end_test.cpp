@@ -1,6 +1,11 @@
 // The simulator on real pseudo-terminals, reached the way the monitor reaches
 // a serial port: through the serial channel and the POSIX backend.
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -121,6 +126,22 @@ TEST_F(PtyEndToEnd, ExclusiveOpenAndReopenWork) {
     // The receiver keeps talking into the closed line meanwhile.
     pump([] { return false; }, std::chrono::milliseconds(100));
   }
+}
+
+TEST_F(PtyEndToEnd, PortRecoversFromAMonitorThatDied) {
+  // A monitor killed while it held the port: locked, flagged exclusive, and
+  // closed by the system without clearing the flag.
+  const int fd = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+  ASSERT_EQ(::ioctl(fd, TIOCEXCL), 0);
+  ::close(fd);
+  EXPECT_FALSE(open()) << "premise: a flagged port is refused";
+
+  server_.serveOnce(0);
+  ASSERT_TRUE(open());
+  send(BuildRequestVersion());
+  EXPECT_TRUE(pump([&] { return has(0x45); }, std::chrono::milliseconds(800)));
 }
 
 }  // namespace
