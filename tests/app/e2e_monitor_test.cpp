@@ -1,0 +1,163 @@
+// The whole application, the built executable, against a simulated receiver
+// on a pseudo-terminal that this test serves: what crossed the line, tick by
+// tick, what the status row showed, and the picture of the main window.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <algorithm>
+#include <cmath>
+#include <regex>
+
+#include "tests/app/e2e_support.h"
+
+namespace navbin::e2e {
+namespace {
+
+using std::chrono::milliseconds;
+
+// The COM number the monitor gave `path`, from its settings file.
+int ComOf(const std::string& folder, const std::string& path) {
+  const std::string conf = ReadFile(folder + "/config/Orvane/M2_Monitor.conf");
+  std::smatch m;
+  const std::regex line("COM([0-9]+)=" + path + "\n");
+  return std::regex_search(conf, m, line) ? std::stoi(m[1]) : 0;
+}
+
+// Commands written in the same monitor tick arrive within a few milliseconds;
+// ticks are 200 ms apart. Numbers each arrival by its tick, the first being 1.
+std::vector<int> TickNumbers(const std::vector<Arrival>& arrivals) {
+  std::vector<int> ticks;
+  if (arrivals.empty()) return ticks;
+  const double first = arrivals.front().ms;
+  for (const Arrival& a : arrivals)
+    ticks.push_back(1 + static_cast<int>(std::lround((a.ms - first) / 200.0)));
+  return ticks;
+}
+
+class E2eMonitorRun : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    folder_ = new std::string(WorkFolder("monitor_run"));
+    tap_ = new ReceiverTap(7);
+    ASSERT_TRUE(tap_->ok());
+    ChildProcess monitor(MonitorBinary(),
+                         {"-c" + tap_->slavePath(), "--grab", *folder_ + "/navbin-monitor.png",
+                          "--grab-after", "3400"},
+                         *folder_, ChildProcess::MonitorEnvironment(*folder_));
+    ASSERT_TRUE(monitor.started());
+    tap_->serve(milliseconds(15000), [&] { return !monitor.running(); });
+    status_ = monitor.wait(milliseconds(3000)).value_or(-1);
+    stderr_ = new std::string(monitor.stderrText());
+  }
+  static void TearDownTestSuite() {
+    delete tap_;
+    delete folder_;
+    delete stderr_;
+  }
+
+  static std::vector<std::string> Names() {
+    std::vector<std::string> names;
+    for (const Arrival& a : tap_->arrivals) names.push_back(a.name);
+    return names;
+  }
+
+  static std::string* folder_;
+  static ReceiverTap* tap_;
+  static int status_;
+  static std::string* stderr_;
+};
+
+std::string* E2eMonitorRun::folder_ = nullptr;
+ReceiverTap* E2eMonitorRun::tap_ = nullptr;
+int E2eMonitorRun::status_ = -1;
+std::string* E2eMonitorRun::stderr_ = nullptr;
+
+TEST_F(E2eMonitorRun, EndsCleanlyAfterTheGrab) {
+  EXPECT_EQ(status_, 0) << *stderr_;
+  EXPECT_NE(stderr_->find("[shown] Form_Main"), std::string::npos) << *stderr_;
+  EXPECT_EQ(stderr_->find("[message]"), std::string::npos) << *stderr_;
+}
+
+// Tick by tick from the first tick (phase 1): satellite selection, tracking
+// status, health at tick 5, Request version at tick 6 before that tick's
+// satellite selection, the four identification queries at tick 7 before its
+// tracking status, then health, satellite selection, tracking status once a
+// second, a tick apart.
+TEST_F(E2eMonitorRun, IdentificationThenQueriesOnceASecond) {
+  const std::vector<std::string> expected = {"24",    "3C", "26", "1F", "24", "62", "35",
+                                             "8E-15", "21", "3C", "26", "24", "3C"};
+  const std::vector<int> expectedTicks = {1, 2, 5, 6, 6, 7, 7, 7, 7, 7, 10, 11, 12};
+  const std::vector<std::string> names = Names();
+  ASSERT_GE(names.size(), expected.size()) << "too short a run";
+  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + expected.size()), expected);
+  const std::vector<int> ticks = TickNumbers(tap_->arrivals);
+  EXPECT_EQ(std::vector<int>(ticks.begin(), ticks.begin() + expected.size()), expectedTicks);
+  // Later on the pattern repeats: health at every fifth tick, the others after it.
+  for (std::size_t i = expected.size(); i < names.size(); ++i) {
+    const int phase = ticks[i] % 5;
+    const std::string want = phase == 0 ? "26" : phase == 1 ? "24" : phase == 2 ? "3C" : "?";
+    EXPECT_EQ(names[i], want) << "arrival " << i << " at tick " << ticks[i];
+  }
+  EXPECT_GT(tap_->reportBytes, 1000u);
+}
+
+TEST_F(E2eMonitorRun, StatusRowShowsThePortAndTheReceiveLamp) {
+  const int com = ComOf(*folder_, tap_->slavePath());
+  ASSERT_GE(com, 1);
+  const auto samples = ReadStateLog(*folder_ + "/state.log");
+  ASSERT_GT(samples.size(), 20u);
+  EXPECT_EQ(samples.back().at("Panel_Serial"), "COM" + std::to_string(com) + ": 9600: 8-O-1");
+  EXPECT_EQ(samples.back().at("visible"), "1");
+  EXPECT_FALSE(samples.back().at("Panel_Version").empty());
+  // Reports arrive from the first tick on; the lamp is lit for 200 to 400 ms
+  // after each, so over the last two seconds it is lit in many samples.
+  const std::size_t from = samples.size() > 20 ? samples.size() - 20 : 0;
+  const auto lit = std::count_if(samples.begin() + static_cast<long>(from), samples.end(),
+                                 [](const auto& s) { return s.at("Shape_RxLED") == "Lime"; });
+  EXPECT_GE(lit, 5);
+}
+
+TEST_F(E2eMonitorRun, PictureOfTheMainWindow) {
+  const QImage image(QString::fromStdString(*folder_ + "/navbin-monitor.png"));
+  ASSERT_FALSE(image.isNull());
+  EXPECT_GT(image.width(), 400);
+  EXPECT_GT(image.height(), 300);
+}
+
+TEST(E2eMonitor, UnopenableDisplayPortEndsBeforeTheWindowShows) {
+  const std::string folder = WorkFolder("no_device");
+  for (const std::string arg : {"-c/dev/navbin-no-such-device", "-c16"}) {
+    ChildProcess monitor(MonitorBinary(), {arg}, folder, ChildProcess::MonitorEnvironment(folder));
+    const auto status = monitor.wait(milliseconds(15000));
+    ASSERT_TRUE(status.has_value()) << arg;
+    EXPECT_EQ(*status, 1) << arg;
+    const std::string err = monitor.stderrText();
+    EXPECT_TRUE(std::regex_search(
+        err, std::regex(R"(\[message\] Serial Port Error: Could not initialize COM[0-9]+\.)")))
+        << err;
+    if (arg == "-c16") {
+      EXPECT_NE(err.find("Could not initialize COM16."), std::string::npos);
+    }
+    EXPECT_EQ(err.find("[shown]"), std::string::npos) << err;
+  }
+}
+
+TEST(E2eMonitor, HelpVersionAndBadOptionsNeedNoDisplay) {
+  const std::string folder = WorkFolder("help");
+  // No display at all: creating a window would fail.
+  const std::map<std::string, std::string> env = {
+      {"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}};
+  ChildProcess help(MonitorBinary(), {"--help"}, folder, env);
+  EXPECT_EQ(help.wait(milliseconds(5000)), 0);
+  EXPECT_NE(help.stdoutText().find("Usage: navbin-monitor"), std::string::npos);
+  ChildProcess version(MonitorBinary(), {"/e", "--version"}, folder, env);
+  EXPECT_EQ(version.wait(milliseconds(5000)), 0);
+  EXPECT_NE(version.stdoutText().find("navbin-monitor "), std::string::npos);
+  ChildProcess bad(MonitorBinary(), {"--port"}, folder, env);
+  EXPECT_EQ(bad.wait(milliseconds(5000)), 2);
+  EXPECT_NE(bad.stderrText().find("--port needs a value"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace navbin::e2e

@@ -1,0 +1,112 @@
+// Helpers of the end-to-end tests: the monitor executable as a child process,
+// and a tap that serves a pseudo-terminal with a simulated receiver while
+// recording every command the monitor sends.
+
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <memory>
+
+#include "link/framing.h"
+
+namespace navbin::sim {
+class SimulatedReceiver;  // not included here: its emit() clashes with Qt's keyword
+}
+
+namespace navbin::e2e {
+
+using Clock = std::chrono::steady_clock;
+
+// A fresh folder under the build tree for one test's files.
+std::string WorkFolder(const std::string& name);
+std::string MonitorBinary();
+std::string SimBinary();
+
+// A program run with standard output and error going to files in `folder`
+// (<program>.stdout, <program>.stderr). The monitor
+// gets the offscreen platform, its own config folder, message boxes on
+// standard error and its status row logged (see app/message_echo.h and
+// app/state_log.h).
+class ChildProcess {
+ public:
+  ChildProcess(const std::string& program, const std::vector<std::string>& args,
+               const std::string& folder, const std::map<std::string, std::string>& env = {});
+  ~ChildProcess();
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  static std::map<std::string, std::string> MonitorEnvironment(const std::string& folder);
+
+  bool started() const { return pid_ > 0; }
+  pid_t pid() const { return pid_; }
+  bool running();
+  // The exit status, or nothing when the process still runs after `timeout`.
+  std::optional<int> wait(std::chrono::milliseconds timeout);
+  void terminate();
+  // User plus system CPU time so far, in seconds.
+  double cpuSeconds() const;
+  // Peak resident memory (VmHWM) in kB, 0 when unknown.
+  long peakRssKb() const;
+
+  std::string stdoutText() const;
+  std::string stderrText() const;
+
+ private:
+  pid_t pid_ = -1;
+  std::optional<int> status_;
+  std::string out_;
+  std::string err_;
+};
+
+// One command as it arrived: its id (and sub-id for 0x8E) as "1F", "8E-15".
+struct Arrival {
+  std::string name;
+  double ms;  // since the tap started
+};
+
+class ReceiverTap {
+ public:
+  explicit ReceiverTap(std::uint64_t seed = 7);
+  ~ReceiverTap();
+  ReceiverTap(const ReceiverTap&) = delete;
+  ReceiverTap& operator=(const ReceiverTap&) = delete;
+
+  const std::string& slavePath() const { return slavePath_; }
+  bool ok() const { return master_ >= 0; }
+
+  // Serves the line until `until` returns true or `limit` has passed.
+  void serve(std::chrono::milliseconds limit, const std::function<bool()>& until = {});
+  // Hangs up the line, as a receiver that is switched off or unplugged.
+  void hangUp();
+
+  std::vector<Arrival> arrivals;
+  std::size_t reportBytes = 0;  // report bytes written to the monitor
+
+ private:
+  void take(const std::uint8_t* bytes, std::size_t n);
+
+  int master_ = -1;
+  int slave_ = -1;
+  std::string slavePath_;
+  Clock::time_point start_;
+  Clock::time_point lastAdvance_;
+  std::unique_ptr<sim::SimulatedReceiver> receiver_;
+  link::Deframer deframer_;
+};
+
+// The status row samples of the monitor's state log, one map per line.
+std::vector<std::map<std::string, std::string>> ReadStateLog(const std::string& file);
+
+// Reads a whole file; empty when it cannot be read.
+std::string ReadFile(const std::string& path);
+
+}  // namespace navbin::e2e
