@@ -333,6 +333,7 @@ class TForm_Main : public QMainWindow {
   std::bitset<16> lostMarked_;
   bool displayLostMarked_ = false;
   bool centred_ = false;
+  bool multiport_ = false;
   bool destroyed_ = false;
 };
 

@@ -10,13 +10,16 @@
 namespace navbin::app {
 
 void TForm_Main::applyLayout(bool multiport) {
+  multiport_ = multiport;
   WindowMultiPort->setChecked(multiport);
   MenuMP_MultiPort->setChecked(multiport);
   Panel_Com->setVisible(multiport);
 
   // The window keeps a fixed size, that of its contents in this layout; the
-  // status row follows the width.
+  // status row follows the width. Size hints are cached on the way up, so
+  // each level is told before the window asks.
   for (QWidget* w = Panel_Com->parentWidget(); w; w = w->parentWidget()) {
+    w->updateGeometry();
     if (w->layout()) w->layout()->invalidate();
     if (w == this) break;
   }
@@ -25,7 +28,9 @@ void TForm_Main::applyLayout(bool multiport) {
 }
 
 bool TForm_Main::isMultiportLayout() const {
-  return WindowMultiPort->isChecked();
+  // Not the check mark: a checkable entry has already toggled it when its
+  // handler runs.
+  return multiport_;
 }
 
 void TForm_Main::setDiagnosticsVisible(bool visible) {

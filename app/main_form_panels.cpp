@@ -99,6 +99,11 @@ QFrame* TForm_Main::buildTiming() {
   g->addWidget(label("Label_DateCaption", "Date", p), 4, 0);
   g->addWidget(Panel_Date, 4, 1);
 
+  // The timing layout's cells share the places of the normal ones.
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{Panel_SuperTime, Panel_SuperTOW, Label_SuperTimeMode}) {
+    w->hide();
+  }
   SetHint(Panel_SuperTime, "Time: Packet 0x8F-AB");
   SetHint(Panel_SuperTOW, "Time: Packet 0x8F-AB");
   g->setColumnStretch(3, 1);

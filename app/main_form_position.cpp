@@ -83,11 +83,11 @@ QFrame* TForm_Main::buildPosition() {
   g->addWidget(Label_Pmode1, 1, 4, 2, 1);
   g->addWidget(Label_Pmode2, 3, 4);
 
-  // The datum is known only to newer firmware: disabled until it reports.
+  // Only newer firmware knows datums: caption disabled, cell grey until the
+  // version report says otherwise.
   Label_DatumMain = label("Label_DatumMain", "Datum", p);
   Panel_Datum = SpanCell("Panel_Datum", kKept, p);
   Label_DatumMain->setEnabled(false);
-  Panel_Datum->setEnabled(false);
   Panel_Datum->setFill(reports::Colour::ButtonFace);
   g->addWidget(Label_DatumMain, 4, 0);
   g->addWidget(Panel_Datum, 4, 1, 1, 3);

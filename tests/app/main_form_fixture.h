@@ -1,0 +1,155 @@
+#pragma once
+// The main window over the Qt-free core and in-memory ports COM1..COM16,
+// with a prompter that answers from a script and records every box.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/core/monitor_core.h"
+#include "app/main_form.h"
+#include "link/framing.h"
+#include "platform/memory_serial_device.h"
+#include "ui/widgets/widget_display.h"
+
+namespace navbin::main_form_testing {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct Box {
+  std::string text;
+  std::string caption;
+  reports::Icon icon = reports::Icon::None;
+  bool question = false;
+  bool noIsDefault = false;
+};
+
+class ScriptPrompter final : public reports::Prompter {
+ public:
+  void message(const std::string& text, const std::string& caption, reports::Icon icon) override {
+    boxes.push_back({text, caption, icon, false, false});
+  }
+  // Answers from `answers` in order; No once they run out.
+  bool ask(const std::string& text, const std::string& caption, reports::Icon icon,
+           bool noIsDefault) override {
+    boxes.push_back({text, caption, icon, true, noIsDefault});
+    if (answers.empty()) return false;
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
+  }
+  std::optional<std::string> chooseFile(const reports::FileRequest&) override {
+    return std::nullopt;
+  }
+
+  std::vector<Box> boxes;
+  std::deque<bool> answers;
+};
+
+class FixedClock final : public platform::SystemClock {
+ public:
+  platform::CalendarTime nowUtc() const override { return {}; }
+  bool setUtc(const platform::CalendarTime&) override { return false; }
+};
+
+inline std::string MemoryPath(int com) {
+  return "/dev/ttyMEM" + std::to_string(com);
+}
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  static constexpr int kDisplayCom = 3;
+
+  MainFormTest() {
+    for (int com = 1; com <= link::kPortCount; ++com) {
+      core.portMap.assign(com, MemoryPath(com));
+      backend.addDevice(MemoryPath(com));
+    }
+    core.shell.displayPort = kDisplayCom;
+    core.shell.portListCount = -1;
+    form = std::make_unique<app::TForm_Main>(core, display, prompter);
+  }
+
+  // FormCreate with the timer held and no pauses, so that tests tick by hand.
+  void create() {
+    ASSERT_TRUE(form->FormCreate());
+    form->Timer_NavBin->stop();
+    core.sender.setPause(std::chrono::microseconds(0));
+    form->setSerialApplySleep({});
+  }
+
+  platform::MemoryLine& line(int com) { return *backend.line(MemoryPath(com)); }
+  link::PortContext& port(int com) { return core.ports[static_cast<std::size_t>(com - 1)]; }
+  void tick(int count = 1) {
+    for (int i = 0; i < count; ++i) form->NavBinTimer();
+  }
+
+  // The receiver on COM `com` sends `packet` (id first).
+  void receive(int com, const Bytes& packet) {
+    Bytes frame(link::FrameLength(packet));
+    frame.resize(link::BuildFrame(packet, frame));
+    line(com).push(frame);
+  }
+
+  // Packets (id first) written to COM `com` since the last call; clears them.
+  std::vector<Bytes> takeSent(int com = kDisplayCom) {
+    std::vector<Bytes> packets;
+    link::Deframer deframer;
+    for (const Bytes& frame : line(com).frames()) {
+      for (std::uint8_t b : frame) {
+        if (deframer.feed(b) != 1) continue;
+        Bytes packet{static_cast<std::uint8_t>(deframer.packetId)};
+        const auto payload = deframer.payload();
+        packet.insert(packet.end(), payload.begin(), payload.end());
+        packets.push_back(packet);
+      }
+    }
+    line(com).clearWritten();
+    return packets;
+  }
+
+  // A key press as the user types it, shortcuts included.
+  static void press(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent down(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(target, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(target, &up);
+  }
+
+  static void click(QWidget* target) {
+    const QPointF at(target->width() / 2.0, target->height() / 2.0);
+    const QPointF global = target->mapToGlobal(at);
+    QMouseEvent down(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(target, &down);
+    QMouseEvent up(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                   Qt::NoModifier);
+    QApplication::sendEvent(target, &up);
+  }
+
+  // Shows the window and makes it the active one, for shortcuts.
+  void showActive() {
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    QApplication::processEvents();
+  }
+
+  platform::MemorySerialBackend backend;
+  ui::WidgetDisplay display;
+  ScriptPrompter prompter;
+  FixedClock clock;
+  app::MonitorCore core{backend, display, prompter, clock};
+  std::unique_ptr<app::TForm_Main> form;
+};
+
+}  // namespace navbin::main_form_testing
