@@ -89,6 +89,11 @@ void TForm_Main::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
   if (Timer_NavBin) Timer_NavBin->stop();
+  // The core outlives the window: it must not call back into it.
+  core_.sender.setTransmitLampHook({});
+  core_.multiPort.setBlankDisplayHook({});
+  core_.multiPort.setDisplayPortChangedHook({});
+  core_.cycle.setPortLostHook({});
   // The raw packet log closes its own file with its owner.
   for (link::PortContext& port : core_.ports) {
     if (port.isOpen) core_.channel.ClosePort(port);
