@@ -98,4 +98,12 @@ void TForm_Comm::showEvent(QShowEvent* event) {
   }
 }
 
+std::optional<std::int32_t> AskDisplayPort(const StartupPlan& plan, SettingsStorage& settings) {
+  TForm_Comm dialog(settings);
+  dialog.setPorts(plan.dialog.items, plan.dialog.devices);
+  dialog.selectItem(plan.dialog.selected);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return DisplayPortOfItem(plan, dialog.selectedItem());
+}
+
 }  // namespace navbin::app

@@ -8,10 +8,13 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/core/port_settings.h"
+#include "app/core/startup.h"
 
 namespace navbin::app {
 
@@ -43,5 +46,9 @@ class TForm_Comm : public QDialog {
  private:
   SettingsStorage& settings_;
 };
+
+// Start-up step 5: the dialog filled from the plan, shown modally. The COM
+// number of the chosen item, or nothing when the user cancelled or closed it.
+std::optional<std::int32_t> AskDisplayPort(const StartupPlan& plan, SettingsStorage& settings);
 
 }  // namespace navbin::app

@@ -51,15 +51,6 @@ std::optional<int> AnswerWithoutWindow(const CommandLine& cl) {
   return std::nullopt;
 }
 
-// The port-selection dialog; the chosen item, nothing when cancelled.
-std::optional<int> AskDisplayPort(const StartupPlan& plan, SettingsStorage& settings) {
-  TForm_Comm dialog(settings);
-  dialog.setPorts(plan.dialog.items, plan.dialog.devices);
-  dialog.selectItem(plan.dialog.selected);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.selectedItem();
-}
-
 // Saves a picture of `window` after `ms` and ends the event loop.
 void ScheduleGrab(QWidget& window, const std::string& file, int ms) {
   QTimer::singleShot(ms, &window, [&window, file] {
@@ -80,10 +71,7 @@ int RunMainWindow(const StartupPlan& plan, const CommandLine& cl) {
 
   TForm_Main form(core, display, prompter);
   prompter.setParent(&form);
-  if (!form.FormCreate()) return 1;
-  ui::CreateSecondaryForms(display, &form);
-  form.applyLayout(plan.multiPort);
-  form.setDiagnosticsVisible(plan.diagnostics);
+  if (!CreateWindows(form, display, plan)) return 1;
 
   std::optional<StateLog> stateLog;
   if (const QString file = StateLog::RequestedFile(); !file.isEmpty())
@@ -95,6 +83,14 @@ int RunMainWindow(const StartupPlan& plan, const CommandLine& cl) {
 }
 
 }  // namespace
+
+bool CreateWindows(TForm_Main& form, ui::WidgetDisplay& display, const StartupPlan& plan) {
+  if (!form.FormCreate()) return false;
+  ui::CreateSecondaryForms(display, &form);
+  form.applyLayout(plan.multiPort);
+  form.setDiagnosticsVisible(plan.diagnostics);
+  return true;
+}
 
 int RunNavBinMonitor(int argc, char** argv) {
   if (auto status = AnswerWithoutWindow(ReadCommandLine(Arguments(argc, argv)))) return *status;
@@ -112,9 +108,9 @@ int RunNavBinMonitor(int argc, char** argv) {
   if (plan.portMapChanged) SavePortMap(settings, plan.portMap);
 
   if (plan.askUser) {
-    const std::optional<int> item = AskDisplayPort(plan, settings);
-    if (!item) return 0;
-    plan.displayPort = DisplayPortOfItem(plan, *item);
+    const std::optional<std::int32_t> com = AskDisplayPort(plan, settings);
+    if (!com) return 0;  // cancelled: no main window
+    plan.displayPort = *com;
   }
   return RunMainWindow(plan, cl);
 }
