@@ -60,6 +60,16 @@ QString StateLog::Sample(const ui::WidgetDisplay& display) {
   for (const char* name : kLampControls) {
     line += QString(" %1=%2").arg(name, ColourName(display.colour(Form::Main, name)));
   }
+  // The 16 port lamps: '-' unlit, 'Y' monitored, 'G' monitored and receiving, 'R' lost.
+  QString lamps;
+  for (int com = 1; com <= 16; ++com) {
+    const auto c = display.colour(Form::Main, "Panel_MonCom" + std::to_string(com));
+    lamps += c == reports::Colour::Lime     ? 'G'
+             : c == reports::Colour::Yellow ? 'Y'
+             : c == reports::Colour::Red    ? 'R'
+                                            : '-';
+  }
+  line += " Panel_MonCom=" + lamps;
   return line;
 }
 

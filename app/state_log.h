@@ -1,7 +1,8 @@
 #pragma once
 // For scripted runs: with NAVBIN_STATE_LOG=FILE the main window's status row
 // is appended to FILE every 100 ms, one line per sample:
-//   <ms since start> Panel_Serial="COM3: 9600: 8-O-1" Shape_RxLED=Lime ...
+//   <ms since start> visible=1 Panel_Serial="COM3: 9600: 8-O-1" ...
+//   Shape_RxLED=Lime Shape_TxLED=Gray Panel_MonCom=--G-------------
 // so a test driving the executable can see what a person would see.
 
 #include <QElapsedTimer>

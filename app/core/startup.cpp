@@ -57,7 +57,8 @@ void ResolveDisplayPort(StartupPlan& plan, const CommandLine& cl,
   int com = arg.com;
   if (!arg.path.empty()) {
     com = AssignCom(plan.portMap, arg.path, wanted, plan.portMapChanged);
-    if (com == 0) plan.warnings.push_back("No free COM number for " + arg.path);
+    const std::string warning = "No free COM number for " + arg.path;
+    if (com == 0 && !Contains(plan.warnings, warning)) plan.warnings.push_back(warning);
   }
   if (com < 1 || com > kMaxCom) return;
   plan.displayPort = com;
@@ -97,19 +98,20 @@ StartupPlan PlanStartup(const CommandLine& cl, const EnumerateDevices& enumerate
   plan.multiPort = cl.multiPort;
   plan.portMap = storedMap;
 
-  std::vector<std::string> found;
-  if (!cl.enableAll && enumerate) found = enumerate();
-  std::vector<std::string> wanted = found;
-  wanted.insert(wanted.end(), cl.extraPorts.begin(), cl.extraPorts.end());
-  const PortArgument arg = ReadPortArgument(cl.portArgument);
-  if (cl.hasPortArgument && !arg.path.empty()) wanted.push_back(arg.path);
+  // Devices listed this run: the enumerated ones and --port ones. The -c
+  // device is wanted too (its number must not be reused) but is listed by
+  // the -c rule.
+  std::vector<std::string> listed;
+  if (!cl.enableAll && enumerate) listed = enumerate();
+  listed.insert(listed.end(), cl.extraPorts.begin(), cl.extraPorts.end());
+  std::vector<std::string> wanted = listed;
+  if (cl.hasPortArgument) {
+    const PortArgument arg = ReadPortArgument(cl.portArgument);
+    if (!arg.path.empty()) wanted.push_back(arg.path);
+  }
 
   std::vector<int> coms;
-  for (const std::string& path : wanted) {
-    if (cl.hasPortArgument && path == arg.path && !Contains(found, path) &&
-        !Contains(cl.extraPorts, path)) {
-      continue;  // the -c device is listed by the -c rule below
-    }
+  for (const std::string& path : listed) {
     const int com = AssignCom(plan.portMap, path, wanted, plan.portMapChanged);
     if (com != 0) {
       coms.push_back(com);

@@ -196,22 +196,38 @@ void ReceiverTap::take(const std::uint8_t* bytes, std::size_t n) {
   receiver_->receive({bytes, n});
 }
 
-void ReceiverTap::serve(std::chrono::milliseconds limit, const std::function<bool()>& until) {
-  const auto end = Clock::now() + limit;
+void ReceiverTap::step(int pollMs) {
+  if (master_ < 0) return;
+  pollfd p{master_, POLLIN, 0};
+  ::poll(&p, 1, pollMs);
   std::uint8_t buffer[4096];
-  while (master_ >= 0 && Clock::now() < end && !(until && until())) {
-    pollfd p{master_, POLLIN, 0};
-    ::poll(&p, 1, 10);
-    const long n = ::read(master_, buffer, sizeof buffer);
-    if (n > 0) take(buffer, static_cast<std::size_t>(n));
-    const auto now = Clock::now();
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - lastAdvance_);
-    if (elapsed.count() > 0) {
-      receiver_->advance(elapsed);
-      lastAdvance_ += elapsed;
+  const long n = ::read(master_, buffer, sizeof buffer);
+  if (n > 0) take(buffer, static_cast<std::size_t>(n));
+  const auto now = Clock::now();
+  const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - lastAdvance_);
+  if (elapsed.count() > 0) {
+    receiver_->advance(elapsed);
+    lastAdvance_ += elapsed;
+  }
+  const std::vector<std::uint8_t> out = receiver_->takeOutput();
+  if (!out.empty() && ::write(master_, out.data(), out.size()) > 0) reportBytes += out.size();
+}
+
+void ReceiverTap::serve(std::chrono::milliseconds limit, const std::function<bool()>& until) {
+  ServeAll({this}, limit, until);
+}
+
+void ReceiverTap::ServeAll(const std::vector<ReceiverTap*>& taps, std::chrono::milliseconds limit,
+                           const std::function<bool()>& until) {
+  const auto end = Clock::now() + limit;
+  const int pollMs = taps.size() > 1 ? 2 : 10;
+  while (Clock::now() < end && !(until && until())) {
+    bool any = false;
+    for (ReceiverTap* tap : taps) {
+      any = any || tap->master_ >= 0;
+      tap->step(pollMs);
     }
-    const std::vector<std::uint8_t> out = receiver_->takeOutput();
-    if (!out.empty() && ::write(master_, out.data(), out.size()) > 0) reportBytes += out.size();
+    if (!any) break;
   }
 }
 

@@ -85,6 +85,11 @@ class ReceiverTap {
 
   // Serves the line until `until` returns true or `limit` has passed.
   void serve(std::chrono::milliseconds limit, const std::function<bool()>& until = {});
+  // The same for several lines at once.
+  static void ServeAll(const std::vector<ReceiverTap*>& taps, std::chrono::milliseconds limit,
+                       const std::function<bool()>& until = {});
+  // One round: waits up to `pollMs` for commands, takes them, answers.
+  void step(int pollMs);
   // Hangs up the line, as a receiver that is switched off or unplugged.
   void hangUp();
 
