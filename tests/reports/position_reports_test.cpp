@@ -1,0 +1,271 @@
+// Position reports 0x42, 0x4A, 0x83, 0x84: state, panels, deltas, clock bias.
+
+#include <cmath>
+#include <limits>
+
+#include "protocol/reports/control_names.h"
+#include "tests/reports/report_fixture.h"
+
+namespace navbin::reports::test {
+namespace {
+
+using namespace names;
+
+std::vector<std::uint8_t> Lla(float lat, float lon, float alt = 100.0f, float bias = 0,
+                              float tof = 86399.5f) {
+  return Payload().single(lat).single(lon).single(alt).single(bias).single(tof);
+}
+std::vector<std::uint8_t> DoubleLla(double lat, double lon, double alt = 100, double bias = 0,
+                                    float tof = 1000) {
+  return Payload().dbl(lat).dbl(lon).dbl(alt).dbl(bias).single(tof);
+}
+std::vector<std::uint8_t> Xyz(float x, float y, float z, float tof = 1000) {
+  return Payload().single(x).single(y).single(z).single(tof);
+}
+std::vector<std::uint8_t> DoubleXyz(double x, double y, double z, double bias = 0) {
+  return Payload().dbl(x).dbl(y).dbl(z).dbl(bias).single(1000);
+}
+
+class PositionTest : public ReportTest {};
+
+TEST_F(PositionTest, SingleLlaSplitsDegreesAfterRoundingToSingle) {
+  deliver(0x4A, Lla(-0.5f, 0.25f, 123.45f, 299.792458f, 86399.5f));
+  EXPECT_EQ(mainText(Panel_LatDeg), "28\xC2\xB0");
+  EXPECT_EQ(mainText(Panel_LatMin), "38.87341'");
+  EXPECT_EQ(mainText(Panel_NorthSouth), "S");
+  // 0.25 rad = 14.32394467 degrees, 14.323945 as a single: 14 and 19.43670 minutes.
+  EXPECT_EQ(mainText(Panel_LonDeg), "14\xC2\xB0");
+  EXPECT_EQ(mainText(Panel_LonMin), "19.43670'");
+  EXPECT_EQ(mainText(Panel_EastWest), "E");
+  EXPECT_EQ(mainText(Panel_Alt_Z), "123.4");  // the single 123.45 is 123.449997
+  EXPECT_EQ(mainText(Panel_Time), " Sun 23:59:59.50");
+  EXPECT_EQ(mainText(Panel_TOW), "86399.50");
+  EXPECT_EQ(display.get(Form::Main, Panel_Position).hint, "Position: Packet 4A");
+  EXPECT_EQ(text(Form::Bias, Panel_Bias), "1000.00");  // 299.79 m is 1000 ns
+
+  const PositionFix& fix = state.receivers[0].position;
+  EXPECT_NEAR(fix.latitude, -28.647889, 1e-6);
+  EXPECT_NEAR(fix.longitude, 14.323944, 1e-6);
+  EXPECT_FLOAT_EQ(static_cast<float>(fix.altitude), 123.45f);
+  EXPECT_NEAR(fix.clockBias, 1000.0, 1e-3);
+  EXPECT_EQ(fix.timeOfFix, 86399.5f);
+}
+
+TEST_F(PositionTest, DoubleLlaSplitsTheDoubleDegrees) {
+  deliver(0x84, DoubleLla(-0.5, -0.25, 12.3456));
+  EXPECT_EQ(mainText(Panel_LatDeg), "28\xC2\xB0");
+  EXPECT_EQ(mainText(Panel_LatMin), "38.87336'");  // not rounded to single first
+  EXPECT_EQ(mainText(Panel_NorthSouth), "S");
+  EXPECT_EQ(mainText(Panel_EastWest), "W");
+  EXPECT_EQ(mainText(Panel_Alt_Z), "12.3");
+  EXPECT_EQ(display.get(Form::Main, Panel_Position).hint, "Double Precision Position: Packet 84");
+  EXPECT_DOUBLE_EQ(state.receivers[0].position.latitude, -0.5 * kDegreesPerRadian);
+}
+
+TEST_F(PositionTest, XyzReportsShowMetres) {
+  deliver(0x42, Xyz(-2430601.75f, -4702442.5f, 3546587.25f));
+  EXPECT_EQ(mainText(Panel_X), "-2430601.75");
+  EXPECT_EQ(mainText(Panel_Y), "-4702442.50");
+  EXPECT_EQ(mainText(Panel_Alt_Z), "3546587.25");
+  EXPECT_EQ(display.get(Form::Main, Panel_Position).hint, "Position: Packet 42");
+  EXPECT_FALSE(display.get(Form::Main, Panel_LatDeg).visible);
+
+  deliver(0x83, DoubleXyz(-2430601.828, -4702442.703, 3546587.358, 2997.92458));
+  EXPECT_EQ(mainText(Panel_X), "-2430601.83");
+  EXPECT_EQ(mainText(Panel_Y), "-4702442.70");
+  EXPECT_EQ(mainText(Panel_Alt_Z), "3546587.36");
+  EXPECT_EQ(display.get(Form::Main, Panel_Position).hint, "Double Precision Position: Packet 83");
+  EXPECT_EQ(text(Form::Bias, Panel_Bias), "10000.00");
+  EXPECT_DOUBLE_EQ(state.receivers[0].position.y, -4702442.703);
+}
+
+TEST_F(PositionTest, WrongLengthsChangeNothing) {
+  for (int id : {0x42, 0x4A, 0x83, 0x84}) {
+    const std::size_t length = (id == 0x42) ? 16 : (id == 0x4A) ? 20 : 36;
+    for (std::size_t n : {std::size_t{0}, length - 1, length + 1}) {
+      deliver(id, std::vector<std::uint8_t>(n, 0x3F));
+    }
+  }
+  // Only the receive lamp, once per packet.
+  EXPECT_EQ(display.writes(), 12);
+  EXPECT_EQ(display.written().size(), 1u);
+  EXPECT_TRUE(display.wasWritten(Form::Main, Shape_RxLED));
+  EXPECT_EQ(state.receivers[0].position.x, 0.0);
+  EXPECT_EQ(state.receivers[0].position.latitude, 0.0);
+  EXPECT_EQ(state.receivers[0].position.timeOfFix, 0.0f);
+}
+
+TEST_F(PositionTest, NotANumberAndHugeAnglesShowWithoutFault) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  deliver(0x4A, Lla(nan, std::numeric_limits<float>::infinity(), nan, nan, nan));
+  EXPECT_NE(mainText(Panel_LatDeg).find("nan"), std::string::npos);
+  EXPECT_NE(mainText(Panel_LatMin).find("nan"), std::string::npos);
+  EXPECT_EQ(mainText(Panel_LonDeg), "inf\xC2\xB0");
+  EXPECT_EQ(mainText(Panel_Time), "<Bad time>");
+  // A NaN first fix is not taken as the delta reference.
+  EXPECT_EQ(state.globals.deltaReferenceSet, 0);
+  EXPECT_NE(mainText(Panel_DeltaLat).find("nan"), std::string::npos);
+
+  deliver(0x84, DoubleLla(1e300, -1e20));
+  EXPECT_EQ(mainText(Panel_LatMin), "0.00000'");
+  EXPECT_EQ(mainText(Panel_LonDeg).substr(0, 6), "572957");
+  EXPECT_EQ(mainText(Panel_EastWest), "W");
+}
+
+TEST_F(PositionTest, DeltasAreMetresFromTheReference) {
+  deliver(0x84, DoubleLla(0.0, 0.0));
+  EXPECT_EQ(mainText(Panel_DeltaLat), "0.00");
+  EXPECT_EQ(mainText(Panel_DeltaLon), "0.00");
+  // On the equator a radian of latitude is b^2 / a = 6335439.33 m and one of
+  // longitude is a = 6378137 m.
+  deliver(0x84, DoubleLla(1e-5, -2e-5));
+  EXPECT_EQ(mainText(Panel_DeltaLat), "63.35");
+  EXPECT_EQ(mainText(Panel_DeltaLon), "-127.56");
+}
+
+TEST_F(PositionTest, ResetReferenceMakesTheNextFixZero) {
+  deliver(0x84, DoubleLla(0.7, 0.1));
+  deliver(0x84, DoubleLla(0.7001, 0.1001));
+  EXPECT_NE(mainText(Panel_DeltaLat), "0.00");
+  state.globals.deltaReferenceSet = 0;  // Button_ResetLLA
+  deliver(0x84, DoubleLla(0.7001, 0.1001));
+  EXPECT_EQ(mainText(Panel_DeltaLat), "0.00");
+  EXPECT_EQ(mainText(Panel_DeltaLon), "0.00");
+}
+
+TEST_F(PositionTest, NewDisplayPortKeepsTheOldReference) {
+  deliver(0, 0x84, DoubleLla(0.0, 0.0));
+  shell.displayPort = 2;
+  deliver(1, 0x84, DoubleLla(1e-5, 0.0));
+  EXPECT_EQ(mainText(Panel_DeltaLat), "63.35");
+}
+
+// The clock bias window and the data log's bias column.
+TEST_F(PositionTest, BiasGoesStaleAfterXyzReport) {
+  display.at(Form::Log, CheckBox_Bias).checked = true;
+  deliver(0x4A, Lla(0.5f, 0.5f, 0, 29.9792458f));
+  EXPECT_EQ(text(Form::Bias, Panel_Bias), "100.00");
+  EXPECT_EQ(display.colour(Form::Bias, Panel_Bias), Colour::Window);
+  EXPECT_TRUE(display.get(Form::Log, CheckBox_Bias).enabled);
+
+  deliver(0x42, Xyz(1, 2, 3));
+  EXPECT_EQ(text(Form::Bias, Panel_Bias), "100.00");
+  EXPECT_EQ(display.colour(Form::Bias, Panel_Bias), Colour::ButtonFace);
+  EXPECT_FALSE(display.get(Form::Log, CheckBox_Bias).enabled);
+  EXPECT_FALSE(display.checked(Form::Log, CheckBox_Bias));  // logging is off
+
+  for (int id : {0x4A, 0x83, 0x84}) {
+    deliver(0x42, Xyz(1, 2, 3));
+    deliver(id, id == 0x4A ? Lla(0.5f, 0.5f) : id == 0x83 ? DoubleXyz(1, 2, 3) : DoubleLla(0, 0));
+    EXPECT_EQ(display.colour(Form::Bias, Panel_Bias), Colour::Window) << id;
+    EXPECT_TRUE(display.get(Form::Log, CheckBox_Bias).enabled) << id;
+  }
+}
+
+TEST_F(PositionTest, XyzReportKeepsTheBiasColumnWhileLogging) {
+  display.at(Form::Log, CheckBox_Bias).checked = true;
+  dataLog.dataLogOn = 1;
+  deliver(0x42, Xyz(1, 2, 3));
+  EXPECT_TRUE(display.checked(Form::Log, CheckBox_Bias));
+  EXPECT_FALSE(display.get(Form::Log, CheckBox_Bias).enabled);
+}
+
+TEST_F(PositionTest, OtherPortsDoNotTouchTheWindows) {
+  ports[3].monitored = true;
+  deliver(3, 0x4A, Lla(0.5f, 0.5f, 10, 30));
+  deliver(3, 0x83, DoubleXyz(1, 2, 3, 4));
+  EXPECT_EQ(display.writes(), 0);
+  EXPECT_EQ(state.receivers[3].position.x, 1.0);
+  EXPECT_GT(state.receivers[3].position.latitude, 28.0);
+}
+
+// Data-log triggering and the missing-bias warning.
+class PositionLogTest : public ReportTest {
+ protected:
+  PositionLogTest() { ports[2].monitored = true; }
+  std::uint8_t trigger() const { return state.globals.logTrigger[2]; }
+};
+
+TEST_F(PositionLogTest, FirstReportKindClaimsThePort) {
+  deliver(2, 0x42, Xyz(1, 2, 3));
+  EXPECT_EQ(trigger(), 0x42);
+  deliver(2, 0x42, Xyz(1, 2, 3));
+  deliver(2, 0x4A, Lla(0.1f, 0.1f));
+  deliver(2, 0x84, DoubleLla(0.1, 0.1));
+  EXPECT_EQ(records, (std::vector<int>{2, 2}));
+  EXPECT_EQ(trigger(), 0x42);
+}
+
+TEST_F(PositionLogTest, AfterIoOptionsTheNextReportWritesAndTheOneAfterClaims) {
+  state.globals.logTrigger[2] = 0x42;
+  state.globals.logTrigger[2] = 1;  // an I/O options command went to the port
+  deliver(2, 0x84, DoubleLla(0.1, 0.1));
+  EXPECT_EQ(trigger(), 0);
+  deliver(2, 0x4A, Lla(0.1f, 0.1f));
+  EXPECT_EQ(trigger(), 0x4A);
+  deliver(2, 0x84, DoubleLla(0.1, 0.1));
+  deliver(2, 0x4A, Lla(0.1f, 0.1f));
+  EXPECT_EQ(records, (std::vector<int>{2, 2, 2}));
+}
+
+TEST_F(PositionLogTest, TimerOffsetIsClearedWhenARecordIsWritten) {
+  dataLog.timerOffset[2] = 5;
+  state.globals.logTrigger[2] = 0x4A;
+  deliver(2, 0x83, DoubleXyz(1, 2, 3));  // does not trigger
+  EXPECT_EQ(dataLog.timerOffset[2], 5.0f);
+  state.globals.logTrigger[2] = 0x83;
+  deliver(2, 0x83, DoubleXyz(1, 2, 3));
+  EXPECT_EQ(dataLog.timerOffset[2], 0.0f);
+}
+
+TEST_F(PositionLogTest, LlaReportClearsTheTimerOffsetInEveryMode) {
+  dataLog.receiverTimeMode = 0;
+  dataLog.timerOffset[2] = 5;
+  dataLog.timerOffset[4] = 5;
+  deliver(2, 0x4A, Lla(0.1f, 0.1f));
+  deliver(4, 0x4A, Lla(0.1f, 0.1f));  // neither monitored nor displayed: not decoded
+  EXPECT_EQ(dataLog.timerOffset[2], 0.0f);
+  EXPECT_EQ(dataLog.timerOffset[4], 5.0f);
+  EXPECT_TRUE(records.empty());
+}
+
+TEST_F(PositionLogTest, SystemTimerModeAndUnmonitoredPortsWriteNothing) {
+  dataLog.receiverTimeMode = 0;
+  deliver(2, 0x42, Xyz(1, 2, 3));
+  dataLog.receiverTimeMode = 1;
+  deliver(0, 0x42, Xyz(1, 2, 3));  // display port, not monitored
+  EXPECT_TRUE(records.empty());
+  EXPECT_EQ(trigger(), 0);
+  EXPECT_EQ(state.globals.logTrigger[0], 0);
+}
+
+TEST_F(PositionLogTest, RecordWriterMayBeAbsent) {
+  dataLog.writeDataRecord = nullptr;
+  deliver(2, 0x42, Xyz(1, 2, 3));
+  EXPECT_EQ(trigger(), 0x42);
+}
+
+TEST_F(PositionLogTest, MissingBiasWarnsOncePerPort) {
+  display.at(Form::Log, CheckBox_Bias).checked = true;
+  ports[5].monitored = true;
+  deliver(2, 0x42, Xyz(1, 2, 3));
+  deliver(2, 0x42, Xyz(1, 2, 3));
+  deliver(5, 0x42, Xyz(1, 2, 3));
+  ASSERT_EQ(prompter.messages.size(), 2u);
+  EXPECT_EQ(prompter.messages[0].text, "Port 3 monitored but not outputting bias.");
+  EXPECT_EQ(prompter.messages[0].caption, "Log Warning");
+  EXPECT_EQ(prompter.messages[0].icon, Icon::Exclamation);
+  EXPECT_EQ(prompter.messages[1].text, "Port 6 monitored but not outputting bias.");
+  EXPECT_EQ(dataLog.biasWarningGiven[2], 1);
+}
+
+TEST_F(PositionLogTest, NoWarningWithoutBiasColumnOrMonitoring) {
+  deliver(2, 0x42, Xyz(1, 2, 3));  // bias column not chosen
+  display.at(Form::Log, CheckBox_Bias).checked = true;
+  deliver(0, 0x42, Xyz(1, 2, 3));  // display port, not monitored
+  deliver(2, 0x4A, Lla(0.1f, 0.1f));  // carries a bias
+  EXPECT_TRUE(prompter.messages.empty());
+}
+
+}  // namespace
+}  // namespace navbin::reports::test
