@@ -1,7 +1,7 @@
 // The three layouts of the main window's position area.
 
-#include "protocol/reports/control_names.h"
 #include "protocol/reports/display_mode.h"
+#include "protocol/reports/control_names.h"
 #include "tests/reports/report_fixture.h"
 
 namespace navbin::reports::test {
@@ -23,13 +23,13 @@ const std::initializer_list<std::string_view> kLlaPanels = {
 TEST_F(DisplayModeTest, LlaLayout) {
   setDisplayMode(display, kModeLla);
   expectVisible(kLlaPanels, true);
-  expectVisible({Panel_RecMode, Panel_Alt_Z, Panel_TOW, Panel_Time, Label_TimeMode,
-                 Panel_DeltaLat, Panel_DeltaLon},
+  expectVisible({Panel_RecMode, Panel_Alt_Z, Panel_TOW, Panel_Time, Label_TimeMode, Panel_DeltaLat,
+                 Panel_DeltaLon},
                 true);
-  expectVisible({Panel_SuperReceiverMode, Panel_X, Panel_Y, Panel_SuperLat, Panel_SuperLon,
-                 Panel_SuperAlt, Panel_SuperTOW, Panel_SuperTime, Label_SuperTimeMode,
-                 Panel_Disable, Panel_Disable2},
-                false);
+  expectVisible(
+      {Panel_SuperReceiverMode, Panel_X, Panel_Y, Panel_SuperLat, Panel_SuperLon, Panel_SuperAlt,
+       Panel_SuperTOW, Panel_SuperTime, Label_SuperTimeMode, Panel_Disable, Panel_Disable2},
+      false);
   EXPECT_EQ(mainText(Label_PanelPos), "LLA Position");
   EXPECT_EQ(mainText(Label_Lat_X), "Latitude");
   EXPECT_EQ(mainText(Label_Lon_Y), "Longitude");
@@ -45,10 +45,10 @@ TEST_F(DisplayModeTest, EcefLayout) {
   expectVisible({Panel_X, Panel_Y, Panel_RecMode, Panel_Alt_Z, Panel_TOW, Panel_Time,
                  Label_TimeMode, Panel_Disable, Panel_Disable2},
                 true);
-  expectVisible({Panel_SuperReceiverMode, Panel_SuperLat, Panel_SuperLon, Panel_SuperAlt,
-                 Panel_SuperTOW, Panel_SuperTime, Label_SuperTimeMode, Panel_DeltaLat,
-                 Panel_DeltaLon},
-                false);
+  expectVisible(
+      {Panel_SuperReceiverMode, Panel_SuperLat, Panel_SuperLon, Panel_SuperAlt, Panel_SuperTOW,
+       Panel_SuperTime, Label_SuperTimeMode, Panel_DeltaLat, Panel_DeltaLon},
+      false);
   EXPECT_EQ(mainText(Label_PanelPos), "ECEF Position");
   EXPECT_EQ(mainText(Label_Lat_X), "X");
   EXPECT_EQ(mainText(Label_Lon_Y), "Y");
@@ -61,10 +61,10 @@ TEST_F(DisplayModeTest, TimingLayoutEmptiesAndGreysTheVelocities) {
   for (auto c : rows::Panel_Vel) display.at(Form::Main, c).text = "1.00";
   setDisplayMode(display, kModeTiming);
   expectVisible(kLlaPanels, false);
-  expectVisible({Panel_SuperReceiverMode, Panel_SuperLat, Panel_SuperLon, Panel_SuperAlt,
-                 Panel_SuperTOW, Panel_SuperTime, Label_SuperTimeMode, Panel_Disable,
-                 Panel_Disable2},
-                true);
+  expectVisible(
+      {Panel_SuperReceiverMode, Panel_SuperLat, Panel_SuperLon, Panel_SuperAlt, Panel_SuperTOW,
+       Panel_SuperTime, Label_SuperTimeMode, Panel_Disable, Panel_Disable2},
+      true);
   expectVisible({Panel_RecMode, Panel_X, Panel_Y, Panel_Alt_Z, Panel_TOW, Panel_Time,
                  Label_TimeMode, Panel_DeltaLat, Panel_DeltaLon},
                 false);

@@ -262,7 +262,7 @@ TEST_F(PositionLogTest, MissingBiasWarnsOncePerPort) {
 TEST_F(PositionLogTest, NoWarningWithoutBiasColumnOrMonitoring) {
   deliver(2, 0x42, Xyz(1, 2, 3));  // bias column not chosen
   display.at(Form::Log, CheckBox_Bias).checked = true;
-  deliver(0, 0x42, Xyz(1, 2, 3));  // display port, not monitored
+  deliver(0, 0x42, Xyz(1, 2, 3));     // display port, not monitored
   deliver(2, 0x4A, Lla(0.1f, 0.1f));  // carries a bias
   EXPECT_TRUE(prompter.messages.empty());
 }

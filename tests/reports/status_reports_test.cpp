@@ -73,9 +73,8 @@ TEST_F(StatusTest, MachineStatusLights) {
 }
 
 TEST_F(StatusTest, DgpsModes) {
-  const char* expected[] = {"Manual (Diff. off)", "Manual (Diff. on)",
-                            "Auto (Diff. currently off)", "Auto (Diff. currently on)",
-                            "Unknown (4)"};
+  const char* expected[] = {"Manual (Diff. off)", "Manual (Diff. on)", "Auto (Diff. currently off)",
+                            "Auto (Diff. currently on)", "Unknown (4)"};
   for (int mode = 0; mode <= 4; ++mode) {
     deliver(0x82, Payload().u8(mode));
     EXPECT_EQ(mainText(Panel_DGPS), expected[mode]);
