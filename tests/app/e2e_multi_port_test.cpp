@@ -7,7 +7,6 @@
 
 #include <QImage>
 #include <cmath>
-#include <regex>
 
 #include "tests/app/e2e_support.h"
 
@@ -16,12 +15,6 @@ namespace {
 
 using std::chrono::milliseconds;
 using Names = std::vector<std::string>;
-
-int ComOf(const std::string& folder, const std::string& path) {
-  const std::string conf = ReadFile(folder + "/config/Orvane/M2_Monitor.conf");
-  std::smatch m;
-  return std::regex_search(conf, m, std::regex("COM([0-9]+)=" + path + "\n")) ? std::stoi(m[1]) : 0;
-}
 
 Names NamesOf(const ReceiverTap& tap) {
   Names names;
@@ -67,7 +60,7 @@ TEST(E2eMultiPort, ExtraPortsIdentifyTheirReceiversTwoTicksLater) {
   const std::string lamps = samples.back().at("Panel_MonCom");
   ASSERT_EQ(lamps.size(), 16u);
   for (const ReceiverTap* tap : {&display, &second, &third}) {
-    const int com = ComOf(folder, tap->slavePath());
+    const int com = StoredComOf(folder, tap->slavePath());
     ASSERT_GE(com, 1);
     EXPECT_EQ(lamps[static_cast<std::size_t>(com - 1)], 'G') << lamps;
   }

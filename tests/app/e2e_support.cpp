@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -44,6 +45,18 @@ std::string ReadFile(const std::string& path) {
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+int StoredComOf(const std::string& folder, const std::string& path) {
+  std::istringstream in(ReadFile(folder + "/config/Orvane/M2_Monitor.conf"));
+  std::string line;
+  while (std::getline(in, line)) {
+    const auto eq = line.find('=');
+    if (line.rfind("COM", 0) == 0 && eq != std::string::npos && line.substr(eq + 1) == path) {
+      return std::atoi(line.substr(3, eq - 3).c_str());
+    }
+  }
+  return 0;
 }
 
 // ---- ChildProcess ----

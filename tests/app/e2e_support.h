@@ -111,6 +111,10 @@ class ReceiverTap {
 // The status row samples of the monitor's state log, one map per line.
 std::vector<std::map<std::string, std::string>> ReadStateLog(const std::string& file);
 
+// The COM number the monitor stored for `path` in the settings under
+// `folder`/config, 0 when none.
+int StoredComOf(const std::string& folder, const std::string& path);
+
 // Reads a whole file; empty when it cannot be read.
 std::string ReadFile(const std::string& path);
 
