@@ -12,6 +12,7 @@
 #include "app/core/startup.h"
 #include "app/main_form.h"
 #include "app/message_echo.h"
+#include "app/quit_on_signal.h"
 #include "app/settings_store.h"
 #include "app/state_log.h"
 #include "platform/posix_serial_device.h"
@@ -97,6 +98,7 @@ int RunNavBinMonitor(int argc, char** argv) {
 
   QApplication app(argc, argv);  // takes out the toolkit's own options
   QApplication::setApplicationDisplayName("M1_Monitor");
+  QuitOnSignals();
   if (MessageEcho::Requested()) MessageEcho::Install();
   const CommandLine cl = ReadCommandLine(Arguments(argc, argv));
 

@@ -68,6 +68,9 @@ TEST(E2ePortLost, MonitorKeepsRunningIdleAndShowsThePortLost) {
   EXPECT_EQ(samples.back().at("Shape_RxLED"), "Gray");
   EXPECT_EQ(samples.back().at("visible"), "1");
   EXPECT_EQ(monitor.stderrText().find("[message]"), std::string::npos) << monitor.stderrText();
+  // SIGTERM ends the event loop: a normal exit.
+  monitor.terminate();
+  EXPECT_EQ(monitor.wait(milliseconds(5000)), 0);
 }
 
 }  // namespace
