@@ -59,26 +59,6 @@ TEST(StartupCommForm, ShowsTheListedPortsAndTheStoredItem) {
   EXPECT_EQ(form.Label_Device->text(), "Device: /dev/ttyS0");
 }
 
-TEST(StartupCommForm, OkStoresTheItemIndex) {
-  MemorySettingsStorage settings;
-  TForm_Comm form(settings);
-  form.setPorts({"COM2", "COM5", "COM9"}, {});
-  form.selectItem(1);
-  QTimer::singleShot(0, form.Button_OK, &QPushButton::click);
-  EXPECT_EQ(form.exec(), QDialog::Accepted);
-  EXPECT_EQ(settings.values["Comm"], "1");  // the index, not the COM number
-}
-
-TEST(StartupCommForm, CancelAndCloseStoreNothing) {
-  MemorySettingsStorage settings;
-  TForm_Comm form(settings);
-  QTimer::singleShot(0, form.Button_Cancel, &QPushButton::click);
-  EXPECT_EQ(form.exec(), QDialog::Rejected);
-  QTimer::singleShot(0, &form, &QWidget::close);
-  EXPECT_EQ(form.exec(), QDialog::Rejected);
-  EXPECT_TRUE(settings.values.empty());
-}
-
 TEST(StartupCommForm, UnwritableSettingsStillEndWithOk) {
   MemorySettingsStorage settings;
   settings.writable = false;
