@@ -67,7 +67,7 @@ class ReportTest : public ::testing::Test {
   void deliver(int portIndex, int id, const std::vector<std::uint8_t>& payload) {
     link::PortContext& port = ports[static_cast<std::size_t>(portIndex)];
     ASSERT_LE(payload.size(), port.frameBuffer.size());
-    std::memcpy(port.frameBuffer.data(), payload.data(), payload.size());
+    if (!payload.empty()) std::memcpy(port.frameBuffer.data(), payload.data(), payload.size());
     port.packetId = id;
     port.packetLen = static_cast<std::uint32_t>(payload.size());
     dispatcher.dispatchReport(port);
