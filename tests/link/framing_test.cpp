@@ -4,104 +4,67 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "link/field_codec.h"
-#include "link_test_support.h"
+#include "tests/support/packets.h"
 
 namespace navbin::link {
 namespace {
 
-using test::DeframeAll;
-using test::Frame;
-using test::Packet;
-using Bytes = std::vector<std::uint8_t>;
+using support::Bytes;
+using support::Deframe;
+using support::Frame;
+using support::Packet;
 
-TEST(BuildFrame, StuffsEveryDleAndEndsWithDleEtx) {
+Bytes Repeated(Bytes head, std::size_t n, std::uint8_t fill, Bytes tail) {
+  head.insert(head.end(), n, fill);
+  head.insert(head.end(), tail.begin(), tail.end());
+  return head;
+}
+
+TEST(BuildFrame, StuffsEveryDleAndNeverWritesPastItsBuffer) {
   EXPECT_EQ(Frame({0x1E, 0x4B}), (Bytes{0x10, 0x1E, 0x4B, 0x10, 0x03}));
   EXPECT_EQ(Frame({0x8E, 0x15, 0x00, 0x10}),
             (Bytes{0x10, 0x8E, 0x15, 0x00, 0x10, 0x10, 0x10, 0x03}));
   EXPECT_EQ(FrameLength(Bytes{0x8E, 0x15, 0x00, 0x10}), 8u);
-}
+  EXPECT_EQ(Frame(Bytes(kMaxPacketLength, 0x10)).size(), kMaxFrameLength);  // the worst case
+  EXPECT_TRUE(Frame({}).empty());                                           // no id, no frame
 
-TEST(BuildFrame, WorstCasePacketFitsTheFrameBufferExactly) {
-  const Bytes packet(kMaxPacketLength, 0x10);
-  Bytes out(kMaxFrameLength);
-  EXPECT_EQ(BuildFrame(packet, out), kMaxFrameLength);
-  EXPECT_EQ(out.back(), kEtx);
-}
-
-TEST(BuildFrame, NeverWritesPastItsBuffer) {
-  const Bytes packet{0x8E, 0x10, 0x10, 0x01};  // frame of 9 bytes
+  const Bytes packet{0x8E, 0x10, 0x10, 0x01};  // a frame of 9 bytes
   for (std::size_t room = 0; room <= 9; ++room) {
     Bytes out(room + 4, 0xEE);  // four guard bytes after the room
-    const std::size_t n = BuildFrame(packet, std::span(out.data(), room));
-    EXPECT_EQ(n, room == 9 ? 9u : 0u) << room;
-    for (std::size_t i = room; i < out.size(); ++i) EXPECT_EQ(out[i], 0xEE) << room;
+    EXPECT_EQ(BuildFrame(packet, std::span(out.data(), room)), room == 9 ? 9u : 0u) << room;
+    EXPECT_EQ(Bytes(out.begin() + room, out.end()), Bytes(4, 0xEE)) << room;
   }
-  Bytes out(8);
-  EXPECT_EQ(BuildFrame({}, out), 0u);  // no id, no frame
 }
 
-TEST(Deframe, RoundTripOfStuffedPacket) {
-  const auto packets = DeframeAll(Frame({0x8E, 0x15, 0x00, 0x10}));
-  ASSERT_EQ(packets.size(), 1u);
-  EXPECT_EQ(packets[0], (Packet{0x8E, {0x15, 0x00, 0x10}}));
+TEST(Deframe, StreamsGiveExactlyTheirPackets) {
+  struct Case {
+    const char* what;
+    Bytes stream;
+    std::vector<Packet> expected;
+  };
+  const Case cases[] = {
+      {"stuffed frame", Frame({0x8E, 0x15, 0x00, 0x10}), {{0x8E, {0x15, 0x00, 0x10}}}},
+      {"10 10 is one byte",
+       {0x10, 0x41, 0x10, 0x10, 0x10, 0x10, 5, 0x10, 3},
+       {{0x41, {16, 16, 5}}}},
+      {"DLE and another byte restart", {0x10, 0x41, 1, 2, 0x10, 0x46, 7, 0x10, 3}, {{0x46, {7}}}},
+      {"noise before the frame", {0x55, 0xAA, 0x10, 0x41, 1, 2, 0x10, 3}, {{0x41, {1, 2}}}},
+      {"cut frame", {0x10, 0x5C, 1, 2, 3, 0x10, 0x4B, 9, 8, 7, 0x10, 3}, {{0x4B, {9, 8, 7}}}},
+      {"ETX without a new start", {0x10, 0x82, 1, 0x10, 3, 2, 0x10, 3}, {{0x82, {1}}, {0x82, {2}}}},
+      {"payload of 511", Repeated({0x10, 0x55}, 511, 0x20, {0x10, 3}), {{0x55, Bytes(511, 0x20)}}},
+      {"payload of 512", Repeated({0x10, 0x55}, 512, 0x20, {0x10, 3}), {{0, {}}}},
+      {"only ETX bytes", Bytes(600, 0x03), {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Deframe(c.stream), c.expected) << c.what;
 }
 
-TEST(Deframe, DoubledDleInPayloadIsOneByte) {
-  const auto packets = DeframeAll({0x10, 0x41, 0x10, 0x10, 0x10, 0x10, 0x05, 0x10, 0x03});
-  ASSERT_EQ(packets.size(), 1u);
-  EXPECT_EQ(packets[0], (Packet{0x41, {0x10, 0x10, 0x05}}));
-}
-
-TEST(Deframe, DleWithOtherByteRestartsThePacket) {
-  const auto packets = DeframeAll({0x10, 0x41, 0x01, 0x02, 0x10, 0x46, 0x07, 0x10, 0x03});
-  ASSERT_EQ(packets.size(), 1u);
-  EXPECT_EQ(packets[0], (Packet{0x46, {0x07}}));
-}
-
-TEST(Deframe, NoiseBeforeAFrameIsDropped) {
-  const auto packets = DeframeAll({0x55, 0xAA, 0x10, 0x41, 0x01, 0x02, 0x10, 0x03});
-  ASSERT_EQ(packets.size(), 1u);
-  EXPECT_EQ(packets[0], (Packet{0x41, {0x01, 0x02}}));
-}
-
-TEST(Deframe, CutFrameFollowedByNewStartIsDiscarded) {
-  const auto packets = DeframeAll({0x10, 0x5C, 1, 2, 3, 0x10, 0x4B, 9, 8, 7, 0x10, 0x03});
-  ASSERT_EQ(packets.size(), 1u);
-  EXPECT_EQ(packets[0], (Packet{0x4B, {9, 8, 7}}));
-}
-
-TEST(Deframe, EtxWithoutNewStartCompletesAnotherPacketOfTheSameId) {
-  const auto packets = DeframeAll({0x10, 0x82, 0x01, 0x10, 0x03, 0x02, 0x10, 0x03});
-  ASSERT_EQ(packets.size(), 2u);
-  EXPECT_EQ(packets[1], (Packet{0x82, {0x02}}));
-}
-
-TEST(Deframe, PayloadOf511IsDeliveredAnd512GivesEmptyPacketOfIdZero) {
-  Bytes ok{0x10, 0x55};
-  ok.insert(ok.end(), 511, 0x20);
-  ok.insert(ok.end(), {0x10, 0x03});
-  auto packets = DeframeAll(ok);
-  ASSERT_EQ(packets.size(), 1u);
-  EXPECT_EQ(packets[0].id, 0x55);
-  EXPECT_EQ(packets[0].payload.size(), 511u);
-
-  Bytes tooLong{0x10, 0x55};
-  tooLong.insert(tooLong.end(), 512, 0x20);
-  tooLong.insert(tooLong.end(), {0x10, 0x03});
-  packets = DeframeAll(tooLong);
-  ASSERT_EQ(packets.size(), 1u);
-  EXPECT_EQ(packets[0], (Packet{0, {}}));
-}
-
-TEST(Deframe, OverLongPacketOfStuffedBytesNeverOverrunsAndResynchronises) {
+TEST(Deframe, OverLongRunOfStuffedBytesNeverOverrunsAndResynchronises) {
   Bytes stream{0x10, 0x55};
   for (int i = 0; i < 2000; ++i) stream.insert(stream.end(), {0x10, 0x10});
   const Bytes good = Frame({0x4A, 1, 2, 3});
   stream.insert(stream.end(), good.begin(), good.end());
-  const auto packets = DeframeAll(stream);
+  const auto packets = Deframe(stream);
   ASSERT_FALSE(packets.empty());
   EXPECT_EQ(packets.back(), (Packet{0x4A, {1, 2, 3}}));
 }
@@ -115,7 +78,7 @@ TEST(Deframe, PortRecordFeedAdvancesReadPosAndRxCount) {
   while (port.rxCount > 0) completions += DeframeByte(port);
   EXPECT_EQ(completions, 1);
   EXPECT_EQ(port.readPos, static_cast<std::int32_t>(frame.size()));
-  EXPECT_EQ(test::PacketOf(port), (Packet{0x46, {0x00, 0x10}}));
+  EXPECT_EQ(support::PacketOf(port), (Packet{0x46, {0x00, 0x10}}));
 }
 
 TEST(FieldCodec, BigEndianWritersAndReaders) {
