@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 #include "json_shape.h"
@@ -16,11 +15,11 @@ using reports::ReportField;
 using Bytes = std::vector<std::uint8_t>;
 
 TEST(PacketName, SuperPacketsCarryTheirSubId) {
-  EXPECT_EQ(PacketName(0x4A, Bytes{1, 2}), "4A");
-  EXPECT_EQ(PacketName(0x8F, Bytes{0xAB, 0}), "8F-AB");
-  EXPECT_EQ(PacketName(0x8E, Bytes{0x15}), "8E-15");
-  EXPECT_EQ(PacketName(0x8F, Bytes{}), "8F");
-  EXPECT_EQ(PacketName(0x00, Bytes{}), "00");
+  const std::pair<std::pair<int, Bytes>, const char*> cases[] = {
+      {{0x4A, {1, 2}}, "4A"}, {{0x8F, {0xAB, 0}}, "8F-AB"}, {{0x8E, {0x15}}, "8E-15"},
+      {{0x8F, {}}, "8F"},     {{0x00, {}}, "00"},
+  };
+  for (const auto& [packet, name] : cases) EXPECT_EQ(PacketName(packet.first, packet.second), name);
 }
 
 TEST(FormatPacket, TextLineHasNameLengthHexAndFields) {
@@ -32,7 +31,7 @@ TEST(FormatPacket, TextLineHasNameLengthHexAndFields) {
   EXPECT_EQ(FormatPacket(0x41, Bytes{1}, {{"x", 0.1}}, false), "41 1 01 x=0.1");
 }
 
-TEST(FormatPacket, JsonLineKeepsFullPrecisionAndNullsNonFiniteNumbers) {
+TEST(FormatPacket, JsonLineKeepsFullPrecisionNullsNonFiniteNumbersAndFixedMembers) {
   const std::vector<ReportField> fields{
       {"a", 0.1},
       {"b", std::numeric_limits<double>::quiet_NaN()},
@@ -46,12 +45,12 @@ TEST(FormatPacket, JsonLineKeepsFullPrecisionAndNullsNonFiniteNumbers) {
             "\"b\":null,\"c\":null,\"d\":-5,\"e\":\"q\\\"\\\\\\n\\u0001\\u00C3\"}");
   EXPECT_TRUE(test::IsJsonObject(line)) << line;
   EXPECT_EQ(std::stod("0.10000000000000001"), 0.1);
-}
-
-TEST(FormatPacket, JsonFieldsCannotShadowTheFixedMembers) {
-  const std::string line = FormatPacket(0x41, Bytes{}, {{"len", std::int64_t{3}}}, true);
-  EXPECT_EQ(line, "{\"id\":\"41\",\"len\":0,\"hex\":\"\",\"field_len\":3}");
-  EXPECT_TRUE(test::IsJsonObject(line));
+  for (const char* bad : {"{\"a\":nan}", "{\"a\":1}x", "{\"a\":\"\x01\"}", "{\"a\":[1,]}"}) {
+    EXPECT_FALSE(test::IsJsonObject(bad)) << bad;  // the checker itself is strict
+  }
+  // A field cannot shadow the members every line has.
+  const std::string shadow = FormatPacket(0x41, Bytes{}, {{"len", std::int64_t{3}}}, true);
+  EXPECT_EQ(shadow, "{\"id\":\"41\",\"len\":0,\"hex\":\"\",\"field_len\":3}");
 }
 
 }  // namespace
