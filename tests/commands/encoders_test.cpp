@@ -5,22 +5,32 @@
 
 #include <gtest/gtest.h>
 
-#include "link/framing.h"
 #include "tests/commands/sender_fixture.h"
 
 namespace navbin::commands {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using support::Bytes;
 
-struct Case {
-  std::string name;
-  CommandPacket packet;
-  Bytes expected;
-};
-
-TEST(Encoders, CommandsWithoutDataHaveTheirExactBytes) {
-  const std::vector<Case> cases = {
+TEST(Encoders, EveryCommandHasItsExactBytes) {
+  NavTxtConfiguration navTxt;
+  navTxt.reportingFlags = 0x13;
+  navTxt.topOfHourOffset = 0x0102;
+  navTxt.periods = {1, 2, 3, 4, 5, 6, 7, 0xFFFF};
+  navTxt.vehicleId = {'A', 'B', 0, 0};
+  SerialPortConfiguration serial;
+  serial.receiverPort = 1;
+  serial.baudCode = 8;  // sent in both bytes 2 and 3
+  serial.inputProtocolMask = 1;
+  serial.outputProtocolMask = 4;
+  Bytes gps = {0xBB, 0x03, 0x00, 0x02, 0x04, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+               0xFF, 0xFF, 0x3E, 0x32, 0xB8, 0xC1, 0x40, 0x80, 0x00, 0x00, 0x41, 0x40, 0x00, 0x00,
+               0x40, 0xC0, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0x1E, 0xFF, 0xFF, 0xFF, 0xFF};
+  const struct {
+    const char* name;
+    CommandPacket packet;
+    Bytes expected;
+  } cases[] = {
       {"RequestVersion", BuildRequestVersion(), {0x1F}},
       {"RequestGpsTime", BuildRequestGpsTime(), {0x21}},
       {"RequestSatelliteSelection", BuildRequestSatelliteSelection(), {0x24}},
@@ -41,17 +51,6 @@ TEST(Encoders, CommandsWithoutDataHaveTheirExactBytes) {
       {"RestartSelfSurvey", BuildRestartSelfSurvey(), {0x8E, 0xA6, 0x00}},
       {"ClearStoredPosition", BuildClearStoredPosition(), {0x8E, 0xA6, 0x01}},
       {"RequestSelfSurveyParameters", BuildRequestSelfSurveyParameters(), {0x8E, 0xA9}},
-  };
-  for (const Case& c : cases) EXPECT_EQ(c.packet.toVector(), c.expected) << c.name;
-}
-
-TEST(Encoders, CommandsWithValuesHaveTheirExactLayouts) {
-  NavTxtConfiguration navTxt;
-  navTxt.reportingFlags = 0x13;
-  navTxt.topOfHourOffset = 0x0102;
-  navTxt.periods = {1, 2, 3, 4, 5, 6, 7, 0xFFFF};
-  navTxt.vehicleId = {'A', 'B', 0, 0};
-  const std::vector<Case> cases = {
       {"ColdReset", BuildColdReset(), {0x1E, 0x4B}},
       {"Reset", BuildReset(kFactoryResetMode), {0x1E, 0x46}},
       {"SetInitialPositionXyz",
@@ -75,6 +74,10 @@ TEST(Encoders, CommandsWithValuesHaveTheirExactLayouts) {
        BuildSetNavTxtConfiguration(navTxt),
        {0x7E, 0x00, 0x13, 0x01, 0x02, 0, 1,    0,    2,   0,   3, 0, 4,
         0,    5,    0,    6,    0,    7, 0xFF, 0xFF, 'A', 'B', 0, 0}},
+      {"SetGpsConfiguration", BuildSetGpsConfiguration({0, 2, 4, 0.1745329f, 4, 12, 6, 30}), gps},
+      {"SetSerialPortConfiguration",
+       BuildSetSerialPortConfiguration(serial),
+       {0xBC, 0x01, 0x08, 0x08, 0x03, 0x01, 0x00, 0x00, 0x01, 0x04, 0x00}},
       {"RequestSerialPortConfiguration", BuildRequestSerialPortConfiguration(1), {0xBC, 0x01}},
       {"SetDatum", BuildSetDatum(0x0102), {0x8E, 0x15, 0x01, 0x02}},
       {"SetPpsCharacteristics",
@@ -91,68 +94,62 @@ TEST(Encoders, CommandsWithValuesHaveTheirExactLayouts) {
       {"RequestTimingPacketAC",
        BuildRequestTimingPacketAC(TimingRequestWhen::NextSecond),
        {0x8E, 0xAC, 0x01}},
+      {"LoadSatelliteData", *BuildLoadSatelliteData(2, 0, {}), {0x38, 0x02, 0x02, 0x00, 0x00}},
+      {"GenericCommand", *BuildGenericCommand(Bytes{0x8E, 0x15}), {0x8E, 0x15}},
   };
-  for (const Case& c : cases) EXPECT_EQ(c.packet.toVector(), c.expected) << c.name;
+  for (const auto& c : cases) EXPECT_EQ(c.packet.toVector(), c.expected) << c.name;
+  EXPECT_EQ(gps.size(), 41u);
 }
 
-TEST(Encoders, GpsConfigurationIsFortyOneBytes) {
-  const GpsConfiguration config{0, 2, 4, 0.1745329f, 4.0f, 12.0f, 6.0f, 30};
-  Bytes expected = {0xBB, 0x03, 0x00, 0x02, 0x04};
-  expected.insert(expected.end(), 11, 0xFF);
-  for (std::uint8_t b :
-       {0x3E, 0x32, 0xB8, 0xC1, 0x40, 0x80, 0x00, 0x00, 0x41, 0x40, 0x00, 0x00, 0x40,
-        0xC0, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0x1E, 0xFF, 0xFF, 0xFF, 0xFF}) {
-    expected.push_back(b);
-  }
-  ASSERT_EQ(expected.size(), 41u);
-  EXPECT_EQ(BuildSetGpsConfiguration(config).toVector(), expected);
-}
-
-TEST(Encoders, SerialPortConfigurationSendsTheBaudCodeTwice) {
-  SerialPortConfiguration config;
-  config.receiverPort = 1;
-  config.baudCode = 8;
-  config.inputProtocolMask = 1;
-  config.outputProtocolMask = 4;
-  EXPECT_EQ(BuildSetSerialPortConfiguration(config).toVector(),
-            (Bytes{0xBC, 0x01, 0x08, 0x08, 0x03, 0x01, 0x00, 0x00, 0x01, 0x04, 0x00}));
-}
-
-TEST(Encoders, SatelliteDataLoadCarriesUpTo255Bytes) {
+TEST(Encoders, VariableLengthPacketsHaveTheirLimits) {
   const Bytes data(255, 0x10);
-  const auto packet = BuildLoadSatelliteData(1, 5, data);
-  ASSERT_TRUE(packet.has_value());
-  ASSERT_EQ(packet->size(), 260u);
-  EXPECT_EQ((Bytes{(*packet)[0], (*packet)[1], (*packet)[2], (*packet)[3], (*packet)[4]}),
-            (Bytes{0x38, 0x02, 0x01, 0x05, 0xFF}));
-  EXPECT_EQ(Bytes(packet->view().begin() + 5, packet->view().end()), data);
+  const auto load = BuildLoadSatelliteData(1, 5, data);
+  ASSERT_TRUE(load.has_value());
+  Bytes expected{0x38, 0x02, 0x01, 0x05, 0xFF};
+  expected.insert(expected.end(), data.begin(), data.end());
+  EXPECT_EQ(load->toVector(), expected);
   EXPECT_FALSE(BuildLoadSatelliteData(1, 5, Bytes(256, 0)).has_value());
-  EXPECT_EQ(BuildLoadSatelliteData(2, 0, {})->toVector(), (Bytes{0x38, 0x02, 0x02, 0x00, 0x00}));
-}
-
-TEST(Encoders, GenericCommandTakesOneTo128Bytes) {
   EXPECT_FALSE(BuildGenericCommand({}).has_value());
-  EXPECT_EQ(BuildGenericCommand(Bytes{0x8E, 0x15})->toVector(), (Bytes{0x8E, 0x15}));
   EXPECT_EQ(BuildGenericCommand(Bytes(128, 0x26))->size(), 128u);
   EXPECT_FALSE(BuildGenericCommand(Bytes(129, 0x26)).has_value());
 }
 
 class EncoderSendTest : public ::testing::Test, public testing::SenderFixture {
  protected:
+  EncoderSendTest() { open(1); }
   const Bytes& lastFrame() { return backend.writes.back().frame; }
 };
 
-TEST_F(EncoderSendTest, DatumSixteenIsDoubledOnTheWire) {
-  open(1);
-  SetDatum(sender, DISPLAY_PORT, 16);
-  ASSERT_EQ(backend.writes.size(), 1u);
+TEST_F(EncoderSendTest, StuffedPacketsSurviveTheWire) {
+  SetDatum(sender, DISPLAY_PORT, 16);  // 00 10 in bytes 2-3, which the framing doubles
   EXPECT_EQ(lastFrame(), (Bytes{0x10, 0x8E, 0x15, 0x00, 0x10, 0x10, 0x10, 0x03}));
+
+  const Bytes data(255, 0x10);
+  ASSERT_TRUE(LoadSatelliteData(sender, 0, 2, 9, data));
+  const auto sent = support::Deframe(lastFrame());
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].id, 0x38);
+  ASSERT_EQ(sent[0].payload.size(), 259u);
+  EXPECT_EQ(Bytes(sent[0].payload.begin() + 4, sent[0].payload.end()), data);
+
+  Bytes generic(128, 0x10);
+  generic[0] = 0x8E;
+  ASSERT_TRUE(SendGenericCommand(sender, DISPLAY_PORT, generic));
+  EXPECT_EQ(lastFrame(), support::Frame(generic));
+  EXPECT_EQ(lastFrame().size(), 1 + 1 + 127 * 2 + 2u);
+}
+
+TEST_F(EncoderSendTest, RefusedPacketsSendNothing) {
+  EXPECT_FALSE(SendGenericCommand(sender, 0, Bytes{}));
+  EXPECT_FALSE(SendGenericCommand(sender, 0, Bytes(129, 1)));
+  EXPECT_FALSE(LoadSatelliteData(sender, 0, 1, 1, Bytes(300, 1)));
+  EXPECT_TRUE(backend.writes.empty());
+  EXPECT_EQ(sender.pauseCount(), 0u);
 }
 
 TEST_F(EncoderSendTest, SetIoOptionsArmsOnlyTheDisplayPortUnderTxAll) {
   shell.displayPort = 3;
   shell.transmitToAll = true;
-  open(1);
   open(3);
   open(6);
   SetIoOptions(sender, DISPLAY_PORT, {0x12, 0x02, 0x01, 0x00});
@@ -165,46 +162,15 @@ TEST_F(EncoderSendTest, SetIoOptionsArmsOnlyTheDisplayPortUnderTxAll) {
   EXPECT_EQ(logTrigger, expected);
 }
 
-TEST_F(EncoderSendTest, RefusedPacketsSendNothing) {
-  open(1);
-  EXPECT_FALSE(SendGenericCommand(sender, 0, Bytes{}));
-  EXPECT_FALSE(SendGenericCommand(sender, 0, Bytes(129, 1)));
-  EXPECT_FALSE(LoadSatelliteData(sender, 0, 1, 1, Bytes(300, 1)));
-  EXPECT_TRUE(backend.writes.empty());
-  EXPECT_EQ(sender.pauseCount(), 0u);
-}
-
-TEST_F(EncoderSendTest, LoadFullOfDleBytesSurvivesTheRoundTrip) {
-  open(1);
-  const Bytes data(255, 0x10);
-  ASSERT_TRUE(LoadSatelliteData(sender, 0, 2, 9, data));
-  ASSERT_EQ(backend.writes.size(), 1u);
-  link::Deframer deframer;
-  int completed = 0;
-  for (std::uint8_t b : lastFrame()) completed += deframer.feed(b);
-  ASSERT_EQ(completed, 1);
-  EXPECT_EQ(deframer.packetId, 0x38);
-  ASSERT_EQ(deframer.packetLen, 259u);
-  EXPECT_EQ(Bytes(deframer.payload().begin() + 4, deframer.payload().end()), data);
-}
-
-TEST_F(EncoderSendTest, GenericCommandOf128BytesIsSentWhole) {
-  open(1);
-  Bytes bytes(128, 0x10);
-  bytes[0] = 0x8E;
-  ASSERT_TRUE(SendGenericCommand(sender, DISPLAY_PORT, bytes));
-  EXPECT_EQ(lastFrame(), testing::Framed(bytes));
-  EXPECT_EQ(lastFrame().size(), 1 + 1 + 127 * 2 + 2u);
-}
-
 TEST_F(EncoderSendTest, IdentificationQueriesGoOutInOrder) {
   open(2);
   RequestIdentification(sender, 1);
-  ASSERT_EQ(backend.writes.size(), 4u);
-  EXPECT_EQ(backend.writes[0].frame, testing::Framed(BuildRequestDgpsMode().view()));
-  EXPECT_EQ(backend.writes[1].frame, testing::Framed(BuildRequestIoOptions().view()));
-  EXPECT_EQ(backend.writes[2].frame, testing::Framed(BuildRequestDatum().view()));
-  EXPECT_EQ(backend.writes[3].frame, testing::Framed(BuildRequestGpsTime().view()));
+  std::vector<Bytes> sent;
+  for (const auto& w : backend.writes) sent.push_back(w.frame);
+  EXPECT_EQ(sent, (std::vector<Bytes>{support::Frame(BuildRequestDgpsMode().toVector()),
+                                      support::Frame(BuildRequestIoOptions().toVector()),
+                                      support::Frame(BuildRequestDatum().toVector()),
+                                      support::Frame(BuildRequestGpsTime().toVector())}));
   EXPECT_EQ(sender.pauseCount(), 4u);
 }
 

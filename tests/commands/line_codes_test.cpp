@@ -5,40 +5,28 @@
 namespace navbin::commands {
 namespace {
 
-TEST(LineCodes, TextsOfEveryCode) {
+TEST(LineCodes, TextsAndPcValuesOfEveryCodeAndUnknownCodes) {
   const char* baud[] = {"0000", "110",  "300",  "600",   "1200",
                         "2400", "4800", "9600", "19200", "38400"};
   for (int code = 0; code < 10; ++code) EXPECT_EQ(BaudText(code), baud[code]) << code;
-  EXPECT_EQ(DataBitsText(0), "5");
-  EXPECT_EQ(DataBitsText(3), "8");
-  EXPECT_EQ(ParityText(0), "N");
-  EXPECT_EQ(ParityText(1), "O");
-  EXPECT_EQ(ParityText(2), "E");
-  EXPECT_EQ(StopBitsText(0), "1");
-  EXPECT_EQ(StopBitsText(1), "2");
-  EXPECT_EQ(StopBitsText(2), "2");
-}
-
-TEST(LineCodes, UnknownCodesGiveADefinedText) {
   for (int code : {-1, 10, 255}) EXPECT_EQ(BaudText(code), "?");
-  EXPECT_EQ(DataBitsText(4), "?");
-  EXPECT_EQ(ParityText(3), "?");
-  EXPECT_EQ(StopBitsText(3), "?");
-  EXPECT_EQ(BaudRateOfCode(10), 0u);
-  EXPECT_EQ(DataBitsOfCode(-1), 0);
-  EXPECT_EQ(ParityOfCode(3), -1);
-  EXPECT_EQ(StopBitsOfCode(3), -1);
-}
+  const std::vector<std::string> bits = {"5", "6", "7", "8", "?"}, parity = {"N", "O", "E", "?"},
+                                 stops = {"1", "2", "2", "?"};
+  for (int code = 0; code < 5; ++code) EXPECT_EQ(DataBitsText(code), bits[code]) << code;
+  for (int code = 0; code < 4; ++code) EXPECT_EQ(ParityText(code), parity[code]) << code;
+  for (int code = 0; code < 4; ++code) EXPECT_EQ(StopBitsText(code), stops[code]) << code;
 
-TEST(LineCodes, ValuesForThePcPort) {
-  EXPECT_EQ(BaudRateOfCode(0), 9600u);
+  EXPECT_EQ(BaudRateOfCode(0), 9600u);  // the PC port cannot run at 0000
   EXPECT_EQ(BaudRateOfCode(7), 9600u);
   EXPECT_EQ(BaudRateOfCode(9), 38400u);
+  EXPECT_EQ(BaudRateOfCode(10), 0u);
   EXPECT_EQ(DataBitsOfCode(3), 8);
+  EXPECT_EQ(DataBitsOfCode(-1), 0);
   EXPECT_EQ(ParityOfCode(2), 2);
-  EXPECT_EQ(StopBitsOfCode(0), 0);
-  EXPECT_EQ(StopBitsOfCode(1), 2);
-  EXPECT_EQ(StopBitsOfCode(2), 2);
+  EXPECT_EQ(ParityOfCode(3), -1);
+  EXPECT_EQ((std::vector<int>{StopBitsOfCode(0), StopBitsOfCode(1), StopBitsOfCode(2),
+                              StopBitsOfCode(3)}),
+            (std::vector<int>{0, 2, 2, -1}));
 }
 
 TEST(LineCodes, SerialPanelTexts) {

@@ -1,53 +1,27 @@
 #pragma once
-// A send path over in-memory ports COM1..COM16, recording every write in the
-// order it happened across all ports.
+// A send path over in-memory ports COM1..COM16 that records every write, with
+// its COM number, in the order it happened across all ports.
 
 #include <array>
-#include <cstdint>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "link/framing.h"
-#include "link/port_context.h"
 #include "link/serial_channel.h"
 #include "link/shell_globals.h"
 #include "platform/memory_serial_device.h"
-#include "platform/port_map.h"
 #include "protocol/commands/packet_sender.h"
+#include "tests/support/packets.h"
 
 namespace navbin::commands::testing {
 
+using support::Bytes;
+
 struct Write {
   int com;
-  std::vector<std::uint8_t> frame;
-};
-
-// Passes everything to a memory device and logs each write with its COM number.
-class LoggingDevice final : public platform::SerialDevice {
- public:
-  LoggingDevice(std::unique_ptr<platform::SerialDevice> inner, int com, std::vector<Write>& log)
-      : inner_(std::move(inner)), com_(com), log_(log) {}
-  long pendingInput() override { return inner_->pendingInput(); }
-  long read(std::uint8_t* buffer, std::size_t max) override { return inner_->read(buffer, max); }
-  bool write(const std::uint8_t* frame, std::size_t length) override {
-    log_.push_back({com_, {frame, frame + length}});
-    return inner_->write(frame, length);
-  }
-  void flushOutput() override { inner_->flushOutput(); }
-  bool setLineParameters(const platform::LineParameters& l) override {
-    return inner_->setLineParameters(l);
-  }
-  void purge() override { inner_->purge(); }
-  bool lost() const override { return inner_->lost(); }
-
- private:
-  std::unique_ptr<platform::SerialDevice> inner_;
-  int com_;
-  std::vector<Write>& log_;
+  Bytes frame;
 };
 
 class LoggingBackend final : public platform::SerialBackend {
@@ -56,7 +30,7 @@ class LoggingBackend final : public platform::SerialBackend {
   std::unique_ptr<platform::SerialDevice> open(const std::string& path) override {
     auto device = memory.open(path);
     if (!device) return nullptr;
-    return std::make_unique<LoggingDevice>(std::move(device), map_.comOf(path), writes);
+    return std::make_unique<Device>(std::move(device), map_.comOf(path), writes);
   }
   platform::OpenError lastError() const override { return memory.lastError(); }
 
@@ -65,17 +39,32 @@ class LoggingBackend final : public platform::SerialBackend {
 
  private:
   const platform::PortMap& map_;
+  class Device final : public platform::SerialDevice {
+   public:
+    Device(std::unique_ptr<platform::SerialDevice> inner, int com, std::vector<Write>& log)
+        : inner_(std::move(inner)), com_(com), log_(log) {}
+    long pendingInput() override { return inner_->pendingInput(); }
+    long read(std::uint8_t* buffer, std::size_t max) override { return inner_->read(buffer, max); }
+    bool write(const std::uint8_t* frame, std::size_t length) override {
+      log_.push_back({com_, {frame, frame + length}});
+      return inner_->write(frame, length);
+    }
+    void flushOutput() override { inner_->flushOutput(); }
+    bool setLineParameters(const platform::LineParameters& l) override {
+      return inner_->setLineParameters(l);
+    }
+    void purge() override { inner_->purge(); }
+    bool lost() const override { return inner_->lost(); }
+
+   private:
+    std::unique_ptr<platform::SerialDevice> inner_;
+    int com_;
+    std::vector<Write>& log_;
+  };
 };
 
 inline std::string MemoryPath(int com) {
   return "/dev/ttyMEM" + std::to_string(com);
-}
-
-// The frame of `packet` as it goes on the wire.
-inline std::vector<std::uint8_t> Framed(std::span<const std::uint8_t> packet) {
-  std::vector<std::uint8_t> out(link::FrameLength(packet));
-  out.resize(link::BuildFrame(packet, out));
-  return out;
 }
 
 struct SenderFixture {
