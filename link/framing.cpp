@@ -5,6 +5,12 @@
 namespace navbin::link {
 
 int DeframeByte(PortContext& port) {
+  // Nothing left to take, or a read position outside the receive buffer: no
+  // byte is read and nothing changes.
+  if (port.rxCount == 0 || port.readPos < 0 ||
+      static_cast<std::size_t>(port.readPos) >= kRxBufferSize) {
+    return 0;
+  }
   const std::uint8_t b = port.rxBuffer[static_cast<std::size_t>(port.readPos)];
   ++port.readPos;
   --port.rxCount;

@@ -52,6 +52,8 @@ inline int DeframeStep(State& s, std::uint8_t b) {
 }
 
 // Feeds the byte at readPos of the port's receive buffer to its de-framer.
+// Returns 0 and changes nothing when rxCount is 0 or readPos is outside the
+// buffer.
 int DeframeByte(PortContext& port);
 
 // The de-framer fields on their own, for streams that do not come from a port.
