@@ -222,7 +222,11 @@ std::unique_ptr<SerialDevice> PosixSerialBackend::open(const std::string& path) 
     lastError_ = OpenErrorFromErrno(errno);
     return nullptr;
   }
+  bool madeExclusive = false;
   auto fail = [&](OpenError error) -> std::unique_ptr<SerialDevice> {
+    // A flag left on a terminal whose device lives on (a pseudo-terminal
+    // slave) would refuse every later open.
+    if (madeExclusive) ::ioctl(fd, TIOCNXCL);
     ::close(fd);
     lastError_ = error;
     return nullptr;
@@ -236,7 +240,7 @@ std::unique_ptr<SerialDevice> PosixSerialBackend::open(const std::string& path) 
   int exclusive = 0;
   if (::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0) return fail(OpenError::Busy);
 #endif
-  ::ioctl(fd, TIOCEXCL);
+  madeExclusive = ::ioctl(fd, TIOCEXCL) == 0;
   termios t{};
   if (::tcgetattr(fd, &t) != 0) return fail(OpenError::Other);
   ::cfmakeraw(&t);
