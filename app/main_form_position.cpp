@@ -55,6 +55,14 @@ QFrame* TForm_Main::buildPosition() {
   g->addWidget(Panel_LonDeg, 2, 1);
   g->addWidget(Panel_LonMin, 2, 2);
   g->addWidget(Panel_EastWest, 2, 3);
+  // The ECEF and timing cells below span these columns and take no width of
+  // their own: hidden, the LLA cells still hold the columns open.
+  for (ui::Panel* c :
+       {Panel_LatDeg, Panel_LatMin, Panel_NorthSouth, Panel_LonDeg, Panel_LonMin, Panel_EastWest}) {
+    QSizePolicy policy = c->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    c->setSizePolicy(policy);
+  }
 
   // ECEF and timing layouts: one cell across the three LLA columns.
   Panel_X = SpanCell("Panel_X", kBlanked, p);

@@ -193,6 +193,14 @@ void ReceiverTap::hangUp() {
   slave_ = master_ = -1;
 }
 
+void ReceiverTap::inject(const std::vector<std::uint8_t>& packet) {
+  std::vector<std::uint8_t> frame(link::FrameLength(packet));
+  frame.resize(link::BuildFrame(packet, frame));
+  if (master_ >= 0 && !frame.empty() && ::write(master_, frame.data(), frame.size()) > 0) {
+    reportBytes += frame.size();
+  }
+}
+
 void ReceiverTap::take(const std::uint8_t* bytes, std::size_t n) {
   const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start_).count();
   for (std::size_t i = 0; i < n; ++i) {

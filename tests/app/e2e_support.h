@@ -92,6 +92,9 @@ class ReceiverTap {
   void step(int pollMs);
   // Hangs up the line, as a receiver that is switched off or unplugged.
   void hangUp();
+  // Writes one report (id first) to the monitor at once, ahead of whatever
+  // the receiver answers next, as a receiver would that sent it.
+  void inject(const std::vector<std::uint8_t>& packet);
 
   std::vector<Arrival> arrivals;
   std::size_t reportBytes = 0;  // report bytes written to the monitor
