@@ -1,98 +1,83 @@
 // The three layouts of the main window's position area.
 
 #include "protocol/reports/display_mode.h"
-#include "protocol/reports/control_names.h"
+
 #include "tests/reports/report_fixture.h"
 
 namespace navbin::reports::test {
 namespace {
 
-using namespace names;
+using Controls = std::vector<std::string_view>;
 
-class DisplayModeTest : public ReportTest {
- protected:
-  bool visible(std::string_view c) const { return display.get(Form::Main, c).visible; }
-  void expectVisible(std::initializer_list<std::string_view> controls, bool shown) {
-    for (auto c : controls) EXPECT_EQ(visible(c), shown) << c;
+const Controls kLla = {Panel_LatDeg, Panel_LatMin, Panel_NorthSouth,
+                       Panel_LonDeg, Panel_LonMin, Panel_EastWest};
+const Controls kDeltas = {Panel_DeltaLat, Panel_DeltaLon};
+const Controls kXy = {Panel_X, Panel_Y};
+const Controls kNavigation = {Panel_RecMode, Panel_Alt_Z, Panel_TOW, Panel_Time, Label_TimeMode};
+const Controls kTiming = {Panel_SuperReceiverMode, Panel_SuperLat, Panel_SuperLon,
+                          Panel_SuperAlt,          Panel_SuperTOW, Panel_SuperTime,
+                          Label_SuperTimeMode};
+const Controls kDisable = {Panel_Disable, Panel_Disable2};
+
+class DisplayModeTest : public ReportTest {};
+
+TEST_F(DisplayModeTest, EachModeShowsItsPanelsAndCaptions) {
+  struct Case {
+    int mode;
+    std::vector<Controls> shown, hidden;
+    std::vector<std::string> captions;  // position, X, Y, Z, units 1 and 2
+    Colour velocity;
+  };
+  const Case cases[] = {
+      {kModeLla,
+       {kLla, kNavigation, kDeltas},
+       {kXy, kTiming, kDisable},
+       {"LLA Position", "Latitude", "Longitude", "Altitude", "", ""},
+       Colour::Window},
+      {kModeEcef,
+       {kXy, kNavigation, kDisable},
+       {kLla, kTiming, kDeltas},
+       {"ECEF Position", "X", "Y", "Z", "m", "m"},
+       Colour::Window},
+      {kModeTiming,
+       {kTiming, kDisable},
+       {kLla, kXy, kNavigation, kDeltas},
+       {"LLA Position", "Latitude", "Longitude", "Altitude", "", "m"},
+       Colour::ButtonFace},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.mode);
+    for (auto v : rows::Panel_Vel) display.at(Form::Main, v).text = "1.00";
+    setDisplayMode(display, c.mode);
+    for (const auto& group : c.shown) {
+      for (auto control : group) EXPECT_TRUE(display.main(control).visible) << control;
+    }
+    for (const auto& group : c.hidden) {
+      for (auto control : group) EXPECT_FALSE(display.main(control).visible) << control;
+    }
+    const Controls labels = {Label_PanelPos, Label_Lat_X,  Label_Lon_Y,
+                             Label_Alt_Z,    Label_Pmode1, Label_Pmode2};
+    for (std::size_t i = 0; i < labels.size(); ++i) EXPECT_EQ(mainText(labels[i]), c.captions[i]);
+    for (auto v : rows::Panel_Vel) {
+      EXPECT_EQ(mainColour(v), c.velocity);
+      EXPECT_EQ(mainText(v), c.mode == kModeTiming ? "" : "1.00");  // timing empties them
+    }
   }
-};
-
-const std::initializer_list<std::string_view> kLlaPanels = {
-    Panel_LatDeg, Panel_LatMin, Panel_NorthSouth, Panel_LonDeg, Panel_LonMin, Panel_EastWest};
-
-TEST_F(DisplayModeTest, LlaLayout) {
-  setDisplayMode(display, kModeLla);
-  expectVisible(kLlaPanels, true);
-  expectVisible({Panel_RecMode, Panel_Alt_Z, Panel_TOW, Panel_Time, Label_TimeMode, Panel_DeltaLat,
-                 Panel_DeltaLon},
-                true);
-  expectVisible(
-      {Panel_SuperReceiverMode, Panel_X, Panel_Y, Panel_SuperLat, Panel_SuperLon, Panel_SuperAlt,
-       Panel_SuperTOW, Panel_SuperTime, Label_SuperTimeMode, Panel_Disable, Panel_Disable2},
-      false);
-  EXPECT_EQ(mainText(Label_PanelPos), "LLA Position");
-  EXPECT_EQ(mainText(Label_Lat_X), "Latitude");
-  EXPECT_EQ(mainText(Label_Lon_Y), "Longitude");
-  EXPECT_EQ(mainText(Label_Alt_Z), "Altitude");
-  EXPECT_EQ(mainText(Label_Pmode1), "");
-  EXPECT_EQ(mainText(Label_Pmode2), "");
-  for (auto c : rows::Panel_Vel) EXPECT_EQ(mainColour(c), Colour::Window);
-}
-
-TEST_F(DisplayModeTest, EcefLayout) {
-  setDisplayMode(display, kModeEcef);
-  expectVisible(kLlaPanels, false);
-  expectVisible({Panel_X, Panel_Y, Panel_RecMode, Panel_Alt_Z, Panel_TOW, Panel_Time,
-                 Label_TimeMode, Panel_Disable, Panel_Disable2},
-                true);
-  expectVisible(
-      {Panel_SuperReceiverMode, Panel_SuperLat, Panel_SuperLon, Panel_SuperAlt, Panel_SuperTOW,
-       Panel_SuperTime, Label_SuperTimeMode, Panel_DeltaLat, Panel_DeltaLon},
-      false);
-  EXPECT_EQ(mainText(Label_PanelPos), "ECEF Position");
-  EXPECT_EQ(mainText(Label_Lat_X), "X");
-  EXPECT_EQ(mainText(Label_Lon_Y), "Y");
-  EXPECT_EQ(mainText(Label_Alt_Z), "Z");
-  EXPECT_EQ(mainText(Label_Pmode1), "m");
-  EXPECT_EQ(mainText(Label_Pmode2), "m");
-}
-
-TEST_F(DisplayModeTest, TimingLayoutEmptiesAndGreysTheVelocities) {
-  for (auto c : rows::Panel_Vel) display.at(Form::Main, c).text = "1.00";
-  setDisplayMode(display, kModeTiming);
-  expectVisible(kLlaPanels, false);
-  expectVisible(
-      {Panel_SuperReceiverMode, Panel_SuperLat, Panel_SuperLon, Panel_SuperAlt, Panel_SuperTOW,
-       Panel_SuperTime, Label_SuperTimeMode, Panel_Disable, Panel_Disable2},
-      true);
-  expectVisible({Panel_RecMode, Panel_X, Panel_Y, Panel_Alt_Z, Panel_TOW, Panel_Time,
-                 Label_TimeMode, Panel_DeltaLat, Panel_DeltaLon},
-                false);
-  EXPECT_EQ(mainText(Label_PanelPos), "LLA Position");
-  EXPECT_EQ(mainText(Label_Lat_X), "Latitude");
-  EXPECT_EQ(mainText(Label_Pmode1), "");
-  EXPECT_EQ(mainText(Label_Pmode2), "m");
-  for (auto c : rows::Panel_Vel) {
-    EXPECT_EQ(mainText(c), "");
-    EXPECT_EQ(mainColour(c), Colour::ButtonFace);
-  }
+  const int writes = display.writes();
+  setDisplayMode(display, 3);  // other modes change nothing
+  setDisplayMode(display, -1);
+  EXPECT_EQ(display.writes(), writes);
 }
 
 TEST_F(DisplayModeTest, LlaReportAfterTimingBringsTheLlaPanelsBack) {
   setDisplayMode(display, kModeTiming);
   deliver(0x4A, Payload().single(0.5f).single(0.1f).single(10).single(0).single(1000));
-  expectVisible(kLlaPanels, true);
-  expectVisible({Panel_DeltaLat, Panel_DeltaLon}, true);
-  for (auto c : rows::Panel_Vel) {
-    EXPECT_EQ(mainColour(c), Colour::Window);
-    EXPECT_EQ(mainText(c), "");  // until the next velocity report
+  for (auto control : kLla) EXPECT_TRUE(display.main(control).visible) << control;
+  for (auto control : kDeltas) EXPECT_TRUE(display.main(control).visible) << control;
+  for (auto v : rows::Panel_Vel) {
+    EXPECT_EQ(mainColour(v), Colour::Window);
+    EXPECT_EQ(mainText(v), "");  // until the next velocity report
   }
-}
-
-TEST_F(DisplayModeTest, OtherModesChangeNothing) {
-  setDisplayMode(display, 3);
-  setDisplayMode(display, -1);
-  EXPECT_EQ(display.writes(), 0);
 }
 
 }  // namespace

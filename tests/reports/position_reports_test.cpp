@@ -1,32 +1,30 @@
-// Position reports 0x42, 0x4A, 0x83, 0x84: state, panels, deltas, clock bias.
+// Position reports 0x42, 0x4A, 0x83, 0x84: state, panels, deltas, clock bias,
+// data-log triggering and the missing-bias warning.
 
-#include <cmath>
 #include <limits>
 
-#include "protocol/reports/control_names.h"
 #include "tests/reports/report_fixture.h"
 
 namespace navbin::reports::test {
 namespace {
 
-using namespace names;
-
-std::vector<std::uint8_t> Lla(float lat, float lon, float alt = 100.0f, float bias = 0,
-                              float tof = 86399.5f) {
+Bytes Lla(float lat, float lon, float alt = 100.0f, float bias = 0, float tof = 86399.5f) {
   return Payload().single(lat).single(lon).single(alt).single(bias).single(tof);
 }
-std::vector<std::uint8_t> DoubleLla(double lat, double lon, double alt = 100, double bias = 0,
-                                    float tof = 1000) {
-  return Payload().dbl(lat).dbl(lon).dbl(alt).dbl(bias).single(tof);
+Bytes DoubleLla(double lat, double lon, double alt = 100) {
+  return Payload().dbl(lat).dbl(lon).dbl(alt).dbl(0).single(1000);
 }
-std::vector<std::uint8_t> Xyz(float x, float y, float z, float tof = 1000) {
-  return Payload().single(x).single(y).single(z).single(tof);
+Bytes Xyz(float x, float y, float z) {
+  return Payload().single(x).single(y).single(z).single(1000);
 }
-std::vector<std::uint8_t> DoubleXyz(double x, double y, double z, double bias = 0) {
+Bytes DoubleXyz(double x, double y, double z, double bias = 0) {
   return Payload().dbl(x).dbl(y).dbl(z).dbl(bias).single(1000);
 }
 
-class PositionTest : public ReportTest {};
+class PositionTest : public ReportTest {
+ protected:
+  std::string hint() const { return display.main(Panel_Position).hint; }
+};
 
 TEST_F(PositionTest, SingleLlaSplitsDegreesAfterRoundingToSingle) {
   deliver(0x4A, Lla(-0.5f, 0.25f, 123.45f, 299.792458f, 86399.5f));
@@ -40,9 +38,8 @@ TEST_F(PositionTest, SingleLlaSplitsDegreesAfterRoundingToSingle) {
   EXPECT_EQ(mainText(Panel_Alt_Z), "123.4");  // the single 123.45 is 123.449997
   EXPECT_EQ(mainText(Panel_Time), " Sun 23:59:59.50");
   EXPECT_EQ(mainText(Panel_TOW), "86399.50");
-  EXPECT_EQ(display.get(Form::Main, Panel_Position).hint, "Position: Packet 4A");
+  EXPECT_EQ(hint(), "Position: Packet 4A");
   EXPECT_EQ(text(Form::Bias, Panel_Bias), "1000.00");  // 299.79 m is 1000 ns
-
   const PositionFix& fix = state.receivers[0].position;
   EXPECT_NEAR(fix.latitude, -28.647889, 1e-6);
   EXPECT_NEAR(fix.longitude, 14.323944, 1e-6);
@@ -51,45 +48,35 @@ TEST_F(PositionTest, SingleLlaSplitsDegreesAfterRoundingToSingle) {
   EXPECT_EQ(fix.timeOfFix, 86399.5f);
 }
 
-TEST_F(PositionTest, DoubleLlaSplitsTheDoubleDegrees) {
+TEST_F(PositionTest, DoubleLlaAndXyzReports) {
   deliver(0x84, DoubleLla(-0.5, -0.25, 12.3456));
   EXPECT_EQ(mainText(Panel_LatDeg), "28\xC2\xB0");
   EXPECT_EQ(mainText(Panel_LatMin), "38.87336'");  // not rounded to single first
-  EXPECT_EQ(mainText(Panel_NorthSouth), "S");
   EXPECT_EQ(mainText(Panel_EastWest), "W");
   EXPECT_EQ(mainText(Panel_Alt_Z), "12.3");
-  EXPECT_EQ(display.get(Form::Main, Panel_Position).hint, "Double Precision Position: Packet 84");
+  EXPECT_EQ(hint(), "Double Precision Position: Packet 84");
   EXPECT_DOUBLE_EQ(state.receivers[0].position.latitude, -0.5 * kDegreesPerRadian);
-}
 
-TEST_F(PositionTest, XyzReportsShowMetres) {
   deliver(0x42, Xyz(-2430601.75f, -4702442.5f, 3546587.25f));
   EXPECT_EQ(mainText(Panel_X), "-2430601.75");
   EXPECT_EQ(mainText(Panel_Y), "-4702442.50");
   EXPECT_EQ(mainText(Panel_Alt_Z), "3546587.25");
-  EXPECT_EQ(display.get(Form::Main, Panel_Position).hint, "Position: Packet 42");
-  EXPECT_FALSE(display.get(Form::Main, Panel_LatDeg).visible);
+  EXPECT_EQ(hint(), "Position: Packet 42");
+  EXPECT_FALSE(display.main(Panel_LatDeg).visible);
 
   deliver(0x83, DoubleXyz(-2430601.828, -4702442.703, 3546587.358, 2997.92458));
   EXPECT_EQ(mainText(Panel_X), "-2430601.83");
-  EXPECT_EQ(mainText(Panel_Y), "-4702442.70");
   EXPECT_EQ(mainText(Panel_Alt_Z), "3546587.36");
-  EXPECT_EQ(display.get(Form::Main, Panel_Position).hint, "Double Precision Position: Packet 83");
+  EXPECT_EQ(hint(), "Double Precision Position: Packet 83");
   EXPECT_EQ(text(Form::Bias, Panel_Bias), "10000.00");
   EXPECT_DOUBLE_EQ(state.receivers[0].position.y, -4702442.703);
 }
 
 TEST_F(PositionTest, WrongLengthsChangeNothing) {
-  for (int id : {0x42, 0x4A, 0x83, 0x84}) {
-    const std::size_t length = (id == 0x42) ? 16 : (id == 0x4A) ? 20 : 36;
-    for (std::size_t n : {std::size_t{0}, length - 1, length + 1}) {
-      deliver(id, std::vector<std::uint8_t>(n, 0x3F));
-    }
+  for (auto [id, length] : {std::pair{0x42, 16}, {0x4A, 20}, {0x83, 36}, {0x84, 36}}) {
+    for (int n : {0, length - 1, length + 1}) deliver(id, Bytes(static_cast<std::size_t>(n), 0x3F));
   }
-  // Only the receive lamp, once per packet.
-  EXPECT_EQ(display.writes(), 12);
-  EXPECT_EQ(display.written().size(), 1u);
-  EXPECT_TRUE(display.wasWritten(Form::Main, Shape_RxLED));
+  expectOnlyTheLamp();
   EXPECT_EQ(state.receivers[0].position.x, 0.0);
   EXPECT_EQ(state.receivers[0].position.latitude, 0.0);
   EXPECT_EQ(state.receivers[0].position.timeOfFix, 0.0f);
@@ -112,8 +99,8 @@ TEST_F(PositionTest, NotANumberAndHugeAnglesShowWithoutFault) {
   EXPECT_EQ(mainText(Panel_EastWest), "W");
 }
 
-TEST_F(PositionTest, DeltasAreMetresFromTheReference) {
-  deliver(0x84, DoubleLla(0.0, 0.0));
+TEST_F(PositionTest, DeltasAreMetresFromTheReferenceUntilItIsReset) {
+  deliver(0, 0x84, DoubleLla(0.0, 0.0));
   EXPECT_EQ(mainText(Panel_DeltaLat), "0.00");
   EXPECT_EQ(mainText(Panel_DeltaLon), "0.00");
   // On the equator a radian of latitude is b^2 / a = 6335439.33 m and one of
@@ -121,27 +108,16 @@ TEST_F(PositionTest, DeltasAreMetresFromTheReference) {
   deliver(0x84, DoubleLla(1e-5, -2e-5));
   EXPECT_EQ(mainText(Panel_DeltaLat), "63.35");
   EXPECT_EQ(mainText(Panel_DeltaLon), "-127.56");
-}
-
-TEST_F(PositionTest, ResetReferenceMakesTheNextFixZero) {
-  deliver(0x84, DoubleLla(0.7, 0.1));
-  deliver(0x84, DoubleLla(0.7001, 0.1001));
-  EXPECT_NE(mainText(Panel_DeltaLat), "0.00");
+  shell.displayPort = 2;  // a new display port keeps the old reference
+  deliver(1, 0x84, DoubleLla(1e-5, 0.0));
+  EXPECT_EQ(mainText(Panel_DeltaLat), "63.35");
   state.globals.deltaReferenceSet = 0;  // Button_ResetLLA
-  deliver(0x84, DoubleLla(0.7001, 0.1001));
+  deliver(1, 0x84, DoubleLla(0.7001, 0.1001));
   EXPECT_EQ(mainText(Panel_DeltaLat), "0.00");
   EXPECT_EQ(mainText(Panel_DeltaLon), "0.00");
 }
 
-TEST_F(PositionTest, NewDisplayPortKeepsTheOldReference) {
-  deliver(0, 0x84, DoubleLla(0.0, 0.0));
-  shell.displayPort = 2;
-  deliver(1, 0x84, DoubleLla(1e-5, 0.0));
-  EXPECT_EQ(mainText(Panel_DeltaLat), "63.35");
-}
-
-// The clock bias window and the data log's bias column.
-TEST_F(PositionTest, BiasGoesStaleAfterXyzReport) {
+TEST_F(PositionTest, BiasGoesStaleAfterXyzReportUntilABiasArrives) {
   display.at(Form::Log, CheckBox_Bias).checked = true;
   deliver(0x4A, Lla(0.5f, 0.5f, 0, 29.9792458f));
   EXPECT_EQ(text(Form::Bias, Panel_Bias), "100.00");
@@ -160,11 +136,8 @@ TEST_F(PositionTest, BiasGoesStaleAfterXyzReport) {
     EXPECT_EQ(display.colour(Form::Bias, Panel_Bias), Colour::Window) << id;
     EXPECT_TRUE(display.get(Form::Log, CheckBox_Bias).enabled) << id;
   }
-}
-
-TEST_F(PositionTest, XyzReportKeepsTheBiasColumnWhileLogging) {
   display.at(Form::Log, CheckBox_Bias).checked = true;
-  dataLog.dataLogOn = 1;
+  dataLog.dataLogOn = 1;  // while logging the column stays chosen
   deliver(0x42, Xyz(1, 2, 3));
   EXPECT_TRUE(display.checked(Form::Log, CheckBox_Bias));
   EXPECT_FALSE(display.get(Form::Log, CheckBox_Bias).enabled);
@@ -179,11 +152,10 @@ TEST_F(PositionTest, OtherPortsDoNotTouchTheWindows) {
   EXPECT_GT(state.receivers[3].position.latitude, 28.0);
 }
 
-// Data-log triggering and the missing-bias warning.
 class PositionLogTest : public ReportTest {
  protected:
   PositionLogTest() { ports[2].monitored = true; }
-  std::uint8_t trigger() const { return state.globals.logTrigger[2]; }
+  std::uint8_t& trigger() { return state.globals.logTrigger[2]; }
 };
 
 TEST_F(PositionLogTest, FirstReportKindClaimsThePort) {
@@ -197,8 +169,7 @@ TEST_F(PositionLogTest, FirstReportKindClaimsThePort) {
 }
 
 TEST_F(PositionLogTest, AfterIoOptionsTheNextReportWritesAndTheOneAfterClaims) {
-  state.globals.logTrigger[2] = 0x42;
-  state.globals.logTrigger[2] = 1;  // an I/O options command went to the port
+  trigger() = 1;  // an I/O options command went to the port
   deliver(2, 0x84, DoubleLla(0.1, 0.1));
   EXPECT_EQ(trigger(), 0);
   deliver(2, 0x4A, Lla(0.1f, 0.1f));
@@ -208,28 +179,24 @@ TEST_F(PositionLogTest, AfterIoOptionsTheNextReportWritesAndTheOneAfterClaims) {
   EXPECT_EQ(records, (std::vector<int>{2, 2, 2}));
 }
 
-TEST_F(PositionLogTest, TimerOffsetIsClearedWhenARecordIsWritten) {
+TEST_F(PositionLogTest, TimerOffsetIsClearedByARecordAndByEveryLlaReport) {
   dataLog.timerOffset[2] = 5;
-  state.globals.logTrigger[2] = 0x4A;
+  trigger() = 0x4A;
   deliver(2, 0x83, DoubleXyz(1, 2, 3));  // does not trigger
   EXPECT_EQ(dataLog.timerOffset[2], 5.0f);
-  state.globals.logTrigger[2] = 0x83;
+  trigger() = 0x83;
   deliver(2, 0x83, DoubleXyz(1, 2, 3));
   EXPECT_EQ(dataLog.timerOffset[2], 0.0f);
-}
 
-TEST_F(PositionLogTest, LlaReportClearsTheTimerOffsetInEveryMode) {
   dataLog.receiverTimeMode = 0;
-  dataLog.timerOffset[2] = 5;
-  dataLog.timerOffset[4] = 5;
+  dataLog.timerOffset[2] = dataLog.timerOffset[4] = 5;
   deliver(2, 0x4A, Lla(0.1f, 0.1f));
   deliver(4, 0x4A, Lla(0.1f, 0.1f));  // neither monitored nor displayed: not decoded
   EXPECT_EQ(dataLog.timerOffset[2], 0.0f);
   EXPECT_EQ(dataLog.timerOffset[4], 5.0f);
-  EXPECT_TRUE(records.empty());
 }
 
-TEST_F(PositionLogTest, SystemTimerModeAndUnmonitoredPortsWriteNothing) {
+TEST_F(PositionLogTest, SystemTimerModeUnmonitoredPortsAndNoWriterWriteNothing) {
   dataLog.receiverTimeMode = 0;
   deliver(2, 0x42, Xyz(1, 2, 3));
   dataLog.receiverTimeMode = 1;
@@ -237,34 +204,28 @@ TEST_F(PositionLogTest, SystemTimerModeAndUnmonitoredPortsWriteNothing) {
   EXPECT_TRUE(records.empty());
   EXPECT_EQ(trigger(), 0);
   EXPECT_EQ(state.globals.logTrigger[0], 0);
-}
-
-TEST_F(PositionLogTest, RecordWriterMayBeAbsent) {
   dataLog.writeDataRecord = nullptr;
   deliver(2, 0x42, Xyz(1, 2, 3));
   EXPECT_EQ(trigger(), 0x42);
 }
 
-TEST_F(PositionLogTest, MissingBiasWarnsOncePerPort) {
-  display.at(Form::Log, CheckBox_Bias).checked = true;
-  ports[5].monitored = true;
-  deliver(2, 0x42, Xyz(1, 2, 3));
-  deliver(2, 0x42, Xyz(1, 2, 3));
-  deliver(5, 0x42, Xyz(1, 2, 3));
-  ASSERT_EQ(prompter.messages.size(), 2u);
-  EXPECT_EQ(prompter.messages[0].text, "Port 3 monitored but not outputting bias.");
-  EXPECT_EQ(prompter.messages[0].caption, "Log Warning");
-  EXPECT_EQ(prompter.messages[0].icon, Icon::Exclamation);
-  EXPECT_EQ(prompter.messages[1].text, "Port 6 monitored but not outputting bias.");
-  EXPECT_EQ(dataLog.biasWarningGiven[2], 1);
-}
-
-TEST_F(PositionLogTest, NoWarningWithoutBiasColumnOrMonitoring) {
+TEST_F(PositionLogTest, MissingBiasWarnsOncePerMonitoredPort) {
   deliver(2, 0x42, Xyz(1, 2, 3));  // bias column not chosen
   display.at(Form::Log, CheckBox_Bias).checked = true;
   deliver(0, 0x42, Xyz(1, 2, 3));     // display port, not monitored
   deliver(2, 0x4A, Lla(0.1f, 0.1f));  // carries a bias
-  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_TRUE(prompter.boxes.empty());
+  display.at(Form::Log, CheckBox_Bias).checked = true;  // the display port's 0x42 cleared it
+  ports[5].monitored = true;
+  deliver(2, 0x42, Xyz(1, 2, 3));
+  deliver(2, 0x42, Xyz(1, 2, 3));
+  deliver(5, 0x42, Xyz(1, 2, 3));
+  ASSERT_EQ(prompter.boxes.size(), 2u);
+  EXPECT_EQ(prompter.boxes[0].text, "Port 3 monitored but not outputting bias.");
+  EXPECT_EQ(prompter.boxes[0].caption, "Log Warning");
+  EXPECT_EQ(prompter.boxes[0].icon, Icon::Exclamation);
+  EXPECT_EQ(prompter.boxes[1].text, "Port 6 monitored but not outputting bias.");
+  EXPECT_EQ(dataLog.biasWarningGiven[2], 1);
 }
 
 }  // namespace

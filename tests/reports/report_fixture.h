@@ -1,55 +1,26 @@
 #pragma once
-// A fresh report layer around the fakes: 16 ports, COM1 the display port.
+// A fresh report layer around the shared fakes: 16 open ports, COM1 the
+// display port.
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstring>
+#include <algorithm>
 #include <vector>
 
-#include "link/field_codec.h"
 #include "link/port_context.h"
 #include "link/shell_globals.h"
+#include "protocol/reports/control_names.h"
 #include "protocol/reports/data_log_link.h"
 #include "protocol/reports/dispatcher.h"
 #include "protocol/reports/receiver_state.h"
-#include "tests/reports/fakes.h"
+#include "tests/support/fakes.h"
+#include "tests/support/packets.h"
 
 namespace navbin::reports::test {
 
-// A payload built field by field, big-endian like the receiver sends it.
-class Payload {
- public:
-  Payload& u8(int v) {
-    bytes_.push_back(static_cast<std::uint8_t>(v));
-    return *this;
-  }
-  Payload& u16(int v) {
-    u8(v >> 8);
-    return u8(v);
-  }
-  Payload& single(float v) {
-    std::uint8_t b[4];
-    link::PutSingle(v, b);
-    bytes_.insert(bytes_.end(), b, b + 4);
-    return *this;
-  }
-  Payload& dbl(double v) {
-    std::uint8_t b[8];
-    link::PutDouble(v, b);
-    bytes_.insert(bytes_.end(), b, b + 8);
-    return *this;
-  }
-  Payload& zeros(int n) {
-    bytes_.insert(bytes_.end(), static_cast<std::size_t>(n), 0);
-    return *this;
-  }
-  const std::vector<std::uint8_t>& bytes() const { return bytes_; }
-  operator const std::vector<std::uint8_t>&() const { return bytes_; }
-
- private:
-  std::vector<std::uint8_t> bytes_;
-};
+using namespace names;
+using support::Bytes;
+using support::Payload;
 
 class ReportTest : public ::testing::Test {
  protected:
@@ -64,26 +35,30 @@ class ReportTest : public ::testing::Test {
 
   // Puts the packet in the port's frame buffer as the de-framer would and
   // hands it to the dispatcher.
-  void deliver(int portIndex, int id, const std::vector<std::uint8_t>& payload) {
+  void deliver(int portIndex, int id, const Bytes& payload) {
     link::PortContext& port = ports[static_cast<std::size_t>(portIndex)];
     ASSERT_LE(payload.size(), port.frameBuffer.size());
-    if (!payload.empty()) std::memcpy(port.frameBuffer.data(), payload.data(), payload.size());
+    std::copy(payload.begin(), payload.end(), port.frameBuffer.begin());
     port.packetId = id;
     port.packetLen = static_cast<std::uint32_t>(payload.size());
     dispatcher.dispatchReport(port);
   }
-  void deliver(int id, const std::vector<std::uint8_t>& payload) { deliver(0, id, payload); }
+  void deliver(int id, const Bytes& payload) { deliver(0, id, payload); }
 
   std::string text(Form f, std::string_view c) const { return display.text(f, c); }
   std::string mainText(std::string_view c) const { return display.text(Form::Main, c); }
   Colour mainColour(std::string_view c) const { return display.colour(Form::Main, c); }
+  // Only the receive lamp was written.
+  void expectOnlyTheLamp() const {
+    EXPECT_EQ(display.written(), (std::set<support::FakeDisplay::Key>{{Form::Main, std::string(Shape_RxLED)}}));
+  }
 
   ReportState state;
   link::ShellGlobals shell;
-  FakeDisplay display;
-  FakePrompter prompter;
+  support::FakeDisplay display;
+  support::ScriptedPrompter prompter;
   DataLogLink dataLog;
-  FakeClock clock;
+  support::FakeClock clock;
   ReportDispatcher dispatcher;
   link::PortTable ports;
   std::vector<int> records;  // port indexes writeDataRecord was called for

@@ -1,12 +1,11 @@
-// Formatting helpers, the angle split and the control-name list.
+// Formatting helpers, the angle split, the control-name list and the system clock.
 
 #include <cmath>
+#include <ctime>
 #include <limits>
 
-#include "platform/system_clock.h"
 #include "protocol/reports/age_channels.h"
 #include "protocol/reports/angle_text.h"
-#include "protocol/reports/control_names.h"
 #include "protocol/reports/format.h"
 #include "tests/reports/report_fixture.h"
 
@@ -23,73 +22,63 @@ TEST(Format, PrintfTextsOfAnyLength) {
   EXPECT_EQ(Format("%s", ""), "");
 }
 
-TEST(SplitAngle, DegreesMinutesAndHemisphere) {
-  AngleTexts t = SplitAngle(-28.64789, 'N', 'S');
-  EXPECT_EQ(t.degrees, "28\xC2\xB0");
-  EXPECT_EQ(t.hemisphere, "S");
-  EXPECT_DOUBLE_EQ(t.signedDegrees, -28.64789);
-  t = SplitAngle(0.5, 'E', 'W');
-  EXPECT_EQ(t.degrees, "0\xC2\xB0");
-  EXPECT_EQ(t.minutes, "30.00000'");
-  EXPECT_EQ(t.hemisphere, "E");
-  t = SplitAngle(-0.0, 'N', 'S');
-  EXPECT_EQ(t.degrees, "0\xC2\xB0");
-  EXPECT_EQ(t.hemisphere, "N");
-  EXPECT_FALSE(std::signbit(t.signedDegrees));
-}
-
-TEST(SplitAngle, ValuesAnIntCannotHold) {
-  AngleTexts t = SplitAngle(std::nan(""), 'N', 'S');
-  EXPECT_NE(t.degrees.find("nan"), std::string::npos);
-  EXPECT_NE(t.minutes.find("nan"), std::string::npos);
-  t = SplitAngle(-std::numeric_limits<double>::infinity(), 'E', 'W');
-  EXPECT_EQ(t.degrees, "inf\xC2\xB0");
-  EXPECT_EQ(t.hemisphere, "W");
-  t = SplitAngle(3e9, 'N', 'S');
-  EXPECT_EQ(t.degrees, "3000000000\xC2\xB0");
-  EXPECT_EQ(t.minutes, "0.00000'");
-  t = SplitAngle(2147483647.5, 'N', 'S');
-  EXPECT_EQ(t.degrees, "2147483647\xC2\xB0");
+TEST(SplitAngle, DegreesMinutesAndHemisphereOfAnyValue) {
+  const double nan = std::nan(""), inf = std::numeric_limits<double>::infinity();
+  const struct {
+    double degrees;
+    char positive, negative;
+    const char *deg, *min, *hemisphere;
+  } cases[] = {
+      {-28.64789, 'N', 'S', "28\xC2\xB0", "38.87340'", "S"},
+      {0.5, 'E', 'W', "0\xC2\xB0", "30.00000'", "E"},
+      {-0.0, 'N', 'S', "0\xC2\xB0", "0.00000'", "N"},
+      {-inf, 'E', 'W', "inf\xC2\xB0", nullptr, "W"},
+      {3e9, 'N', 'S', "3000000000\xC2\xB0", "0.00000'", "N"},  // more than an int holds
+      {2147483647.5, 'N', 'S', "2147483647\xC2\xB0", "30.00000'", "N"},
+  };
+  for (const auto& c : cases) {
+    const AngleTexts t = SplitAngle(c.degrees, c.positive, c.negative);
+    EXPECT_EQ(t.degrees, c.deg) << c.degrees;
+    EXPECT_EQ(t.minutes, c.min ? c.min : t.minutes) << c.degrees;  // none for infinity
+    EXPECT_EQ(t.hemisphere, c.hemisphere) << c.degrees;
+  }
+  EXPECT_DOUBLE_EQ(SplitAngle(-28.64789, 'N', 'S').signedDegrees, -28.64789);
+  EXPECT_FALSE(std::signbit(SplitAngle(-0.0, 'N', 'S').signedDegrees));
+  const AngleTexts n = SplitAngle(nan, 'N', 'S');
+  EXPECT_NE(n.degrees.find("nan"), std::string::npos);
+  EXPECT_NE(n.minutes.find("nan"), std::string::npos);
 }
 
 // Every control a decoder reaches must be one the windows define.
 class ControlNamesTest : public ReportTest {};
 
 TEST_F(ControlNamesTest, DecodersWriteOnlyListedControls) {
-  shell.displayPort = 1;
   ports[0].monitored = true;
-  display.at(Form::Log, names::CheckBox_Bias).checked = true;
+  display.at(Form::Log, CheckBox_Bias).checked = true;
   deliver(0x41, Payload().single(1).u16(1).single(0));
   deliver(0x42, Payload().single(1).single(2).single(3).single(4));
-  deliver(0x43, Payload().zeros(20));
   deliver(0x45, Payload().u8(3).zeros(9));
   deliver(0x46, Payload().u8(0).u8(0x31));
-  deliver(0x4A, Payload().zeros(20));
   deliver(0x4B, Payload().u8(0).u8(0xFF).u8(0));
-  deliver(0x56, Payload().zeros(20));
+  for (int id : {0x43, 0x4A, 0x56}) deliver(id, Payload().zeros(20));
+  for (int id : {0x83, 0x84}) deliver(id, Payload().zeros(36));
   for (int channel = 0; channel < 12; ++channel) {
     deliver(0x5C, Payload().u8(channel + 1).u8(channel << 3).zeros(22));
   }
   deliver(0x6D, Payload().u8(0x44).zeros(16).u8(1).u8(2));
   deliver(0x82, Payload().u8(1));
-  deliver(0x83, Payload().zeros(36));
-  deliver(0x84, Payload().zeros(36));
   for (int i = 0; i < 6; ++i) ageChannels(dispatcher.context());
   EXPECT_GT(display.written().size(), 150u);
   for (const auto& [form, name] : display.written()) {
     EXPECT_TRUE(IsReportControl(form, name)) << static_cast<int>(form) << " " << name;
   }
-}
-
-TEST(ControlNames, RowsAreNumberedFromOne) {
   EXPECT_EQ(rows::Panel_SV[0], "Panel_SV1");
   EXPECT_EQ(rows::Panel_Azim[11], "Panel_Azim12");
-  EXPECT_EQ(rows::Label_Vel[2], "Label_Vel3");
   EXPECT_FALSE(IsReportControl(Form::Main, "Panel_Amu1"));  // the main window says AMU
   EXPECT_TRUE(IsReportControl(Form::Main, "Panel_AMU1"));
 }
 
-TEST(RealSystemClock, ReadsTheCurrentUtcTime) {
+TEST(RealSystemClock, ReadsUtcAndRefusesImpossibleTimesWithoutTouchingTheClock) {
   platform::RealSystemClock clock;
   const platform::CalendarTime now = clock.nowUtc();
   const std::time_t t = std::time(nullptr);
@@ -100,20 +89,12 @@ TEST(RealSystemClock, ReadsTheCurrentUtcTime) {
   EXPECT_LE(now.month, 12);
   EXPECT_GE(now.millisecond, 0);
   EXPECT_LE(now.millisecond, 999);
-}
-
-TEST(RealSystemClock, RefusesImpossibleTimesWithoutTouchingTheClock) {
-  platform::RealSystemClock clock;
-  platform::CalendarTime t{2024, 2, 30, 0, 0, 0, 0};
-  EXPECT_FALSE(clock.setUtc(t));
-  t = {2023, 13, 1, 0, 0, 0, 0};
-  EXPECT_FALSE(clock.setUtc(t));
-  t = {2023, 1, 1, 24, 0, 0, 0};
-  EXPECT_FALSE(clock.setUtc(t));
-  t = {1969, 12, 31, 0, 0, 0, 0};
-  EXPECT_FALSE(clock.setUtc(t));
-  t = {2023, 1, 1, 0, 0, 60, 0};
-  EXPECT_FALSE(clock.setUtc(t));
+  const platform::CalendarTime impossible[] = {{2024, 2, 30, 0, 0, 0, 0},
+                                               {2023, 13, 1, 0, 0, 0, 0},
+                                               {2023, 1, 1, 24, 0, 0, 0},
+                                               {1969, 12, 31, 0, 0, 0, 0},
+                                               {2023, 1, 1, 0, 0, 60, 0}};
+  for (const auto& time : impossible) EXPECT_FALSE(clock.setUtc(time)) << time.month;
 }
 
 }  // namespace

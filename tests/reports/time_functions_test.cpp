@@ -4,7 +4,6 @@
 #include <cmath>
 #include <limits>
 
-#include "protocol/reports/control_names.h"
 #include "protocol/reports/time_functions.h"
 #include "tests/reports/report_fixture.h"
 
@@ -13,52 +12,60 @@ namespace {
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
+constexpr double kDay = 86400.0;
 
 // Whole days from the GPS epoch to a date.
-std::int64_t DaysTo(int y, unsigned m, unsigned d) {
+double DaysTo(int y, unsigned m, unsigned d) {
   using namespace std::chrono;
-  return (sys_days{year{y} / month{m} / day{d}} - sys_days{year{1980} / January / 6}).count();
+  return static_cast<double>(
+      (sys_days{year{y} / month{m} / day{d}} - sys_days{year{1980} / January / 6}).count());
 }
 
-TEST(TimeOfWeekText, MarkersAndTheEdgesOfTheWeek) {
-  EXPECT_EQ(TimeOfWeekText(-1.0f, true), "<No time yet>");
-  EXPECT_EQ(TimeOfWeekText(-1.0f, false), "<No time yet>");
-  EXPECT_EQ(TimeOfWeekText(-100.0f, true), " Sat 23:58:20.00");
-  EXPECT_EQ(TimeOfWeekText(604800.0f, true), "<Bad time>");
-  EXPECT_EQ(TimeOfWeekText(-604801.0f, true), "<Bad time>");
-  EXPECT_EQ(TimeOfWeekText(0.0f, true), " Sun 00:00:00.00");
-  EXPECT_EQ(TimeOfWeekText(604799.5f, true), " Sat 23:59:59.50");
+TEST(TimeOfWeekText, MarkersEdgesOfTheWeekAndDayNumbers) {
+  const struct {
+    float tow;
+    bool dayName;
+    const char* text;
+  } cases[] = {
+      {-1.0f, true, "<No time yet>"},
+      {-1.0f, false, "<No time yet>"},
+      {-100.0f, true, " Sat 23:58:20.00"},
+      {604800.0f, true, "<Bad time>"},
+      {-604801.0f, true, "<Bad time>"},
+      {0.0f, true, " Sun 00:00:00.00"},
+      {604799.5f, true, " Sat 23:59:59.50"},
+      {86399.5f, true, " Sun 23:59:59.50"},
+      {86399.5f, false, " 0 23:59:60"},  // "%02.0f" rounds the seconds
+      {43200.0f + 86400.0f, true, " Mon 12:00:00.00"},
+      {3.0f * 86400 + 3723.25f, false, " 3 01:02:03"},
+      {kNaN, true, "<Bad time>"},
+      {-kNaN, false, "<Bad time>"},
+      {kInf, true, "<Bad time>"},
+      {-kInf, true, "<Bad time>"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TimeOfWeekText(c.tow, c.dayName), c.text) << c.tow;
 }
 
-TEST(TimeOfWeekText, DayNameOrDayNumber) {
-  EXPECT_EQ(TimeOfWeekText(86399.5f, true), " Sun 23:59:59.50");
-  EXPECT_EQ(TimeOfWeekText(86399.5f, false), " 0 23:59:60");  // "%02.0f" rounds the seconds
-  EXPECT_EQ(TimeOfWeekText(43200.0f + 86400.0f, true), " Mon 12:00:00.00");
-  EXPECT_EQ(TimeOfWeekText(3.0f * 86400 + 3723.25f, false), " 3 01:02:03");
-}
-
-TEST(TimeOfWeekText, NotANumberIsABadTime) {
-  EXPECT_EQ(TimeOfWeekText(kNaN, true), "<Bad time>");
-  EXPECT_EQ(TimeOfWeekText(-kNaN, false), "<Bad time>");
-  EXPECT_EQ(TimeOfWeekText(kInf, true), "<Bad time>");
-  EXPECT_EQ(TimeOfWeekText(-kInf, true), "<Bad time>");
-}
-
-TEST(GpsDateText, KnownDates) {
-  EXPECT_EQ(GpsDateText(0), " Jan 6, 1980");
-  EXPECT_EQ(GpsDateText(604800), " Jan 13, 1980");
-  EXPECT_EQ(GpsDateText(1200 * 604800.0 + 345600.0), " Jan 9, 2003");
-  EXPECT_EQ(GpsDateText(86399.9), " Jan 6, 1980");
-  EXPECT_EQ(GpsDateText(360 * 86400.0), " Dec 31, 1980");
-  EXPECT_EQ(GpsDateText(361 * 86400.0), " Jan 1, 1981");
-}
-
-TEST(GpsDateText, TimesWithoutACalendarDate) {
-  EXPECT_EQ(GpsDateText(-1), "<Bad date>");
-  EXPECT_EQ(GpsDateText(std::nan("")), "<Bad date>");
-  EXPECT_EQ(GpsDateText(std::numeric_limits<double>::infinity()), "<Bad date>");
-  EXPECT_EQ(GpsDateText(1e300), "<Bad date>");
-  EXPECT_EQ(GpsDateText(std::numeric_limits<double>::max()), "<Bad date>");
+TEST(GpsDateText, KnownDatesLeapDaysAndTimesWithoutADate) {
+  const std::pair<double, const char*> cases[] = {
+      {0, " Jan 6, 1980"},
+      {604800, " Jan 13, 1980"},
+      {1200 * 604800.0 + 345600.0, " Jan 9, 2003"},
+      {86399.9, " Jan 6, 1980"},
+      {360 * kDay, " Dec 31, 1980"},
+      {361 * kDay, " Jan 1, 1981"},
+      // After the old calendar tables ended.
+      {DaysTo(2024, 2, 29) * kDay, " Feb 29, 2024"},
+      {DaysTo(2100, 3, 1) * kDay - 1, " Feb 28, 2100"},
+      {DaysTo(2400, 3, 1) * kDay - 1, " Feb 29, 2400"},
+      {65535 * 604800.0 + 604799.0, " Jan 12, 3236"},  // the last week a receiver can send
+      {-1, "<Bad date>"},
+      {std::nan(""), "<Bad date>"},
+      {std::numeric_limits<double>::infinity(), "<Bad date>"},
+      {1e300, "<Bad date>"},
+      {std::numeric_limits<double>::max(), "<Bad date>"},
+  };
+  for (auto [gpsTime, text] : cases) EXPECT_EQ(GpsDateText(gpsTime), text) << gpsTime;
   EXPECT_EQ(GpsDayToDate(-1), std::nullopt);
   EXPECT_EQ(GpsDayToDate(std::numeric_limits<std::int64_t>::max() - 10), std::nullopt);
 }
@@ -74,93 +81,73 @@ TEST(GpsCalendar, GregorianRuleForEveryYear) {
                               int(unsigned(expected.day()))}))
         << days;
   };
-  // Every day of the years around the turns of 2000 and 2100, and a sample of
-  // every 61st day up to the last calendar year.
-  const std::int64_t to2000 = (sys_days{year{1999} / January / 1} - epoch).count();
-  const std::int64_t to2100 = (sys_days{year{2099} / January / 1} - epoch).count();
+  // Every day of the years around the turns of 2000 and 2100, and every 61st
+  // day up to the last calendar year.
+  const auto to2000 = static_cast<std::int64_t>(DaysTo(1999, 1, 1));
+  const auto to2100 = static_cast<std::int64_t>(DaysTo(2099, 1, 1));
+  const auto last = static_cast<std::int64_t>(DaysTo(9999, 12, 31));
   for (std::int64_t d = 0; d < 400; ++d) check(d);
   for (std::int64_t d = to2000; d < to2000 + 3 * 366; ++d) check(d);
   for (std::int64_t d = to2100; d < to2100 + 3 * 366; ++d) check(d);
-  const std::int64_t last = (sys_days{year{9999} / December / 31} - epoch).count();
   for (std::int64_t d = 0; d <= last; d += 61) check(d);
   check(last);
   EXPECT_EQ(GpsDayToDate(last + 1), std::nullopt);
 }
 
-TEST(GpsCalendar, LeapDaysAfterTheOldTablesEnded) {
-  EXPECT_EQ(GpsDateText(DaysTo(2024, 2, 29) * 86400.0), " Feb 29, 2024");
-  EXPECT_EQ(GpsDateText(DaysTo(2100, 3, 1) * 86400.0 - 1), " Feb 28, 2100");
-  EXPECT_EQ(GpsDateText(DaysTo(2400, 3, 1) * 86400.0 - 1), " Feb 29, 2400");
-  // The last week number a receiver can send.
-  EXPECT_EQ(GpsDateText(65535 * 604800.0 + 604799.0), " Jan 12, 3236");
-}
-
 TEST(PcClockTime, UtcFieldsFromGpsTimeAndOffset) {
-  const double gps = 1200 * 604800.0 + 345600.0 + 3723.0;  // Thu 9 Jan 2003 01:02:03 GPS
-  const auto t = PcClockTime(gps, 13.0f);
+  const double thursday = 1200 * 604800.0 + 345600.0;  // Thu 9 Jan 2003 00:00:00 GPS
+  const auto t = PcClockTime(thursday + 3723.0, 13.0f);
   ASSERT_TRUE(t.has_value());
-  EXPECT_EQ(t->year, 2003);
-  EXPECT_EQ(t->month, 1);
-  EXPECT_EQ(t->day, 9);
-  EXPECT_EQ(t->hour, 1);
-  EXPECT_EQ(t->minute, 1);
-  EXPECT_EQ(t->second, 50);
-  EXPECT_EQ(t->millisecond, 0);
+  EXPECT_EQ(
+      (std::vector<int>{t->year, t->month, t->day, t->hour, t->minute, t->second, t->millisecond}),
+      (std::vector<int>{2003, 1, 9, 1, 1, 50, 0}));
   // The offset can take the time back across midnight into the day before.
-  const auto before = PcClockTime(1200 * 604800.0 + 345600.0 + 5, 13.0f);
+  const auto before = PcClockTime(thursday + 5, 13.0f);
   ASSERT_TRUE(before.has_value());
-  EXPECT_EQ(before->day, 8);
-  EXPECT_EQ(before->hour, 23);
-  EXPECT_EQ(before->minute, 59);
-  EXPECT_EQ(before->second, 52);
-}
+  EXPECT_EQ((std::vector<int>{before->day, before->hour, before->minute, before->second}),
+            (std::vector<int>{8, 23, 59, 52}));
 
-TEST(PcClockTime, NoCalendarTimeForBadInstants) {
   EXPECT_EQ(PcClockTime(5, 13.0f), std::nullopt);  // before the epoch
   EXPECT_EQ(PcClockTime(std::nan(""), 0), std::nullopt);
   EXPECT_EQ(PcClockTime(1e9, kNaN), std::nullopt);
   EXPECT_EQ(PcClockTime(1e300, 0), std::nullopt);
 }
 
-class SetPcClockTest : public ReportTest {};
+class SetPcClockTest : public ReportTest {
+ protected:
+  void expectOneBox(const char* caption) {
+    ASSERT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_EQ(prompter.boxes[0].text, "Can't set time");
+    EXPECT_EQ(prompter.boxes[0].caption, caption);
+    EXPECT_EQ(prompter.boxes[0].icon, Icon::None);
+    prompter.boxes.clear();
+  }
+};
 
-TEST_F(SetPcClockTest, WithoutGpsTimeNothingIsSet) {
+TEST_F(SetPcClockTest, SetsTheClockOrSaysWhyNot) {
   setPcClock(dispatcher.context(), 13.0f);
   EXPECT_TRUE(clock.set.empty());
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text, "Can't set time");
-  EXPECT_EQ(prompter.messages[0].caption, "GPS time is not available yet.");
-  EXPECT_EQ(prompter.messages[0].icon, Icon::None);
-}
+  expectOneBox("GPS time is not available yet.");
 
-TEST_F(SetPcClockTest, RefusedClockShowsTheFailureBox) {
+  for (double bad : {-3.0, std::nan("")}) {  // a time without a date
+    state.globals.gpsTime = bad;
+    setPcClock(dispatcher.context(), 0);
+    EXPECT_TRUE(clock.set.empty());
+    expectOneBox("Time set failure.");
+  }
+
   state.globals.gpsTime = 726105600.0;
   clock.accept = false;
   setPcClock(dispatcher.context(), 13.0f);
-  ASSERT_EQ(clock.set.size(), 1u);
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text, "Can't set time");
-  EXPECT_EQ(prompter.messages[0].caption, "Time set failure.");
-}
+  EXPECT_EQ(clock.set.size(), 1u);
+  expectOneBox("Time set failure.");
 
-TEST_F(SetPcClockTest, AcceptedClockShowsNothing) {
-  state.globals.gpsTime = 726105600.0;
+  clock.accept = true;
   setPcClock(dispatcher.context(), 13.0f);
-  ASSERT_EQ(clock.set.size(), 1u);
-  EXPECT_EQ(clock.set[0].day, 8);
-  EXPECT_EQ(clock.set[0].hour, 23);
-  EXPECT_EQ(clock.set[0].second, 47);
-  EXPECT_TRUE(prompter.messages.empty());
-}
-
-TEST_F(SetPcClockTest, TimeWithoutADateFailsWithoutTouchingTheClock) {
-  state.globals.gpsTime = -3.0;
-  setPcClock(dispatcher.context(), 0);
-  state.globals.gpsTime = std::nan("");
-  setPcClock(dispatcher.context(), 0);
-  EXPECT_TRUE(clock.set.empty());
-  ASSERT_EQ(prompter.messages.size(), 2u);
-  EXPECT_EQ(prompter.messages[1].caption, "Time set failure.");
+  ASSERT_EQ(clock.set.size(), 2u);
+  EXPECT_EQ((std::vector<int>{clock.set[1].day, clock.set[1].hour, clock.set[1].second}),
+            (std::vector<int>{8, 23, 47}));
+  EXPECT_TRUE(prompter.boxes.empty());
 }
 
 TEST_F(SetPcClockTest, GpsTimeReportSetsTheClockOnceWhenAsked) {
@@ -171,14 +158,13 @@ TEST_F(SetPcClockTest, GpsTimeReportSetsTheClockOnceWhenAsked) {
   EXPECT_EQ(clock.set[0].year, 2003);
   deliver(0x41, Payload().single(345601.0f).u16(1200).single(13.0f));
   EXPECT_EQ(clock.set.size(), 1u);
-}
 
-TEST_F(SetPcClockTest, FirstGpsTimeOfZeroStillClearsTheRequest) {
+  // A first GPS time of zero still clears the request.
   state.globals.setClockPending = 1;
+  state.globals.gpsTime = 0;
   deliver(0x41, Payload().single(0).u16(0).single(0));
   EXPECT_EQ(state.globals.setClockPending, 0);
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].caption, "GPS time is not available yet.");
+  expectOneBox("GPS time is not available yet.");
 }
 
 }  // namespace
