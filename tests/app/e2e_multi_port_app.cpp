@@ -1,0 +1,147 @@
+#include "tests/app/e2e_multi_port_app.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "app/monitor_application.h"
+#include "app/state_log.h"
+#include "link/framing.h"
+
+namespace navbin::e2e {
+
+namespace {
+
+// The packet names of one written frame, as ReceiverTap names arrivals.
+std::vector<std::string> PacketNames(const std::uint8_t* frame, std::size_t length) {
+  std::vector<std::string> names;
+  link::Deframer deframer;
+  for (std::size_t i = 0; i < length; ++i) {
+    if (deframer.feed(frame[i]) != 1) continue;
+    const auto payload = deframer.payload();
+    char text[16];
+    if ((deframer.packetId == 0x8E || deframer.packetId == 0x8F) && !payload.empty()) {
+      std::snprintf(text, sizeof text, "%02X-%02X", deframer.packetId, payload[0]);
+    } else {
+      std::snprintf(text, sizeof text, "%02X", deframer.packetId);
+    }
+    names.emplace_back(text);
+  }
+  return names;
+}
+
+class LoggedDevice final : public platform::SerialDevice {
+ public:
+  LoggedDevice(std::unique_ptr<platform::SerialDevice> device, std::string path,
+               std::vector<WrittenFrame>& log)
+      : device_(std::move(device)), path_(std::move(path)), log_(log) {}
+
+  long pendingInput() override { return device_->pendingInput(); }
+  long read(std::uint8_t* buffer, std::size_t max) override { return device_->read(buffer, max); }
+  bool write(const std::uint8_t* frame, std::size_t length) override {
+    for (std::string& name : PacketNames(frame, length)) log_.push_back({path_, std::move(name)});
+    return device_->write(frame, length);
+  }
+  void flushOutput() override { device_->flushOutput(); }
+  bool setLineParameters(const platform::LineParameters& line) override {
+    return device_->setLineParameters(line);
+  }
+  void purge() override { device_->purge(); }
+  bool lost() const override { return device_->lost(); }
+  bool waitForInput(int timeoutMs) override { return device_->waitForInput(timeoutMs); }
+
+ private:
+  std::unique_ptr<platform::SerialDevice> device_;
+  std::string path_;
+  std::vector<WrittenFrame>& log_;
+};
+
+}  // namespace
+
+std::unique_ptr<platform::SerialDevice> WriteLoggingBackend::open(const std::string& path) {
+  std::unique_ptr<platform::SerialDevice> device = real_.open(path);
+  if (!device) return nullptr;
+  return std::make_unique<LoggedDevice>(std::move(device), path, log);
+}
+
+MultiPortApp::~MultiPortApp() {
+  form.reset();
+  QCoreApplication::processEvents();  // deferred deletions of the windows
+}
+
+ReceiverTap& MultiPortApp::addReceiver(int com, std::uint64_t seed) {
+  auto& tap = taps_[com];
+  tap = std::make_unique<ReceiverTap>(seed);
+  EXPECT_TRUE(tap->ok());
+  paths_[com] = tap->slavePath();
+  served_.push_back(tap.get());
+  return *tap;
+}
+
+void MultiPortApp::addSilent(int com) {
+  auto& tap = taps_[com];
+  tap = std::make_unique<ReceiverTap>(0);
+  EXPECT_TRUE(tap->ok());
+  paths_[com] = tap->slavePath();
+}
+
+void MultiPortApp::addMissing(int com) {
+  paths_[com] = "/dev/navbin-no-such-device-" + std::to_string(com);
+}
+
+bool MultiPortApp::start(int displayCom) {
+  platform::PortMap stored;
+  std::vector<std::string> args = {"-m", "-c" + std::to_string(displayCom)};
+  for (const auto& [com, path] : paths_) {
+    stored.assign(com, path);
+    args.push_back("--port");
+    args.push_back(path);
+  }
+  const app::StartupPlan plan = app::PlanStartup(
+      app::ReadCommandLine(args), [] { return std::vector<std::string>{}; }, stored, std::nullopt);
+  core.portMap = plan.portMap;
+  app::ApplyPlan(plan, core.shell);
+  form = std::make_unique<app::TForm_Main>(core, display, prompter);
+  if (!app::CreateWindows(*form, display, plan)) return false;
+  form->show();
+  return true;
+}
+
+bool MultiPortApp::run(std::chrono::milliseconds limit, const std::function<bool()>& until) {
+  const auto end = Clock::now() + limit;
+  while (Clock::now() < end) {
+    if (until && until()) return true;
+    for (ReceiverTap* tap : served_) tap->step(1);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+  return until && until();
+}
+
+std::string MultiPortApp::lamps() const {
+  const std::string sample = app::StateLog::Sample(display).toStdString();
+  const std::string key = "Panel_MonCom=";
+  const auto at = sample.find(key);
+  return at == std::string::npos ? std::string() : sample.substr(at + key.size(), 16);
+}
+
+std::vector<std::string> MultiPortApp::writtenTo(int com) const {
+  std::vector<std::string> names;
+  const auto path = paths_.find(com);
+  if (path == paths_.end()) return names;
+  for (const WrittenFrame& w : backend.log) {
+    if (w.path == path->second) names.push_back(w.name);
+  }
+  return names;
+}
+
+std::vector<int> MultiPortApp::comsWritten(const std::string& name) const {
+  std::vector<int> coms;
+  for (const WrittenFrame& w : backend.log) {
+    if (w.name != name) continue;
+    for (const auto& [com, path] : paths_) {
+      if (path == w.path) coms.push_back(com);
+    }
+  }
+  return coms;
+}
+
+}  // namespace navbin::e2e
