@@ -1,32 +1,18 @@
 #include "app/core/multi_port_control.h"
 
-#include <string>
-#include <vector>
-
 #include <gtest/gtest.h>
 
-#include "protocol/commands/encoders.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace navbin::shell_testing {
 namespace {
 
-using reports::Colour;
-namespace cmd = commands;
-
-const std::vector<Bytes> kIdentification = {
-    cmd::BuildRequestDgpsMode().toVector(), cmd::BuildRequestIoOptions().toVector(),
-    cmd::BuildRequestDatum().toVector(), cmd::BuildRequestGpsTime().toVector()};
-
 class MultiPortTest : public ::testing::Test, public ShellFixture {
  protected:
-  void listPorts(std::vector<int> coms) {
-    core.shell.portList = {};
-    for (std::size_t i = 0; i < coms.size(); ++i) core.shell.portList[i] = coms[i];
-    core.shell.portListCount = static_cast<int>(coms.size());
+  const support::ControlState& panel(int com) const {
+    return display.main("Panel_MonCom" + std::to_string(com));
   }
-  std::string panel(int com) { return "Panel_MonCom" + std::to_string(com); }
-  Colour lamp(int com) { return display.main(panel(com)).colour; }
+  const support::ControlState& list() const { return display.main("ComboBox_DisplayCom"); }
 };
 
 TEST_F(MultiPortTest, OpenOnePortProbesThenOpensWithCountdownNine) {
@@ -42,9 +28,11 @@ TEST_F(MultiPortTest, OpenOnePortProbesThenOpensWithCountdownNine) {
   for (int com : {0, -1, 17}) EXPECT_EQ(core.multiPort.openOnePort(com), -1);
 }
 
-TEST_F(MultiPortTest, OpenAllOpensTheListedPortsAndMonitorsTheDisplayPort) {
+TEST_F(MultiPortTest, OpenAllOpensTheListedPortsSilentlyAndMonitorsTheDisplayPort) {
   openDisplayPort(3, 0);
-  listPorts({1, 3, 4});
+  listPorts({1, 3, 4, 5, 6});
+  line(5).failOpens(platform::OpenError::Busy);
+  line(6).setLost(true);
   core.multiPort.openAllPorts();
   EXPECT_TRUE(port(1).isOpen && port(1).monitored);
   EXPECT_TRUE(port(4).isOpen && port(4).monitored);
@@ -52,24 +40,13 @@ TEST_F(MultiPortTest, OpenAllOpensTheListedPortsAndMonitorsTheDisplayPort) {
   EXPECT_TRUE(port(3).isOpen && port(3).monitored);
   EXPECT_EQ(port(3).startupState, 0);  // not reopened
   EXPECT_EQ(line(3).openCount(), 1);
-  EXPECT_FALSE(port(2).isOpen);  // not listed
+  EXPECT_FALSE(port(2).isOpen || port(5).isOpen || port(6).isOpen);
   for (int com : {1, 3, 4}) EXPECT_EQ(lamp(com), Colour::Yellow) << com;
   EXPECT_EQ(lamp(2), Colour::ButtonFace);
-}
-
-TEST_F(MultiPortTest, OpenAllSkipsPortsThatCannotBeOpenedSilently) {
-  openDisplayPort(1, 0);
-  listPorts({1, 2, 5});
-  line(2).failOpens(platform::OpenError::Busy);
-  line(5).setLost(true);
-  core.multiPort.openAllPorts();
-  EXPECT_FALSE(port(2).isOpen);
-  EXPECT_FALSE(port(5).isOpen);
-  EXPECT_TRUE(port(1).monitored);
   EXPECT_TRUE(prompter.boxes.empty());
 }
 
-TEST_F(MultiPortTest, PanelClickOnTheDisplayPortUnlightsButKeepsItOpen) {
+TEST_F(MultiPortTest, PanelClicksOpenMonitorAndCloseButOnlyUnlightTheDisplayPort) {
   openDisplayPort(2, 0);
   port(2).monitored = true;
   core.multiPort.portPanelClick(2);
@@ -79,18 +56,13 @@ TEST_F(MultiPortTest, PanelClickOnTheDisplayPortUnlightsButKeepsItOpen) {
   core.multiPort.portPanelClick(2);
   EXPECT_TRUE(port(2).monitored);
   EXPECT_EQ(lamp(2), Colour::Yellow);
-}
 
-TEST_F(MultiPortTest, PanelClickOpensMonitorsAndClosesOtherPorts) {
-  openDisplayPort(1, 0);
   core.multiPort.portPanelClick(8);
   EXPECT_TRUE(port(8).isOpen && port(8).monitored);
   EXPECT_EQ(lamp(8), Colour::Yellow);
   core.multiPort.portPanelClick(8);
-  EXPECT_FALSE(port(8).isOpen);
-  EXPECT_FALSE(line(8).held());
+  EXPECT_FALSE(port(8).isOpen || line(8).held());
   EXPECT_EQ(lamp(8), Colour::ButtonFace);
-
   line(9).failOpens(platform::OpenError::NotFound);
   core.multiPort.portPanelClick(9);
   EXPECT_FALSE(port(9).isOpen || port(9).monitored);
@@ -100,7 +72,7 @@ TEST_F(MultiPortTest, PanelClickOpensMonitorsAndClosesOtherPorts) {
   core.multiPort.portPanelClick(17);
 }
 
-TEST_F(MultiPortTest, RepaintFollowsMonitoredAndActivity) {
+TEST_F(MultiPortTest, LampsFollowMonitoredAndActivityAndTxAllItsSwitch) {
   openDisplayPort(1, 0);
   openIdentified(2);
   openIdentified(3);
@@ -111,9 +83,6 @@ TEST_F(MultiPortTest, RepaintFollowsMonitoredAndActivity) {
   EXPECT_EQ(lamp(2), Colour::Lime);
   EXPECT_EQ(lamp(3), Colour::Yellow);
   EXPECT_EQ(lamp(16), Colour::ButtonFace);
-}
-
-TEST_F(MultiPortTest, TransmitToAllTogglesItsLamp) {
   core.multiPort.toggleTransmitToAll();
   EXPECT_TRUE(core.shell.transmitToAll);
   EXPECT_EQ(display.main("Shape_TxAll").colour, Colour::Lime);
@@ -132,75 +101,60 @@ TEST_F(MultiPortTest, SendBreakRestartsIdentificationOfOpenPortsOnly) {
   EXPECT_TRUE(nothingSentAnywhere());  // no break, no bytes
 }
 
-TEST_F(MultiPortTest, CloseAllKeepsOnlyTheDisplayPortOpen) {
-  openDisplayPort(2, 0);
-  port(2).monitored = true;
-  openIdentified(5);
-  openIdentified(6);
-  core.multiPort.closeAllPorts();
-  EXPECT_TRUE(port(2).isOpen);
-  EXPECT_FALSE(port(2).monitored);
-  EXPECT_FALSE(port(5).isOpen || port(6).isOpen);
-  for (int com : {2, 5, 6}) EXPECT_EQ(lamp(com), Colour::ButtonFace);
-}
-
-TEST_F(MultiPortTest, CloseQuietUnlightsAQuietDisplayPortWithoutClosingIt) {
+TEST_F(MultiPortTest, CloseAllAndCloseQuietNeverCloseTheDisplayPort) {
   openDisplayPort(1, 0);
   port(1).monitored = true;
   openIdentified(2);
   openIdentified(3);
   port(3).rxActive = true;
   core.multiPort.closeAllQuietPorts();
-  EXPECT_TRUE(port(1).isOpen);
+  EXPECT_TRUE(port(1).isOpen);  // quiet: unlit, but open
   EXPECT_FALSE(port(1).monitored);
   EXPECT_FALSE(port(2).isOpen);
   EXPECT_TRUE(port(3).isOpen && port(3).monitored);
   EXPECT_EQ(lamp(3), Colour::Lime);
+
+  port(1).monitored = true;
+  openIdentified(5);
+  core.multiPort.closeAllPorts();
+  EXPECT_TRUE(port(1).isOpen);
+  EXPECT_FALSE(port(1).monitored || port(3).isOpen || port(5).isOpen);
+  for (int com : {1, 3, 5}) EXPECT_EQ(lamp(com), Colour::ButtonFace);
 }
 
-TEST_F(MultiPortTest, FillPortListNamesTheListedPortsAndEnablesTheirPanels) {
+TEST_F(MultiPortTest, PortListNamesTheListedPortsAndEnablesTheirPanels) {
   core.shell.displayPort = 5;
   listPorts({1, 3, 5});
   core.multiPort.fillPortList();
-  const ControlState& box = display.main("ComboBox_DisplayCom");
-  EXPECT_EQ(box.items, (std::vector<std::string>{"COM1", "COM3", "COM5"}));
-  EXPECT_EQ(box.selected, 2);
+  EXPECT_EQ(list().items, (std::vector<std::string>{"COM1", "COM3", "COM5"}));
+  EXPECT_EQ(list().selected, 2);
   for (int com = 1; com <= 16; ++com) {
     const bool listed = com == 1 || com == 3 || com == 5;
-    EXPECT_EQ(display.main(panel(com)).enabled, listed) << com;
-    EXPECT_EQ(display.main(panel(com)).textColour,
-              listed ? Colour::WindowText : Colour::InactiveCaption)
-        << com;
+    EXPECT_EQ(panel(com).enabled, listed) << com;
+    EXPECT_EQ(panel(com).textColour, listed ? Colour::WindowText : Colour::InactiveCaption) << com;
   }
-}
-
-TEST_F(MultiPortTest, FillPortListWithoutAListKeepsTheBuiltInItems) {
-  core.shell.portListCount = -1;
-  core.multiPort.fillPortList();
-  EXPECT_TRUE(display.main("ComboBox_DisplayCom").items.empty());
-  EXPECT_FALSE(display.main(panel(1)).enabled);
-}
-
-TEST_F(MultiPortTest, FillPortListIgnoresEntriesOutsideTheTable) {
   core.shell.portList = {2, 0, 99, -4};
-  core.shell.portListCount = 40;  // a count beyond the table is clamped
+  core.shell.portListCount = 40;  // a count beyond the table is clamped; bad entries ignored
   core.multiPort.fillPortList();
-  EXPECT_EQ(display.main("ComboBox_DisplayCom").items.size(), 16u);
-  EXPECT_TRUE(display.main(panel(2)).enabled);
-  EXPECT_FALSE(display.main(panel(1)).enabled);
-}
+  EXPECT_EQ(list().items.size(), 16u);
+  EXPECT_TRUE(panel(2).enabled);
+  EXPECT_FALSE(panel(1).enabled);
 
-TEST_F(MultiPortTest, EnableAllListsEveryPortAndKeepsTheDisplayPortSelected) {
   core.shell.displayPort = 7;
-  listPorts({7});
   core.multiPort.enableAllPorts();
   EXPECT_EQ(core.shell.portListCount, 16);
-  const ControlState& box = display.main("ComboBox_DisplayCom");
-  ASSERT_EQ(box.items.size(), 16u);
-  EXPECT_EQ(box.items.front(), "COM1");
-  EXPECT_EQ(box.items.back(), "COM16");
-  EXPECT_EQ(box.selected, 6);
-  EXPECT_TRUE(display.main(panel(16)).enabled);
+  ASSERT_EQ(list().items.size(), 16u);
+  EXPECT_EQ(list().items.front(), "COM1");
+  EXPECT_EQ(list().items.back(), "COM16");
+  EXPECT_EQ(list().selected, 6);
+  EXPECT_TRUE(panel(16).enabled);
+}
+
+TEST_F(MultiPortTest, WithoutAListThePortListKeepsTheBuiltInItems) {
+  core.shell.portListCount = -1;
+  core.multiPort.fillPortList();
+  EXPECT_TRUE(list().items.empty());
+  EXPECT_FALSE(panel(1).enabled);
 }
 
 class DisplaySwitchTest : public MultiPortTest {
@@ -214,11 +168,13 @@ class DisplaySwitchTest : public MultiPortTest {
   std::vector<std::string> steps;
 };
 
-TEST_F(DisplaySwitchTest, PickingTheDisplayPortItselfDoesNothing) {
-  core.multiPort.switchDisplayPort(0);
+TEST_F(DisplaySwitchTest, PickingTheDisplayPortItselfOrNoPortDoesNothing) {
+  listPorts({1, 2});
+  for (int item : {0, -1, 2, 16}) core.multiPort.switchDisplayPort(item);
+  EXPECT_EQ(core.shell.displayPort, 1);
   EXPECT_TRUE(steps.empty());
   EXPECT_TRUE(nothingSentAnywhere());
-  EXPECT_EQ(display.textWrites, 0);
+  EXPECT_EQ(display.writes(), 0);
 }
 
 TEST_F(DisplaySwitchTest, SwitchOpensTheNewPortAndClosesTheUnmonitoredOld) {
@@ -260,18 +216,8 @@ TEST_F(DisplaySwitchTest, FailedOpenWarnsAndCompletesWithoutSendingAnywhere) {
   EXPECT_FALSE(port(5).isOpen);
   EXPECT_EQ(display.main("Panel_Serial").text, "COM5 9600, 8-O-1");
   EXPECT_EQ(steps, (std::vector<std::string>{"blank", "title 5"}));
+  tick(10);  // the cycle goes on with the closed display port; commands to it are dropped
   EXPECT_TRUE(nothingSentAnywhere());
-
-  // The cycle goes on with the closed display port; commands to it are dropped.
-  tick(10);
-  EXPECT_TRUE(nothingSentAnywhere());
-}
-
-TEST_F(DisplaySwitchTest, ItemsOutsideTheListAreIgnored) {
-  listPorts({1, 2});
-  for (int item : {-1, 2, 16}) core.multiPort.switchDisplayPort(item);
-  EXPECT_EQ(core.shell.displayPort, 1);
-  EXPECT_TRUE(steps.empty());
 }
 
 TEST_F(DisplaySwitchTest, WithoutAListItemIMeansComIPlusOne) {

@@ -1,28 +1,27 @@
 #pragma once
 // The Qt-free core of the application over in-memory ports COM1..COM16, with
-// a recording display and a scripted prompter.
+// the shared recording display and scripted prompter.
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "app/core/monitor_core.h"
-#include "link/framing.h"
 #include "platform/memory_serial_device.h"
-#include "tests/shell/recording_display.h"
-#include "tests/shell/scripted_prompter.h"
+#include "protocol/commands/encoders.h"
+#include "tests/support/fakes.h"
+#include "tests/support/packets.h"
 
 namespace navbin::shell_testing {
 
-using Bytes = std::vector<std::uint8_t>;
+using reports::Colour;
+using support::Bytes;
+namespace cmd = commands;
 
-class FixedClock final : public platform::SystemClock {
- public:
-  platform::CalendarTime nowUtc() const override { return {}; }
-  bool setUtc(const platform::CalendarTime&) override { return false; }
-};
+inline const std::vector<Bytes> kIdentification = {
+    cmd::BuildRequestDgpsMode().toVector(), cmd::BuildRequestIoOptions().toVector(),
+    cmd::BuildRequestDatum().toVector(), cmd::BuildRequestGpsTime().toVector()};
 
 inline std::string MemoryPath(int com) {
   return "/dev/ttyMEM" + std::to_string(com);
@@ -41,8 +40,9 @@ class ShellFixture {
 
   platform::MemoryLine& line(int com) { return *backend.line(MemoryPath(com)); }
   link::PortContext& port(int com) { return core.ports[com - 1]; }
+  Colour lamp(int com) const { return display.main("Panel_MonCom" + std::to_string(com)).colour; }
 
-  // Opens COM `com` as the display port at start-up: countdown 7.
+  // Opens COM `com` as the display port with the start-up countdown given.
   void openDisplayPort(int com, int startupState = 7) {
     core.shell.displayPort = com;
     ASSERT_EQ(core.channel.OpenPort(port(com), core.channel.DeviceName(com), com - 1), 0);
@@ -54,30 +54,24 @@ class ShellFixture {
     port(com).startupState = 0;
     port(com).monitored = monitored;
   }
+  void listPorts(const std::vector<int>& coms) {
+    core.shell.portList = {};
+    std::copy(coms.begin(), coms.end(), core.shell.portList.begin());
+    core.shell.portListCount = static_cast<int>(coms.size());
+  }
 
   void tick(int count = 1) {
     for (int i = 0; i < count; ++i) core.cycle.NavBinTimer();
   }
-
   // The receiver on COM `com` sends `packet` (id first).
-  void receive(int com, const Bytes& packet) {
-    Bytes frame(link::FrameLength(packet));
-    frame.resize(link::BuildFrame(packet, frame));
-    line(com).push(frame);
-  }
-
-  // Packets (id first) written to COM `com` since the last call; clears them.
+  void receive(int com, const Bytes& packet) { line(com).push(support::Frame(packet)); }
+  // Packets (id first) written to COM `com` since the last call.
   std::vector<Bytes> takeSent(int com) {
     std::vector<Bytes> packets;
-    link::Deframer deframer;
     for (const Bytes& frame : line(com).frames()) {
-      for (std::uint8_t b : frame) {
-        if (deframer.feed(b) == 1) {
-          Bytes packet{static_cast<std::uint8_t>(deframer.packetId)};
-          const auto payload = deframer.payload();
-          packet.insert(packet.end(), payload.begin(), payload.end());
-          packets.push_back(packet);
-        }
+      for (const auto& p : support::Deframe(frame)) {
+        packets.push_back({static_cast<std::uint8_t>(p.id)});
+        packets.back().insert(packets.back().end(), p.payload.begin(), p.payload.end());
       }
     }
     line(com).clearWritten();
@@ -91,9 +85,9 @@ class ShellFixture {
   }
 
   platform::MemorySerialBackend backend;
-  RecordingDisplay display;
-  ScriptedPrompter prompter;
-  FixedClock clock;
+  support::FakeDisplay display;
+  support::ScriptedPrompter prompter;
+  support::FakeClock clock;
   app::MonitorCore core{backend, display, prompter, clock};
 };
 

@@ -16,24 +16,16 @@ TEST(StartupCommandLine, OnlyTheSecondCharacterCounts) {
     EXPECT_TRUE(ReadCommandLine({e}).enableAll) << e;
   }
   const CommandLine dm = ReadCommandLine({"/d", "-m"});
-  EXPECT_TRUE(dm.diagnostics);
-  EXPECT_TRUE(dm.multiPort);
+  EXPECT_TRUE(dm.diagnostics && dm.multiPort);
   EXPECT_FALSE(dm.enableAll);
-}
-
-TEST(StartupCommandLine, OneCharacterArgumentsSetNothing) {
-  const CommandLine cl = ReadCommandLine({"e", "d", "m", "c", "-", ""});
-  EXPECT_FALSE(cl.enableAll);
-  EXPECT_FALSE(cl.diagnostics);
-  EXPECT_FALSE(cl.multiPort);
-  EXPECT_FALSE(cl.hasPortArgument);
-  EXPECT_TRUE(cl.errors.empty());
-}
-
-TEST(StartupCommandLine, FirstPortArgumentWins) {
-  const CommandLine cl = ReadCommandLine({"-c3", "-c7"});
-  EXPECT_TRUE(cl.hasPortArgument);
-  EXPECT_EQ(cl.portArgument, "3");
+  // One-character arguments set nothing.
+  const CommandLine one = ReadCommandLine({"e", "d", "m", "c", "-", ""});
+  EXPECT_FALSE(one.enableAll || one.diagnostics || one.multiPort || one.hasPortArgument);
+  EXPECT_TRUE(one.errors.empty());
+  // The first port argument wins.
+  const CommandLine c = ReadCommandLine({"-c3", "-c7"});
+  EXPECT_TRUE(c.hasPortArgument);
+  EXPECT_EQ(c.portArgument, "3");
   EXPECT_EQ(ReadCommandLine({"/c"}).portArgument, "");
   EXPECT_TRUE(ReadCommandLine({"/c"}).hasPortArgument);
 }
@@ -50,23 +42,17 @@ TEST(StartupCommandLine, LongOptionValuesAreNotReadAsOptions) {
   EXPECT_TRUE(ReadCommandLine({"--help"}).help);
   EXPECT_TRUE(ReadCommandLine({"--version"}).version);
   EXPECT_FALSE(ReadCommandLine({"--version"}).enableAll);
-}
-
-TEST(StartupCommandLine, UnusableLongOptionsAreErrors) {
-  EXPECT_EQ(ReadCommandLine({"--port"}).errors.size(), 1u);
-  EXPECT_EQ(ReadCommandLine({"--grab-after", "soon"}).errors.size(), 1u);
-  EXPECT_EQ(ReadCommandLine({"--grab-after", "-5"}).errors.size(), 1u);
-  EXPECT_EQ(ReadCommandLine({"--frobnicate"}).errors.size(), 1u);
   EXPECT_TRUE(ReadCommandLine({"--port="}).extraPorts.empty());
+  for (const auto& bad : std::vector<std::vector<std::string>>{
+           {"--port"}, {"--grab-after", "soon"}, {"--grab-after", "-5"}, {"--frobnicate"}}) {
+    EXPECT_EQ(ReadCommandLine(bad).errors.size(), 1u) << bad.back();
+  }
 }
 
 TEST(StartupCommandLine, PortArgumentIsANumberOrAPath) {
-  EXPECT_EQ(ReadPortArgument("3").com, 3);
-  EXPECT_EQ(ReadPortArgument("3x").com, 3);  // "%d" stops at the first non-digit
-  EXPECT_EQ(ReadPortArgument(" 12").com, 12);
-  EXPECT_EQ(ReadPortArgument("-1").com, -1);
-  EXPECT_EQ(ReadPortArgument("abc").com, 0);
-  EXPECT_EQ(ReadPortArgument("").com, 0);
+  const std::pair<const char*, int> numbers[] = {{"3", 3},   {"3x", 3},  {" 12", 12},
+                                                 {"-1", -1}, {"abc", 0}, {"", 0}};
+  for (auto [text, com] : numbers) EXPECT_EQ(ReadPortArgument(text).com, com) << text;
   const PortArgument path = ReadPortArgument("/dev/ttyUSB0");
   EXPECT_EQ(path.com, 0);
   EXPECT_EQ(path.path, "/dev/ttyUSB0");
@@ -74,14 +60,15 @@ TEST(StartupCommandLine, PortArgumentIsANumberOrAPath) {
 }
 
 TEST(DecimalText, ReadsLikePercentD) {
-  EXPECT_EQ(ScanDecimal("42"), 42);
-  EXPECT_EQ(ScanDecimal("  +7 apples"), 7);
-  EXPECT_EQ(ScanDecimal("\t-3"), -3);
-  EXPECT_EQ(ScanDecimal(""), std::nullopt);
-  EXPECT_EQ(ScanDecimal("-"), std::nullopt);
-  EXPECT_EQ(ScanDecimal("x1"), std::nullopt);
-  EXPECT_EQ(ScanDecimal("99999999999999999999"), INT_MAX);
-  EXPECT_EQ(ScanDecimal("-99999999999999999999"), INT_MIN);
+  const std::pair<const char*, std::optional<int>> cases[] = {{"42", 42},
+                                                              {"  +7 apples", 7},
+                                                              {"\t-3", -3},
+                                                              {"", std::nullopt},
+                                                              {"-", std::nullopt},
+                                                              {"x1", std::nullopt},
+                                                              {"99999999999999999999", INT_MAX},
+                                                              {"-99999999999999999999", INT_MIN}};
+  for (auto [text, value] : cases) EXPECT_EQ(ScanDecimal(text), value) << text;
 }
 
 }  // namespace

@@ -12,23 +12,18 @@ namespace {
 using Paths = std::vector<std::string>;
 
 std::vector<int> List(const StartupPlan& plan) {
-  std::vector<int> list;
-  for (int i = 0; i < plan.portListCount; ++i) list.push_back(plan.portList[i]);
-  return list;
+  return {plan.portList.begin(), plan.portList.begin() + std::max(plan.portListCount, 0)};
 }
 
 class StartupPlanTest : public ::testing::Test {
  protected:
   StartupPlan plan(std::vector<std::string> args, std::optional<int> storedItem = {}) {
-    return PlanStartup(
-        ReadCommandLine(args),
-        [this] {
-          ++enumerations;
-          return found;
-        },
-        stored, storedItem);
+    const auto enumerate = [this] {
+      ++enumerations;
+      return found;
+    };
+    return PlanStartup(ReadCommandLine(args), enumerate, stored, storedItem);
   }
-
   // COM1 and COM3 are known devices that the enumeration finds.
   void findCom1AndCom3() {
     stored.assign(1, "/dev/ttyS0");
@@ -41,49 +36,45 @@ class StartupPlanTest : public ::testing::Test {
   int enumerations = 0;
 };
 
-TEST_F(StartupPlanTest, PortNumberMissingFromTheListIsAppended) {
+TEST_F(StartupPlanTest, CommandLinesWithCom1AndCom3Found) {
+  const std::vector<int> all16 = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+  const struct {
+    std::vector<std::string> args;
+    std::vector<int> list;
+    int displayPort;
+    bool enumerated, mapChanged;
+  } cases[] = {
+      {{"-c5"}, {1, 3, 5}, 5, true, false},  // a number missing from the list is appended
+      {{"-c3"}, {1, 3}, 3, true, false},
+      {{"-e", "-c9"}, all16, 9, false, false},  // -e skips the enumeration
+      {{"e"}, {1, 3}, 0, true, false},          // one character sets nothing
+      {{"-c0"}, {1, 3}, 0, true, false},
+      {{"-c17"}, {1, 3}, 0, true, false},
+      {{"-c-2"}, {1, 3}, 0, true, false},
+      {{"-cabc"}, {1, 3}, 0, true, false},
+      {{"-c"}, {1, 3}, 0, true, false},
+      {{"-c99999999999"}, {1, 3}, 0, true, false},
+      {{"-c/dev/pts/7"}, {1, 2, 3}, 2, true, true},  // a new path takes the lowest free number
+      {{"-c/dev/ttyUSB0"}, {1, 3}, 3, true, false},  // a known path keeps its number
+      {{"--port", "/dev/pts/4", "--port", "/dev/pts/5", "-c/dev/pts/5"},
+       {1, 2, 3, 4},
+       4,
+       true,
+       true},
+  };
   findCom1AndCom3();
-  const StartupPlan p = plan({"-c5"});
-  EXPECT_EQ(List(p), (std::vector<int>{1, 3, 5}));
-  EXPECT_EQ(p.portListCount, 3);
-  EXPECT_EQ(p.displayPort, 5);
-  EXPECT_FALSE(p.askUser);
-}
-
-TEST_F(StartupPlanTest, PortNumberAlreadyListedIsNotAddedTwice) {
-  findCom1AndCom3();
-  const StartupPlan p = plan({"-c3"});
-  EXPECT_EQ(List(p), (std::vector<int>{1, 3}));
-  EXPECT_EQ(p.displayPort, 3);
-}
-
-TEST_F(StartupPlanTest, EnableAllSkipsTheEnumerationAndListsSixteen) {
-  findCom1AndCom3();
-  const StartupPlan p = plan({"-e", "-c9"});
-  EXPECT_EQ(enumerations, 0);
-  EXPECT_EQ(p.portListCount, 16);
-  EXPECT_EQ(p.portList.front(), 1);
-  EXPECT_EQ(p.portList.back(), 16);
-  EXPECT_EQ(p.displayPort, 9);
-}
-
-TEST_F(StartupPlanTest, OneCharacterEStillEnumerates) {
-  findCom1AndCom3();
-  const StartupPlan p = plan({"e"});
-  EXPECT_EQ(enumerations, 1);
-  EXPECT_EQ(List(p), (std::vector<int>{1, 3}));
-  EXPECT_TRUE(p.askUser);
-}
-
-TEST_F(StartupPlanTest, BadPortNumbersAskTheUser) {
-  findCom1AndCom3();
-  for (const char* arg : {"-c0", "-c17", "-c-2", "-cabc", "-c", "-c99999999999"}) {
-    const StartupPlan p = plan({arg});
-    EXPECT_TRUE(p.askUser) << arg;
-    EXPECT_EQ(p.displayPort, 0) << arg;
-    EXPECT_EQ(List(p), (std::vector<int>{1, 3})) << arg;
-    EXPECT_EQ(p.dialog.items, (Paths{"COM1", "COM3"})) << arg;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args.back());
+    enumerations = 0;
+    const StartupPlan p = plan(c.args);
+    EXPECT_EQ(List(p), c.list);
+    EXPECT_EQ(p.displayPort, c.displayPort);
+    EXPECT_EQ(p.askUser, c.displayPort == 0);
+    EXPECT_EQ(enumerations, c.enumerated ? 1 : 0);
+    EXPECT_EQ(p.portMapChanged, c.mapChanged);
+    EXPECT_EQ(p.dialog.items, (p.askUser ? Paths{"COM1", "COM3"} : Paths{}));  // only when asking
   }
+  EXPECT_EQ(plan({"-c/dev/pts/7"}).portMap.devicePath(2), "/dev/pts/7");
 }
 
 TEST_F(StartupPlanTest, NothingFoundLeavesNoListAndTheBuiltInItems) {
@@ -96,42 +87,19 @@ TEST_F(StartupPlanTest, NothingFoundLeavesNoListAndTheBuiltInItems) {
   const StartupPlan c = plan({"-c12"});
   EXPECT_EQ(c.displayPort, 12);
   EXPECT_EQ(c.portListCount, -1);
-}
-
-TEST_F(StartupPlanTest, DevicePathGetsAComNumberAndIsListed) {
-  findCom1AndCom3();
-  const StartupPlan p = plan({"-c/dev/pts/7"});
-  EXPECT_EQ(p.displayPort, 2);  // the lowest free number
-  EXPECT_EQ(p.portMap.devicePath(2), "/dev/pts/7");
-  EXPECT_TRUE(p.portMapChanged);
-  EXPECT_EQ(List(p), (std::vector<int>{1, 2, 3}));
-  // A path the map already knows keeps its number.
-  EXPECT_EQ(plan({"-c/dev/ttyUSB0"}).displayPort, 3);
-  EXPECT_FALSE(plan({"-c/dev/ttyUSB0"}).portMapChanged);
-}
-
-TEST_F(StartupPlanTest, ExtraPortsJoinTheList) {
-  findCom1AndCom3();
-  const StartupPlan p = plan({"--port", "/dev/pts/4", "--port", "/dev/pts/5", "-c/dev/pts/5"});
-  EXPECT_EQ(List(p), (std::vector<int>{1, 2, 3, 4}));
-  EXPECT_EQ(p.portMap.devicePath(2), "/dev/pts/4");
-  EXPECT_EQ(p.displayPort, 4);
-  // Without anything enumerated, --port alone makes a list.
-  found.clear();
-  stored = {};
+  // --port alone makes a list.
   EXPECT_EQ(List(plan({"--port", "/dev/pts/9"})), (std::vector<int>{1}));
 }
 
-TEST_F(StartupPlanTest, NumbersStayStableAcrossRuns) {
+TEST_F(StartupPlanTest, NumbersStayStableAcrossRunsAndAFullMapReusesAbsentOnes) {
   MemorySettingsStorage storage;
   found = {"/dev/ttyUSB0", "/dev/ttyUSB1"};
-  StartupPlan first = plan({});
+  const StartupPlan first = plan({});
   SavePortMap(storage, first.portMap);
   // The second adapter is unplugged, a new one appears, then it comes back.
   stored = LoadPortMap(storage);
   found = {"/dev/ttyUSB0", "/dev/ttyACM0"};
-  StartupPlan second = plan({});
-  SavePortMap(storage, second.portMap);
+  SavePortMap(storage, plan({}).portMap);
   stored = LoadPortMap(storage);
   found = {"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyACM0"};
   const StartupPlan third = plan({});
@@ -139,15 +107,13 @@ TEST_F(StartupPlanTest, NumbersStayStableAcrossRuns) {
   EXPECT_EQ(third.portMap.comOf("/dev/ttyUSB1"), first.portMap.comOf("/dev/ttyUSB1"));
   EXPECT_EQ(third.portMap.comOf("/dev/ttyACM0"), 3);
   EXPECT_FALSE(third.portMapChanged);
-}
 
-TEST_F(StartupPlanTest, FullMapReusesNumbersOfAbsentDevicesFirst) {
   for (int com = 1; com <= 16; ++com) stored.assign(com, "/dev/gone" + std::to_string(com));
   found = {"/dev/gone5", "/dev/ttyUSB0"};
-  const StartupPlan p = plan({});
-  EXPECT_EQ(p.portMap.comOf("/dev/ttyUSB0"), 1);  // took the lowest absent one
-  EXPECT_EQ(p.portMap.comOf("/dev/gone5"), 5);
-  EXPECT_EQ(List(p), (std::vector<int>{1, 5}));
+  const StartupPlan full = plan({});
+  EXPECT_EQ(full.portMap.comOf("/dev/ttyUSB0"), 1);  // took the lowest absent one
+  EXPECT_EQ(full.portMap.comOf("/dev/gone5"), 5);
+  EXPECT_EQ(List(full), (std::vector<int>{1, 5}));
 }
 
 TEST_F(StartupPlanTest, SeventeenthDeviceIsLeftOutWithAWarning) {
@@ -168,19 +134,14 @@ TEST_F(StartupPlanTest, StoredItemSelectsByPositionInTheList) {
   EXPECT_EQ(p.dialog.selected, 2);
   EXPECT_EQ(DisplayPortOfItem(p, p.dialog.selected), 4);
   EXPECT_EQ(p.dialog.devices, (Paths{"/dev/a", "/dev/b", "/dev/c"}));
-
-  stored = {};
-  found = {"/dev/a", "/dev/b", "/dev/c"};  // now COM1, COM2, COM3
+  for (std::optional<int> outside :
+       {std::optional<int>(3), std::optional<int>(-1), std::optional<int>()}) {
+    EXPECT_EQ(plan({}, outside).dialog.selected, 0);
+  }
+  EXPECT_EQ(DisplayPortOfItem(p, 5), 0);
+  stored = {};  // now COM1, COM2, COM3
   p = plan({}, 2);
   EXPECT_EQ(DisplayPortOfItem(p, p.dialog.selected), 3);
-}
-
-TEST_F(StartupPlanTest, StoredItemOutsideTheListSelectsItemZero) {
-  findCom1AndCom3();
-  EXPECT_EQ(plan({}, 2).dialog.selected, 0);
-  EXPECT_EQ(plan({}, -1).dialog.selected, 0);
-  EXPECT_EQ(plan({}, std::nullopt).dialog.selected, 0);
-  EXPECT_EQ(DisplayPortOfItem(plan({}), 5), 0);
 }
 
 TEST_F(StartupPlanTest, AppliedToTheShell) {
@@ -191,8 +152,7 @@ TEST_F(StartupPlanTest, AppliedToTheShell) {
   EXPECT_EQ(shell.displayPort, 5);
   EXPECT_EQ(shell.portListCount, 3);
   EXPECT_EQ(shell.portList[2], 5);
-  EXPECT_TRUE(p.diagnostics);
-  EXPECT_TRUE(p.multiPort);
+  EXPECT_TRUE(p.diagnostics && p.multiPort);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "app/core/monitor_core.h"
 #include "link/framing.h"
+#include "tests/support/fakes.h"
 
 namespace {
 
@@ -98,24 +99,11 @@ class SilentDisplay final : public reports::Display {
   void setItems(reports::Form, std::string_view, const std::vector<std::string>&) override {}
 };
 
-class SilentPrompter final : public reports::Prompter {
- public:
-  void message(const std::string&, const std::string&, reports::Icon) override {}
-  bool ask(const std::string&, const std::string&, reports::Icon, bool) override { return false; }
-  std::optional<std::string> chooseFile(const reports::FileRequest&) override { return {}; }
-};
-
-class StillClock final : public platform::SystemClock {
- public:
-  platform::CalendarTime nowUtc() const override { return {}; }
-  bool setUtc(const platform::CalendarTime&) override { return false; }
-};
-
 TEST(MonitorTick, AllocatesNothing) {
   FixedBackend backend;
   SilentDisplay display;
-  SilentPrompter prompter;
-  StillClock clock;
+  support::ScriptedPrompter prompter;  // a box would allocate: none may come
+  support::FakeClock clock;
   app::MonitorCore core(backend, display, prompter, clock);
   for (int com = 1; com <= 4; ++com) {
     const std::string path = "/dev/fixed" + std::to_string(com);
