@@ -19,13 +19,13 @@
 #include "protocol/commands/config_commands.h"
 #include "protocol/commands/query_commands.h"
 #include "sim/sim_server.h"
-#include "tests/sim/sim_test_support.h"
+#include "tests/support/packets.h"
 
 namespace navbin::sim {
 namespace {
 
 using namespace navbin::commands;
-using testing::Received;
+using support::Packet;
 using Clock = std::chrono::steady_clock;
 
 class PtyEndToEnd : public ::testing::Test {
@@ -51,29 +51,21 @@ class PtyEndToEnd : public ::testing::Test {
     while (Clock::now() < deadline) {
       server_.serveOnce(5);
       channel_.PollPort(
-          port_, [this](link::PortContext& p) { collect(p); }, false);
+          port_, [this](link::PortContext& p) { received_.push_back(support::PacketOf(p)); },
+          false);
       if (done()) return true;
     }
     return false;
   }
 
-  bool has(std::uint8_t id, int subId = -1) const {
-    for (const Received& r : received_) {
-      if (r.id == id && (subId < 0 || r.subId() == subId)) return true;
-    }
-    return false;
-  }
-  const Received* first(std::uint8_t id) const {
-    for (const Received& r : received_) {
-      if (r.id == id) return &r;
+  // The first packet of `id` (and `subId`) received; null if none came.
+  const Packet* first(int id, int subId = -1) const {
+    for (const Packet& r : received_) {
+      if (r.id == id && (subId < 0 || r.subId() == subId)) return &r;
     }
     return nullptr;
   }
-
-  void collect(link::PortContext& p) {
-    received_.push_back(
-        {static_cast<std::uint8_t>(p.packetId), {p.payload(), p.payload() + p.packetLen}});
-  }
+  bool has(int id, int subId = -1) const { return first(id, subId) != nullptr; }
 
   SimServer server_;
   std::string path_;
@@ -81,7 +73,7 @@ class PtyEndToEnd : public ::testing::Test {
   platform::PortMap map_;
   link::SerialChannel channel_{backend_, map_};
   link::PortContext port_;
-  std::vector<Received> received_;
+  std::vector<Packet> received_;
 };
 
 TEST_F(PtyEndToEnd, IdentificationQueriesAreAnswered) {
@@ -91,14 +83,12 @@ TEST_F(PtyEndToEnd, IdentificationQueriesAreAnswered) {
   send(BuildRequestIoOptions());
   send(BuildRequestDatum());
   send(BuildRequestGpsTime());
+  const std::pair<int, std::size_t> expected[] = {
+      {0x45, 10}, {0x82, 1}, {0x55, 4}, {0x8F, 43}, {0x41, 10}};
   ASSERT_TRUE(
       pump([&] { return has(0x45) && has(0x82) && has(0x55) && has(0x8F, 0x15) && has(0x41); },
            std::chrono::milliseconds(1000)));
-  EXPECT_EQ(first(0x45)->payload.size(), 10u);
-  EXPECT_EQ(first(0x82)->payload.size(), 1u);
-  EXPECT_EQ(first(0x55)->payload.size(), 4u);
-  EXPECT_EQ(first(0x8F)->payload.size(), 43u);
-  EXPECT_EQ(first(0x41)->payload.size(), 10u);
+  for (auto [id, length] : expected) EXPECT_EQ(first(id)->payload.size(), length) << id;
 }
 
 TEST_F(PtyEndToEnd, SetIoOptionsSwitchesTheBroadcast) {
