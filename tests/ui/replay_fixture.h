@@ -5,64 +5,60 @@
 // window is not registered, so its writes fall on nothing.
 
 #include <QWidget>
-#include <cstdint>
-#include <optional>
+#include <algorithm>
 #include <string>
-#include <vector>
 
-#include "link/framing.h"
 #include "link/port_context.h"
 #include "link/shell_globals.h"
-#include "platform/system_clock.h"
 #include "protocol/reports/data_log_link.h"
 #include "protocol/reports/dispatcher.h"
-#include "protocol/reports/prompter.h"
 #include "protocol/reports/receiver_state.h"
+#include "tests/support/captures.h"
+#include "tests/support/fakes.h"
 #include "ui/forms/all_forms.h"
 #include "ui/widgets/widget_display.h"
 
 namespace navbin::ui::testing {
 
-// Answers no question and counts the messages.
-class SilentPrompter final : public reports::Prompter {
- public:
-  void message(const std::string&, const std::string&, reports::Icon) override { ++messages; }
-  bool ask(const std::string&, const std::string&, reports::Icon, bool) override { return false; }
-  std::optional<std::string> chooseFile(const reports::FileRequest&) override {
-    return std::nullopt;
-  }
-  int messages = 0;
-};
-
-class FixedClock final : public platform::SystemClock {
- public:
-  platform::CalendarTime nowUtc() const override { return {}; }
-  bool setUtc(const platform::CalendarTime&) override { return false; }
-};
+using support::Bytes;
 
 class ReplayRig {
  public:
-  ReplayRig();
+  ReplayRig() {
+    shell.displayPort = 1;
+    for (std::uint32_t i = 0; i < ports.size(); ++i) {
+      ports[i].portIndex = i;
+      ports[i].isOpen = true;
+    }
+  }
 
   // Dispatches one packet (id, payload) as received on `portIndex`.
-  void dispatch(int id, const std::vector<std::uint8_t>& payload, std::uint32_t portIndex = 0);
-  // De-frames the file and dispatches every packet; returns the packet count.
-  int replay(const std::string& path);
+  void dispatch(int id, const Bytes& payload, std::uint32_t portIndex = 0) {
+    link::PortContext& port = ports[portIndex];
+    const std::size_t length = std::min(payload.size(), port.frameBuffer.size());
+    std::copy_n(payload.begin(), length, port.frameBuffer.begin());
+    port.packetId = id;
+    port.packetLen = static_cast<std::uint32_t>(length);
+    dispatcher.dispatchReport(port);
+  }
+  // Dispatches every packet of the recording; returns the packet count.
+  int replay(const std::string& name) {
+    const auto packets = support::Deframe(support::ReadCapture(name));
+    for (const auto& p : packets) dispatch(p.id, p.payload);
+    return static_cast<int>(packets.size());
+  }
 
   QWidget owner;
   WidgetDisplay display;
-  SecondaryForms forms;
+  SecondaryForms forms = CreateSecondaryForms(display, &owner);
   reports::ReportState state;
   link::ShellGlobals shell;
-  SilentPrompter prompter;
+  support::ScriptedPrompter prompter;
   reports::DataLogLink dataLog;
-  FixedClock clock;
-  reports::ReportDispatcher dispatcher;
+  support::FakeClock clock;
+  reports::ReportDispatcher dispatcher{
+      reports::DecoderContext{state, shell, display, prompter, dataLog, clock}};
   link::PortTable ports;
-
- private:
-  void dispatchFrame(link::PortContext& port, int id, const std::uint8_t* payload,
-                     std::size_t length);
 };
 
 }  // namespace navbin::ui::testing
