@@ -12,6 +12,15 @@
 namespace navbin::reports {
 namespace {
 
+void StoreXyz(DecoderContext& context, link::PortContext& port, double x, double y, double z,
+              float timeOfFix) {
+  PositionFix& position = context.receiver(port).position;
+  position.x = x;
+  position.y = y;
+  position.z = z;
+  position.timeOfFix = timeOfFix;
+}
+
 void ShowXyz(Display& display, const char* hint, double x, double y, double z, float timeOfFix) {
   display.setHint(Form::Main, names::Panel_Position, hint);
   display.setText(Form::Main, names::Panel_X, Format("%.2f", x));
@@ -30,11 +39,7 @@ void decodeXyzPosition(DecoderContext& context, link::PortContext& port) {
   const float y = link::GetSingle(p + 4);
   const float z = link::GetSingle(p + 8);
   const float timeOfFix = link::GetSingle(p + 12);
-  PositionFix& position = context.receiver(port).position;
-  position.x = x;
-  position.y = y;
-  position.z = z;
-  position.timeOfFix = timeOfFix;
+  StoreXyz(context, port, x, y, z, timeOfFix);
 
   missingBiasWarning(context, port);
   positionLogTrigger(context, port, 0x42);
@@ -53,12 +58,8 @@ void decodeDoubleXyzPosition(DecoderContext& context, link::PortContext& port) {
   const double z = link::GetDouble(p + 16);
   const double bias = MetresToNanoseconds(link::GetDouble(p + 24));
   const float timeOfFix = link::GetSingle(p + 32);
-  PositionFix& position = context.receiver(port).position;
-  position.x = x;
-  position.y = y;
-  position.z = z;
-  position.clockBias = bias;
-  position.timeOfFix = timeOfFix;
+  StoreXyz(context, port, x, y, z, timeOfFix);
+  context.receiver(port).position.clockBias = bias;
 
   positionLogTrigger(context, port, 0x83);
   if (!context.isDisplayPort(port)) return;
