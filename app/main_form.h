@@ -9,8 +9,10 @@
 #include <bitset>
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 
 #include "app/core/monitor_core.h"
+#include "protocol/commands/packet_sender.h"
 #include "protocol/reports/display.h"
 #include "protocol/reports/prompter.h"
 #include "ui/widgets/panel.h"
@@ -244,6 +246,8 @@ class TForm_Main : public QMainWindow {
   QFrame* buildVelocity();
   QFrame* buildDeltaPos();
   QFrame* buildPosition();
+  void buildLlaCells(QGridLayout* grid);
+  void buildSpanCells(QGridLayout* grid);
   QFrame* buildStatus();
   QFrame* buildSatellites();
   QFrame* buildDops();
@@ -312,6 +316,10 @@ class TForm_Main : public QMainWindow {
   // Shows a secondary window, raised; false when it does not exist (yet).
   bool showForm(reports::Form form);
   bool hasForm(reports::Form form) const;
+  // Sends the queries for a window's settings to the display port, then shows
+  // it; does nothing when the window does not exist.
+  using Query = void (*)(commands::PacketSender& sender, int selector);
+  void queryAndShow(reports::Form form, std::initializer_list<Query> queries);
   // The nine position panels show "?" after a cold or factory reset.
   void questionPositionPanels();
   void runTransfer(Transfer transfer);

@@ -13,6 +13,12 @@ namespace {
 using commands::DISPLAY_PORT;
 using reports::Form;
 using reports::Icon;
+
+// The serial-port dialog shows the receiver's ports 0 and 1.
+void RequestBothSerialPorts(commands::PacketSender& sender, int selector) {
+  commands::RequestSerialPortConfiguration(sender, selector, 0);
+  commands::RequestSerialPortConfiguration(sender, selector, 1);
+}
 }  // namespace
 
 bool TForm_Main::hasForm(Form form) const {
@@ -28,61 +34,46 @@ bool TForm_Main::showForm(Form form) {
   return true;
 }
 
+void TForm_Main::queryAndShow(Form form, std::initializer_list<Query> queries) {
+  if (!hasForm(form)) return;
+  for (Query query : queries) query(core_.sender, DISPLAY_PORT);
+  showForm(form);
+}
+
 void TForm_Main::ConfigureIOClick() {
-  if (!hasForm(Form::IOOptions)) return;
-  commands::RequestDatum(core_.sender, DISPLAY_PORT);
-  commands::RequestIoOptions(core_.sender, DISPLAY_PORT);
-  showForm(Form::IOOptions);
+  queryAndShow(Form::IOOptions, {commands::RequestDatum, commands::RequestIoOptions});
 }
 
 void TForm_Main::ConfigureSensitivityClick() {
-  if (!hasForm(Form::Sensitivity)) return;
-  commands::RequestSensitivityMode(core_.sender, DISPLAY_PORT);
-  showForm(Form::Sensitivity);
+  queryAndShow(Form::Sensitivity, {commands::RequestSensitivityMode});
 }
 
 void TForm_Main::ConfigureNavTxtClick() {
-  if (!hasForm(Form::NavTxt)) return;
-  commands::RequestNavTxtConfiguration(core_.sender, DISPLAY_PORT);
-  showForm(Form::NavTxt);
+  queryAndShow(Form::NavTxt, {commands::RequestNavTxtConfiguration});
 }
 
 void TForm_Main::ConfigureGPSClick() {
-  if (!hasForm(Form::GPS)) return;
-  commands::RequestGpsConfiguration(core_.sender, DISPLAY_PORT);
-  showForm(Form::GPS);
+  queryAndShow(Form::GPS, {commands::RequestGpsConfiguration});
 }
 
 void TForm_Main::ConfigureSerialClick() {
-  if (!hasForm(Form::Serial)) return;
-  commands::RequestSerialPortConfiguration(core_.sender, DISPLAY_PORT, 0);
-  commands::RequestSerialPortConfiguration(core_.sender, DISPLAY_PORT, 1);
-  showForm(Form::Serial);
+  queryAndShow(Form::Serial, {RequestBothSerialPorts});
 }
 
 void TForm_Main::ConfigureFiltersClick() {
-  if (!hasForm(Form::Filters)) return;
-  commands::RequestFilterConfiguration(core_.sender, DISPLAY_PORT);
-  showForm(Form::Filters);
+  queryAndShow(Form::Filters, {commands::RequestFilterConfiguration});
 }
 
 void TForm_Main::ConfigurePPSClick() {
-  if (!hasForm(Form::PPSOutput)) return;
-  commands::RequestPpsCharacteristics(core_.sender, DISPLAY_PORT);
-  commands::RequestPpsOutput(core_.sender, DISPLAY_PORT);
-  showForm(Form::PPSOutput);
+  queryAndShow(Form::PPSOutput, {commands::RequestPpsCharacteristics, commands::RequestPpsOutput});
 }
 
 void TForm_Main::ConfigurePacketMasksClick() {
-  if (!hasForm(Form::PacketMasks)) return;
-  commands::RequestPacketMasks(core_.sender, DISPLAY_PORT);
-  showForm(Form::PacketMasks);
+  queryAndShow(Form::PacketMasks, {commands::RequestPacketMasks});
 }
 
 void TForm_Main::ConfigureSelfSurveyClick() {
-  if (!hasForm(Form::SelfSurvey)) return;
-  commands::RequestSelfSurveyParameters(core_.sender, DISPLAY_PORT);
-  showForm(Form::SelfSurvey);
+  queryAndShow(Form::SelfSurvey, {commands::RequestSelfSurveyParameters});
 }
 
 void TForm_Main::ConfigureSaveToFlashClick() {
@@ -116,9 +107,7 @@ void TForm_Main::WindowTimingOutputsClick() {
 }
 
 void TForm_Main::WindowProductClick() {
-  if (!hasForm(Form::Product)) return;
-  commands::RequestVersion(core_.sender, DISPLAY_PORT);
-  showForm(Form::Product);
+  queryAndShow(Form::Product, {commands::RequestVersion});
 }
 
 void TForm_Main::WindowTimingPacketsClick() {

@@ -41,47 +41,8 @@ QFrame* TForm_Main::buildPosition() {
   g->addWidget(Label_Lat_X, 1, 0);
   g->addWidget(Label_Lon_Y, 2, 0);
   g->addWidget(Label_Alt_Z, 3, 0);
-
-  // LLA layout: degrees, minutes, hemisphere.
-  Panel_LatDeg = cell("Panel_LatDeg", kBlanked, "-180\u00B0", p);
-  Panel_LatMin = cell("Panel_LatMin", kBlanked, "59.99999'", p);
-  Panel_NorthSouth = cell("Panel_NorthSouth", kBlanked, "W", p);
-  Panel_LonDeg = cell("Panel_LonDeg", kBlanked, "-180\u00B0", p);
-  Panel_LonMin = cell("Panel_LonMin", kBlanked, "59.99999'", p);
-  Panel_EastWest = cell("Panel_EastWest", kBlanked, "W", p);
-  g->addWidget(Panel_LatDeg, 1, 1);
-  g->addWidget(Panel_LatMin, 1, 2);
-  g->addWidget(Panel_NorthSouth, 1, 3);
-  g->addWidget(Panel_LonDeg, 2, 1);
-  g->addWidget(Panel_LonMin, 2, 2);
-  g->addWidget(Panel_EastWest, 2, 3);
-  // The ECEF and timing cells below span these columns and take no width of
-  // their own: hidden, the LLA cells still hold the columns open.
-  for (ui::Panel* c :
-       {Panel_LatDeg, Panel_LatMin, Panel_NorthSouth, Panel_LonDeg, Panel_LonMin, Panel_EastWest}) {
-    QSizePolicy policy = c->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    c->setSizePolicy(policy);
-  }
-
-  // ECEF and timing layouts: one cell across the three LLA columns.
-  Panel_X = SpanCell("Panel_X", kBlanked, p);
-  Panel_Y = SpanCell("Panel_Y", kBlanked, p);
-  Panel_SuperLat = SpanCell("Panel_SuperLat", kBlanked, p);
-  Panel_SuperLon = SpanCell("Panel_SuperLon", kBlanked, p);
-  g->addWidget(Panel_X, 1, 1, 1, 3);
-  g->addWidget(Panel_SuperLat, 1, 1, 1, 3);
-  g->addWidget(Panel_Y, 2, 1, 1, 3);
-  g->addWidget(Panel_SuperLon, 2, 1, 1, 3);
-  Panel_Alt_Z = SpanCell("Panel_Alt_Z", kBlanked, p);
-  Panel_SuperAlt = SpanCell("Panel_SuperAlt", kBlanked, p);
-  g->addWidget(Panel_Alt_Z, 3, 1, 1, 3);
-  g->addWidget(Panel_SuperAlt, 3, 1, 1, 3);
-  for (QWidget* w : {static_cast<QWidget*>(Panel_X), static_cast<QWidget*>(Panel_Y),
-                     static_cast<QWidget*>(Panel_SuperLat), static_cast<QWidget*>(Panel_SuperLon),
-                     static_cast<QWidget*>(Panel_SuperAlt)}) {
-    w->hide();
-  }
+  buildLlaCells(g);
+  buildSpanCells(g);
 
   // Units: Label_Pmode1 for the first two rows, Label_Pmode2 for the third.
   Label_Pmode1 = label("Label_Pmode1", "", p);
@@ -101,6 +62,52 @@ QFrame* TForm_Main::buildPosition() {
   g->addWidget(Panel_Datum, 4, 1, 1, 3);
   g->setColumnStretch(5, 1);
   return Panel_Position;
+}
+
+// LLA layout: degrees, minutes and hemisphere in rows 1 and 2.
+void TForm_Main::buildLlaCells(QGridLayout* g) {
+  QWidget* p = Panel_Position;
+  Panel_LatDeg = cell("Panel_LatDeg", kBlanked, "-180\u00B0", p);
+  Panel_LatMin = cell("Panel_LatMin", kBlanked, "59.99999'", p);
+  Panel_NorthSouth = cell("Panel_NorthSouth", kBlanked, "W", p);
+  Panel_LonDeg = cell("Panel_LonDeg", kBlanked, "-180\u00B0", p);
+  Panel_LonMin = cell("Panel_LonMin", kBlanked, "59.99999'", p);
+  Panel_EastWest = cell("Panel_EastWest", kBlanked, "W", p);
+  g->addWidget(Panel_LatDeg, 1, 1);
+  g->addWidget(Panel_LatMin, 1, 2);
+  g->addWidget(Panel_NorthSouth, 1, 3);
+  g->addWidget(Panel_LonDeg, 2, 1);
+  g->addWidget(Panel_LonMin, 2, 2);
+  g->addWidget(Panel_EastWest, 2, 3);
+  // The ECEF and timing cells span these columns and take no width of their
+  // own: hidden, the LLA cells still hold the columns open.
+  for (ui::Panel* c :
+       {Panel_LatDeg, Panel_LatMin, Panel_NorthSouth, Panel_LonDeg, Panel_LonMin, Panel_EastWest}) {
+    QSizePolicy policy = c->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    c->setSizePolicy(policy);
+  }
+}
+
+// ECEF and timing layouts: one cell across the three LLA columns, and the
+// altitude row that every layout has.
+void TForm_Main::buildSpanCells(QGridLayout* g) {
+  QWidget* p = Panel_Position;
+  Panel_X = SpanCell("Panel_X", kBlanked, p);
+  Panel_Y = SpanCell("Panel_Y", kBlanked, p);
+  Panel_SuperLat = SpanCell("Panel_SuperLat", kBlanked, p);
+  Panel_SuperLon = SpanCell("Panel_SuperLon", kBlanked, p);
+  g->addWidget(Panel_X, 1, 1, 1, 3);
+  g->addWidget(Panel_SuperLat, 1, 1, 1, 3);
+  g->addWidget(Panel_Y, 2, 1, 1, 3);
+  g->addWidget(Panel_SuperLon, 2, 1, 1, 3);
+  Panel_Alt_Z = SpanCell("Panel_Alt_Z", kBlanked, p);
+  Panel_SuperAlt = SpanCell("Panel_SuperAlt", kBlanked, p);
+  g->addWidget(Panel_Alt_Z, 3, 1, 1, 3);
+  g->addWidget(Panel_SuperAlt, 3, 1, 1, 3);
+  for (ui::Panel* span : {Panel_X, Panel_Y, Panel_SuperLat, Panel_SuperLon, Panel_SuperAlt}) {
+    span->hide();
+  }
 }
 
 QFrame* TForm_Main::buildStatus() {
