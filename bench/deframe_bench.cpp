@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +12,7 @@
 #include "link/framing.h"
 #include "link/serial_channel.h"
 #include "platform/serial_device.h"
+#include "tests/support/captures.h"
 
 namespace {
 
@@ -26,8 +25,8 @@ const std::vector<std::uint8_t>& RecordedStream() {
     std::vector<std::uint8_t> once;
     for (const char* name : {"nav-3d-tracking.nvb", "nav-tracking.nvb", "nav-lla-double.nvb",
                              "nav-xyz-double-2d.nvb", "timing-a.nvb", "timing-b.nvb"}) {
-      std::ifstream in(std::string(NAVBIN_CAPTURES_DIR) + "/" + name, std::ios::binary);
-      once.insert(once.end(), std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+      const auto capture = support::ReadCapture(name);
+      once.insert(once.end(), capture.begin(), capture.end());
     }
     std::vector<std::uint8_t> all;
     if (once.empty()) return all;

@@ -5,55 +5,19 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/core/monitor_core.h"
 #include "link/port_context.h"
 #include "platform/memory_serial_device.h"
+#include "tests/support/captures.h"
+#include "tests/support/fakes.h"
+#include "tests/support/silent_display.h"
 
 namespace {
 
 using namespace navbin;
-
-class NoDisplay final : public reports::Display {
- public:
-  void setText(reports::Form, std::string_view, const std::string&) override {}
-  std::string text(reports::Form, std::string_view) const override { return {}; }
-  void setColour(reports::Form, std::string_view, reports::Colour) override {}
-  reports::Colour colour(reports::Form, std::string_view) const override {
-    return reports::Colour::Gray;
-  }
-  void setTextColour(reports::Form, std::string_view, reports::Colour) override {}
-  void setHint(reports::Form, std::string_view, const std::string&) override {}
-  void setVisible(reports::Form, std::string_view, bool) override {}
-  void setEnabled(reports::Form, std::string_view, bool) override {}
-  void setChecked(reports::Form, std::string_view, bool) override {}
-  bool checked(reports::Form, std::string_view) const override { return false; }
-  void setSelectedIndex(reports::Form, std::string_view, int) override {}
-  int selectedIndex(reports::Form, std::string_view) const override { return -1; }
-  void setItems(reports::Form, std::string_view, const std::vector<std::string>&) override {}
-};
-
-class NoPrompter final : public reports::Prompter {
- public:
-  void message(const std::string&, const std::string&, reports::Icon) override {}
-  bool ask(const std::string&, const std::string&, reports::Icon, bool) override { return false; }
-  std::optional<std::string> chooseFile(const reports::FileRequest&) override { return {}; }
-};
-
-class FixedClock final : public platform::SystemClock {
- public:
-  platform::CalendarTime nowUtc() const override { return {}; }
-  bool setUtc(const platform::CalendarTime&) override { return false; }
-};
-
-std::vector<std::uint8_t> ReadCapture(const std::string& name) {
-  std::ifstream in(std::string(NAVBIN_CAPTURES_DIR) + "/" + name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // 8192 bytes of the recordings, starting at a different file for each port.
 std::vector<std::uint8_t> FullRead(int port) {
@@ -62,7 +26,7 @@ std::vector<std::uint8_t> FullRead(int port) {
                                     "timing-a.nvb",        "timing-b.nvb"};
   std::vector<std::uint8_t> bytes;
   for (int k = 0; bytes.size() < link::kRxBufferSize; ++k) {
-    const auto capture = ReadCapture(kCaptures[(port + k) % 6]);
+    const auto capture = support::ReadCapture(kCaptures[(port + k) % 6]);
     if (capture.empty()) return {};
     bytes.insert(bytes.end(), capture.begin(), capture.end());
   }
@@ -76,9 +40,10 @@ std::string Path(int com) {
 
 void BM_NavBinTick16FullPorts(benchmark::State& state) {
   platform::MemorySerialBackend backend;
-  NoDisplay display;
-  NoPrompter prompter;
-  FixedClock clock;
+  support::SilentDisplay display;
+  support::ScriptedPrompter prompter;
+  support::FakeClock clock;
+  clock.accept = false;
   app::MonitorCore core(backend, display, prompter, clock);
   std::vector<std::vector<std::uint8_t>> reads;
   std::vector<platform::MemoryLine*> lines;

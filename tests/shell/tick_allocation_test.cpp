@@ -16,6 +16,7 @@
 #include "app/core/monitor_core.h"
 #include "link/framing.h"
 #include "tests/support/fakes.h"
+#include "tests/support/silent_display.h"
 
 namespace {
 
@@ -80,29 +81,10 @@ class FixedBackend final : public platform::SerialBackend {
   std::map<std::string, FixedDevice*> devices;
 };
 
-class SilentDisplay final : public reports::Display {
- public:
-  void setText(reports::Form, std::string_view, const std::string&) override {}
-  std::string text(reports::Form, std::string_view) const override { return {}; }
-  void setColour(reports::Form, std::string_view, reports::Colour) override {}
-  reports::Colour colour(reports::Form, std::string_view) const override {
-    return reports::Colour::Lime;  // keeps the lamp step busy every tick
-  }
-  void setTextColour(reports::Form, std::string_view, reports::Colour) override {}
-  void setHint(reports::Form, std::string_view, const std::string&) override {}
-  void setVisible(reports::Form, std::string_view, bool) override {}
-  void setEnabled(reports::Form, std::string_view, bool) override {}
-  void setChecked(reports::Form, std::string_view, bool) override {}
-  bool checked(reports::Form, std::string_view) const override { return false; }
-  void setSelectedIndex(reports::Form, std::string_view, int) override {}
-  int selectedIndex(reports::Form, std::string_view) const override { return -1; }
-  void setItems(reports::Form, std::string_view, const std::vector<std::string>&) override {}
-};
-
 TEST(MonitorTick, AllocatesNothing) {
   FixedBackend backend;
-  SilentDisplay display;
-  support::ScriptedPrompter prompter;  // a box would allocate: none may come
+  support::SilentDisplay display(reports::Colour::Lime);  // keeps the lamp step busy
+  support::ScriptedPrompter prompter;                     // a box would allocate: none may come
   support::FakeClock clock;
   app::MonitorCore core(backend, display, prompter, clock);
   for (int com = 1; com <= 4; ++com) {
