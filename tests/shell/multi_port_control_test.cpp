@@ -7,6 +7,8 @@
 namespace navbin::shell_testing {
 namespace {
 
+using Coms = std::vector<int>;
+
 class MultiPortTest : public ::testing::Test, public ShellFixture {
  protected:
   const support::ControlState& panel(int com) const {
@@ -23,9 +25,8 @@ TEST_F(MultiPortTest, OpenOnePortProbesThenOpensWithCountdownNine) {
   EXPECT_EQ(line(6).lineParameters().baud, 9600u);
   EXPECT_EQ(core.multiPort.openOnePort(6), -1);  // held by this program
   line(7).failOpens(platform::OpenError::PermissionDenied);
-  EXPECT_EQ(core.multiPort.openOnePort(7), -1);
-  EXPECT_FALSE(port(7).isOpen);
-  for (int com : {0, -1, 17}) EXPECT_EQ(core.multiPort.openOnePort(com), -1);
+  for (int com : {7, 0, -1, 17}) EXPECT_EQ(core.multiPort.openOnePort(com), -1) << com;
+  EXPECT_EQ(openComs(), Coms{6});
 }
 
 TEST_F(MultiPortTest, OpenAllOpensTheListedPortsSilentlyAndMonitorsTheDisplayPort) {
@@ -34,15 +35,12 @@ TEST_F(MultiPortTest, OpenAllOpensTheListedPortsSilentlyAndMonitorsTheDisplayPor
   line(5).failOpens(platform::OpenError::Busy);
   line(6).setLost(true);
   core.multiPort.openAllPorts();
-  EXPECT_TRUE(port(1).isOpen && port(1).monitored);
-  EXPECT_TRUE(port(4).isOpen && port(4).monitored);
+  EXPECT_EQ(openComs(), (Coms{1, 3, 4}));
+  EXPECT_EQ(monitoredComs(), (Coms{1, 3, 4}));
+  EXPECT_EQ(lampsOf(Colour::Yellow), (Coms{1, 3, 4}));
   EXPECT_EQ(port(1).startupState, 9);
-  EXPECT_TRUE(port(3).isOpen && port(3).monitored);
   EXPECT_EQ(port(3).startupState, 0);  // not reopened
   EXPECT_EQ(line(3).openCount(), 1);
-  EXPECT_FALSE(port(2).isOpen || port(5).isOpen || port(6).isOpen);
-  for (int com : {1, 3, 4}) EXPECT_EQ(lamp(com), Colour::Yellow) << com;
-  EXPECT_EQ(lamp(2), Colour::ButtonFace);
   EXPECT_TRUE(prompter.boxes.empty());
 }
 
@@ -50,26 +48,21 @@ TEST_F(MultiPortTest, PanelClicksOpenMonitorAndCloseButOnlyUnlightTheDisplayPort
   openDisplayPort(2, 0);
   port(2).monitored = true;
   core.multiPort.portPanelClick(2);
-  EXPECT_TRUE(port(2).isOpen);
-  EXPECT_FALSE(port(2).monitored);
-  EXPECT_EQ(lamp(2), Colour::ButtonFace);
+  EXPECT_EQ(openComs(), Coms{2});
+  EXPECT_EQ(lampsOf(Colour::ButtonFace).size(), 16u);
   core.multiPort.portPanelClick(2);
-  EXPECT_TRUE(port(2).monitored);
-  EXPECT_EQ(lamp(2), Colour::Yellow);
-
   core.multiPort.portPanelClick(8);
-  EXPECT_TRUE(port(8).isOpen && port(8).monitored);
-  EXPECT_EQ(lamp(8), Colour::Yellow);
+  EXPECT_EQ(monitoredComs(), (Coms{2, 8}));
+  EXPECT_EQ(lampsOf(Colour::Yellow), (Coms{2, 8}));
   core.multiPort.portPanelClick(8);
-  EXPECT_FALSE(port(8).isOpen || line(8).held());
-  EXPECT_EQ(lamp(8), Colour::ButtonFace);
   line(9).failOpens(platform::OpenError::NotFound);
-  core.multiPort.portPanelClick(9);
-  EXPECT_FALSE(port(9).isOpen || port(9).monitored);
-  EXPECT_EQ(lamp(9), Colour::ButtonFace);  // repainted, no message
-  EXPECT_TRUE(prompter.boxes.empty());
+  core.multiPort.portPanelClick(9);  // repainted, no message
   core.multiPort.portPanelClick(0);
   core.multiPort.portPanelClick(17);
+  EXPECT_EQ(openComs(), Coms{2});
+  EXPECT_FALSE(line(8).held());
+  EXPECT_EQ(lampsOf(Colour::Yellow), Coms{2});
+  EXPECT_TRUE(prompter.boxes.empty());
 }
 
 TEST_F(MultiPortTest, LampsFollowMonitoredAndActivityAndTxAllItsSwitch) {
@@ -79,10 +72,9 @@ TEST_F(MultiPortTest, LampsFollowMonitoredAndActivityAndTxAllItsSwitch) {
   port(2).rxActive = true;
   port(1).rxActive = true;  // active but not monitored
   core.multiPort.repaintPortPanels();
-  EXPECT_EQ(lamp(1), Colour::ButtonFace);
-  EXPECT_EQ(lamp(2), Colour::Lime);
-  EXPECT_EQ(lamp(3), Colour::Yellow);
-  EXPECT_EQ(lamp(16), Colour::ButtonFace);
+  EXPECT_EQ(lampsOf(Colour::Lime), Coms{2});
+  EXPECT_EQ(lampsOf(Colour::Yellow), Coms{3});
+  EXPECT_EQ(lampsOf(Colour::ButtonFace).size(), 14u);
   core.multiPort.toggleTransmitToAll();
   EXPECT_TRUE(core.shell.transmitToAll);
   EXPECT_EQ(display.main("Shape_TxAll").colour, Colour::Lime);
@@ -95,9 +87,7 @@ TEST_F(MultiPortTest, SendBreakRestartsIdentificationOfOpenPortsOnly) {
   openDisplayPort(1, 0);
   openIdentified(4);
   core.multiPort.sendBreakToAll();
-  EXPECT_EQ(port(1).startupState, 7);
-  EXPECT_EQ(port(4).startupState, 7);
-  EXPECT_EQ(port(5).startupState, 0);
+  EXPECT_EQ(coms([this](int c) { return port(c).startupState == 7; }), (Coms{1, 4}));
   EXPECT_TRUE(nothingSentAnywhere());  // no break, no bytes
 }
 
@@ -108,37 +98,36 @@ TEST_F(MultiPortTest, CloseAllAndCloseQuietNeverCloseTheDisplayPort) {
   openIdentified(3);
   port(3).rxActive = true;
   core.multiPort.closeAllQuietPorts();
-  EXPECT_TRUE(port(1).isOpen);  // quiet: unlit, but open
-  EXPECT_FALSE(port(1).monitored);
-  EXPECT_FALSE(port(2).isOpen);
-  EXPECT_TRUE(port(3).isOpen && port(3).monitored);
-  EXPECT_EQ(lamp(3), Colour::Lime);
-
+  EXPECT_EQ(openComs(), (Coms{1, 3}));  // the quiet display port is unlit, but open
+  EXPECT_EQ(monitoredComs(), Coms{3});
+  EXPECT_EQ(lampsOf(Colour::Lime), Coms{3});
   port(1).monitored = true;
   openIdentified(5);
   core.multiPort.closeAllPorts();
-  EXPECT_TRUE(port(1).isOpen);
-  EXPECT_FALSE(port(1).monitored || port(3).isOpen || port(5).isOpen);
-  for (int com : {1, 3, 5}) EXPECT_EQ(lamp(com), Colour::ButtonFace);
+  EXPECT_EQ(openComs(), Coms{1});
+  EXPECT_TRUE(monitoredComs().empty());
+  EXPECT_EQ(lampsOf(Colour::ButtonFace).size(), 16u);
 }
 
 TEST_F(MultiPortTest, PortListNamesTheListedPortsAndEnablesTheirPanels) {
+  core.shell.portListCount = -1;  // without a list the built-in items stay
+  core.multiPort.fillPortList();
+  EXPECT_TRUE(list().items.empty());
+  EXPECT_FALSE(panel(1).enabled);
+
   core.shell.displayPort = 5;
   listPorts({1, 3, 5});
   core.multiPort.fillPortList();
   EXPECT_EQ(list().items, (std::vector<std::string>{"COM1", "COM3", "COM5"}));
   EXPECT_EQ(list().selected, 2);
-  for (int com = 1; com <= 16; ++com) {
-    const bool listed = com == 1 || com == 3 || com == 5;
-    EXPECT_EQ(panel(com).enabled, listed) << com;
-    EXPECT_EQ(panel(com).textColour, listed ? Colour::WindowText : Colour::InactiveCaption) << com;
-  }
+  EXPECT_EQ(coms([this](int c) { return panel(c).enabled; }), (Coms{1, 3, 5}));
+  EXPECT_EQ(coms([this](int c) { return panel(c).textColour == Colour::InactiveCaption; }).size(),
+            13u);
   core.shell.portList = {2, 0, 99, -4};
   core.shell.portListCount = 40;  // a count beyond the table is clamped; bad entries ignored
   core.multiPort.fillPortList();
   EXPECT_EQ(list().items.size(), 16u);
-  EXPECT_TRUE(panel(2).enabled);
-  EXPECT_FALSE(panel(1).enabled);
+  EXPECT_EQ(coms([this](int c) { return panel(c).enabled; }), Coms{2});
 
   core.shell.displayPort = 7;
   core.multiPort.enableAllPorts();
@@ -147,14 +136,7 @@ TEST_F(MultiPortTest, PortListNamesTheListedPortsAndEnablesTheirPanels) {
   EXPECT_EQ(list().items.front(), "COM1");
   EXPECT_EQ(list().items.back(), "COM16");
   EXPECT_EQ(list().selected, 6);
-  EXPECT_TRUE(panel(16).enabled);
-}
-
-TEST_F(MultiPortTest, WithoutAListThePortListKeepsTheBuiltInItems) {
-  core.shell.portListCount = -1;
-  core.multiPort.fillPortList();
-  EXPECT_TRUE(list().items.empty());
-  EXPECT_FALSE(panel(1).enabled);
+  EXPECT_EQ(coms([this](int c) { return panel(c).enabled; }).size(), 16u);
 }
 
 class DisplaySwitchTest : public MultiPortTest {
@@ -180,9 +162,8 @@ TEST_F(DisplaySwitchTest, PickingTheDisplayPortItselfOrNoPortDoesNothing) {
 TEST_F(DisplaySwitchTest, SwitchOpensTheNewPortAndClosesTheUnmonitoredOld) {
   core.multiPort.switchDisplayPort(1);
   EXPECT_EQ(core.shell.displayPort, 2);
-  EXPECT_TRUE(port(2).isOpen);
-  EXPECT_FALSE(port(2).monitored);
-  EXPECT_FALSE(port(1).isOpen);
+  EXPECT_EQ(openComs(), Coms{2});
+  EXPECT_TRUE(monitoredComs().empty());
   EXPECT_EQ(display.main("Panel_Serial").text, "COM2 9600, 8-O-1");
   EXPECT_EQ(steps, (std::vector<std::string>{"blank", "title 2"}));
   EXPECT_EQ(takeSent(2), kIdentification);
@@ -197,8 +178,8 @@ TEST_F(DisplaySwitchTest, MonitoredOldPortStaysOpenAndQueriesIgnoreTxAll) {
   listPorts({1, 4});
   core.multiPort.switchDisplayPort(1);
   EXPECT_EQ(core.shell.displayPort, 4);
-  EXPECT_TRUE(port(1).isOpen && port(1).monitored);
-  EXPECT_TRUE(port(4).monitored);  // keeps the value it had
+  EXPECT_EQ(openComs(), (Coms{1, 4}));
+  EXPECT_EQ(monitoredComs(), (Coms{1, 4}));  // the new one keeps the value it had
   EXPECT_EQ(display.main("Panel_Serial").text, "COM4 38400, 8-E-2");
   EXPECT_EQ(takeSent(4), kIdentification);
   EXPECT_TRUE(takeSent(1).empty());
@@ -213,7 +194,7 @@ TEST_F(DisplaySwitchTest, FailedOpenWarnsAndCompletesWithoutSendingAnywhere) {
   EXPECT_EQ(prompter.boxes[0].caption, "Error");
   EXPECT_FALSE(prompter.boxes[0].question);
   EXPECT_EQ(core.shell.displayPort, 5);
-  EXPECT_FALSE(port(5).isOpen);
+  EXPECT_EQ(openComs(), Coms{1});
   EXPECT_EQ(display.main("Panel_Serial").text, "COM5 9600, 8-O-1");
   EXPECT_EQ(steps, (std::vector<std::string>{"blank", "title 5"}));
   tick(10);  // the cycle goes on with the closed display port; commands to it are dropped

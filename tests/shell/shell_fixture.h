@@ -41,6 +41,24 @@ class ShellFixture {
   platform::MemoryLine& line(int com) { return *backend.line(MemoryPath(com)); }
   link::PortContext& port(int com) { return core.ports[com - 1]; }
   Colour lamp(int com) const { return display.main("Panel_MonCom" + std::to_string(com)).colour; }
+  // The COM numbers whose port is open / monitored / whose lamp shows `colour`.
+  template <class Pred>
+  std::vector<int> coms(Pred pred) {
+    std::vector<int> found;
+    for (int com = 1; com <= link::kPortCount; ++com) {
+      if (pred(com)) found.push_back(com);
+    }
+    return found;
+  }
+  std::vector<int> openComs() {
+    return coms([this](int c) { return port(c).isOpen; });
+  }
+  std::vector<int> monitoredComs() {
+    return coms([this](int c) { return port(c).monitored; });
+  }
+  std::vector<int> lampsOf(Colour colour) {
+    return coms([&](int c) { return lamp(c) == colour; });
+  }
 
   // Opens COM `com` as the display port with the start-up countdown given.
   void openDisplayPort(int com, int startupState = 7) {

@@ -50,13 +50,8 @@ class ChildProcess {
   // Standard input comes from the file `input`, or from /dev/null.
   ChildProcess(const std::string& program, const std::vector<std::string>& args,
                const std::string& input = "/dev/null") {
-    int out[2], err[2];
-    if (::pipe2(out, O_CLOEXEC) != 0) return;
-    if (::pipe2(err, O_CLOEXEC) != 0) {
-      ::close(out[0]);
-      ::close(out[1]);
-      return;
-    }
+    int out[2] = {-1, -1}, err[2] = {-1, -1};
+    if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) return;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, input.c_str(), O_RDONLY, 0);
