@@ -12,6 +12,8 @@ namespace navbin::sim {
 namespace {
 
 using namespace navbin::commands;
+using support::Deframe;
+using support::Frame;
 using testing::Ask;
 using testing::AskOne;
 using testing::Bytes;
@@ -20,8 +22,6 @@ using testing::Ms;
 using testing::Packet;
 using testing::RunFor;
 using testing::Send;
-using support::Deframe;
-using support::Frame;
 
 TEST(ReceiverRobustness, GarbageAndUnknownCommandsAreIgnored) {
   SimulatedReceiver rx(40);

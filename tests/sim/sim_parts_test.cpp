@@ -35,21 +35,14 @@ TEST(SimGpsTime, WeekAndCalendar) {
   EXPECT_EQ(t.week, 1200u);
   EXPECT_DOUBLE_EQ(t.timeOfWeek, 345600.5);
 
-  const CivilTime epoch = CivilFromGpsSeconds(0);
-  EXPECT_EQ(epoch.year, 1980);
-  EXPECT_EQ(epoch.month, 1);
-  EXPECT_EQ(epoch.day, 6);
-  const CivilTime c = CivilFromGpsSeconds(726105600);
-  EXPECT_EQ(c.year, 2003);
-  EXPECT_EQ(c.month, 1);
-  EXPECT_EQ(c.day, 9);
-  const CivilTime leap = CivilFromGpsSeconds(2300LL * 604800 + 345600 + 21 * 86400 + 3723);
-  EXPECT_EQ(leap.year, 2024);
-  EXPECT_EQ(leap.month, 2);
-  EXPECT_EQ(leap.day, 29);
-  EXPECT_EQ(leap.hour, 1);
-  EXPECT_EQ(leap.minute, 2);
-  EXPECT_EQ(leap.second, 3);
+  const auto fields = [](std::int64_t seconds) {
+    const CivilTime c = CivilFromGpsSeconds(seconds);
+    return std::vector<int>{c.year, c.month, c.day, c.hour, c.minute, c.second};
+  };
+  EXPECT_EQ(fields(0), (std::vector<int>{1980, 1, 6, 0, 0, 0}));
+  EXPECT_EQ(fields(726105600), (std::vector<int>{2003, 1, 9, 0, 0, 0}));
+  EXPECT_EQ(fields(2300LL * 604800 + 345600 + 21 * 86400 + 3723),
+            (std::vector<int>{2024, 2, 29, 1, 2, 3}));
 }
 
 std::optional<SimOptions> Parse(std::vector<std::string_view> args, std::string& error) {
