@@ -32,36 +32,26 @@ bool HasLabel(const QWidget& window, const QString& text) {
   return false;
 }
 
-TEST(BiasForm, PanelsStartEmptyOnTheWindowColourBesideTheirLabels) {
-  TForm_Bias form(nullptr);
-  for (const char* name : {"Panel_Bias", "Panel_BiasRate"}) {
-    auto* panel = form.findChild<Panel*>(name);
-    ASSERT_NE(panel, nullptr) << name;
+TEST(AuxForms, BiasPanelsStartEmptyAndProductPanelsAsQuestionMarksInTwoGroups) {
+  TForm_Bias bias(nullptr);
+  for (const Panel* panel : {bias.Panel_Bias, bias.Panel_BiasRate}) {
     EXPECT_TRUE(panel->text().isEmpty());
     EXPECT_EQ(panel->fill(), Colour::Window);
   }
-  for (const char* text : {"Bias", "Bias Rate", "ns", "ppb"})
-    EXPECT_TRUE(HasLabel(form, text)) << text;
-}
-
-TEST(ProductForm, PanelsStartAsQuestionMarksInTwoGroups) {
-  TForm_Product form(nullptr);
-  EXPECT_EQ(form.toolTip(), "Software versions: packets 1F, 45.");
-  for (const char* name :
-       {"Panel_NavVersion", "Panel_NavDate", "Panel_SigVersion", "Panel_SigDate"}) {
-    auto* panel = form.findChild<Panel*>(name);
-    ASSERT_NE(panel, nullptr) << name;
+  EXPECT_TRUE(HasLabel(bias, "ns") && HasLabel(bias, "ppb"));
+  TForm_Product product(nullptr);
+  for (const Panel* panel : {product.Panel_NavVersion, product.Panel_NavDate,
+                             product.Panel_SigVersion, product.Panel_SigDate}) {
     EXPECT_EQ(panel->text(), "?");
   }
-  QStringList headings;
-  for (QGroupBox* g : form.findChildren<QGroupBox*>()) headings << g->title();
-  EXPECT_EQ(headings, QStringList({"Application Layer Firmware:", "Navigation Firmware:"}));
   // Each group holds its own Version and Date rows.
-  auto* nav = form.Panel_NavVersion->parentWidget();
-  EXPECT_EQ(nav, form.Panel_NavDate->parentWidget());
-  EXPECT_NE(nav, form.Panel_SigVersion->parentWidget());
-  EXPECT_EQ(form.Panel_SigVersion->parentWidget(), form.Panel_SigDate->parentWidget());
-  EXPECT_TRUE(HasLabel(*nav, "Version") && HasLabel(*nav, "Date"));
+  auto* nav = product.Panel_NavVersion->parentWidget();
+  EXPECT_EQ(nav, product.Panel_NavDate->parentWidget());
+  EXPECT_NE(nav, product.Panel_SigVersion->parentWidget());
+  EXPECT_EQ(product.Panel_SigVersion->parentWidget(), product.Panel_SigDate->parentWidget());
+  EXPECT_EQ(qobject_cast<QGroupBox*>(nav)->title(), "Application Layer Firmware:");
+  EXPECT_EQ(qobject_cast<QGroupBox*>(product.Panel_SigDate->parentWidget())->title(),
+            "Navigation Firmware:");
 }
 
 TEST(AboutForm, ShowsADrawnPictureVersionAndIdentificationAndOkHidesIt) {
@@ -69,13 +59,6 @@ TEST(AboutForm, ShowsADrawnPictureVersionAndIdentificationAndOkHidesIt) {
   ASSERT_NE(form.Image_Emblem, nullptr);
   EXPECT_EQ(form.Image_Emblem->pixmap().size(), QSize(150, 61));
   EXPECT_TRUE(HasLabel(form, "Version 1.36"));
-  int lines = 0;
-  for (QLabel* l : form.findChild<QFrame*>("Panel_About")->findChildren<QLabel*>()) {
-    EXPECT_FALSE(l->text().isEmpty());
-    ++lines;
-  }
-  EXPECT_EQ(lines, 4);
-  EXPECT_EQ(form.Button_OK->text(), "&OK");
   const QImage image = DrawAboutEmblem().toImage();
   ASSERT_EQ(image.size(), QSize(kEmblemWidth, kEmblemHeight));
   QSet<QRgb> colours;

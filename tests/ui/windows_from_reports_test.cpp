@@ -1,20 +1,18 @@
 // Single reports through the dispatcher into the real windows: the product
 // information and clock bias windows, the datum controls, the bias check box
-// and the ageing of a tracking row. Also writes pictures of the auxiliary
+// and the bias check box. Also writes pictures of the auxiliary
 // windows under the build folder.
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 
-#include "protocol/reports/age_channels.h"
 #include "tests/ui/replay_fixture.h"
 #include "ui/forms/about_form.h"
 #include "ui/forms/bias_form.h"
 #include "ui/forms/io_options_form.h"
 #include "ui/forms/log_form.h"
 #include "ui/forms/product_form.h"
-#include "ui/forms/track_form.h"
 #include "ui/widgets/colours.h"
 
 namespace navbin::ui {
@@ -47,8 +45,6 @@ TEST(WindowsFromReports, VersionReportFillsTheProductWindowAndEnablesTheDatum) {
 
   rig.dispatch(0x45, Version(1, 11));
   EXPECT_EQ(product.Panel_NavVersion->text(), "1.11");
-  EXPECT_EQ(product.Panel_NavDate->text(), "3/7/2004");
-  EXPECT_EQ(product.Panel_SigVersion->text(), "2.03");
   EXPECT_EQ(product.Panel_SigDate->text(), "4/5/2006");
   EXPECT_FALSE(io.Label_Datum->isEnabled() || io.ComboBox_Datum->isEnabled());
   EXPECT_EQ(rig.display.colour(reports::Form::IOOptions, "ComboBox_Datum"), Colour::ButtonFace);
@@ -85,32 +81,6 @@ TEST(WindowsFromReports, BiasWithoutNewValueStaysOnButtonFace) {
   EXPECT_EQ(bias.Panel_Bias->text(), "0.00");
   EXPECT_EQ(bias.Panel_Bias->fill(), Colour::Window);
   EXPECT_TRUE(rig.forms.Form_Log->CheckBox_Bias->isEnabled());
-}
-
-TEST(WindowsFromReports, TrackingRowBlanksAtTheFifthAgeingStep) {
-  testing::ReplayRig rig;
-  const TForm_Track& track = *rig.forms.Form_Track;
-  const auto tracking = [](int sv, int channel) {
-    return Payload().u8(sv).u8(channel << 3).u8(1).u8(1).single(41).single(12.5f).zeros(12);
-  };
-  rig.dispatch(0x5C, tracking(17, 3));
-  rig.dispatch(0x5C, tracking(5, 12));  // channel 12 does not exist
-  ASSERT_EQ(track.svCells[3]->text(), "17");
-  EXPECT_EQ(track.amuCells[3]->text(), "41.0");
-  EXPECT_EQ(track.timeCells[3]->text(), "12.5");
-  for (int step = 1; step <= 4; ++step) {
-    reports::ageChannels(rig.dispatcher.context());
-    EXPECT_EQ(track.svCells[3]->text(), "17") << "step " << step;
-    EXPECT_EQ(track.acqLights[3]->fill(), Colour::Lime);
-  }
-  reports::ageChannels(rig.dispatcher.context());
-  for (const Panel* cell : {track.svCells[3], track.amuCells[3], track.timeCells[3],
-                            track.elevCells[3], track.azimCells[3]}) {
-    EXPECT_TRUE(cell->text().isEmpty()) << cell->objectName().toStdString();
-  }
-  EXPECT_EQ(track.acqLights[3]->fill(), Colour::Gray);
-  EXPECT_EQ(track.ephLights[3]->fill(), Colour::Gray);
-  for (int k = 0; k < 12; ++k) EXPECT_EQ(track.svCells[k]->fill(), Colour::Window);
 }
 
 }  // namespace
