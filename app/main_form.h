@@ -10,6 +10,7 @@
 #include <chrono>
 #include <functional>
 #include <initializer_list>
+#include <utility>
 
 #include "app/core/monitor_core.h"
 #include "protocol/commands/packet_sender.h"

@@ -1,6 +1,7 @@
 #pragma once
 // NavBin frames: DLE, id, payload with every 0x10 doubled, DLE ETX.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>

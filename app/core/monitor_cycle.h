@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 #include "app/core/multi_port_control.h"
 #include "link/port_context.h"

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 #include "link/port_context.h"
 #include "link/serial_channel.h"

@@ -1,6 +1,7 @@
 #pragma once
 // Any packet typed by the user: the id and its data, unframed.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>

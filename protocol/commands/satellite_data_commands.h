@@ -2,6 +2,7 @@
 // The satellite-data exchange (0x38) used by the almanac and ephemeris
 // transfers: one request or one load per satellite and data type.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
