@@ -51,11 +51,26 @@ void SimulatedReceiver::handlePacket(std::uint8_t id, std::span<const std::uint8
       // the offered time made sense.
       if (n == 6) reply(SetTimeReply(ValidTime(p)));
       break;
-    case 0x35:
-      if (n == 0 || ApplyIoOptions(settings_.io, p)) reply(IoOptionsReport(settings_.io));
-      break;
     case 0x3C:
       if (n == 1) answerTrackingStatus(p[0]);
+      break;
+    case 0x8E:
+      if (n >= 1) handleSuperPacket(p);
+      break;
+    default:
+      handleSettingsPacket(id, p);
+      break;
+  }
+}
+
+// The settings groups: a query without data (or with the group's sub-code)
+// is answered with the group's report; a set command of the right length
+// changes the settings.
+void SimulatedReceiver::handleSettingsPacket(std::uint8_t id, std::span<const std::uint8_t> p) {
+  const std::size_t n = p.size();
+  switch (id) {
+    case 0x35:
+      if (n == 0 || ApplyIoOptions(settings_.io, p)) reply(IoOptionsReport(settings_.io));
       break;
     case 0x62:
       if (n == 1 && p[0] <= 3) settings_.gps.dgpsMode = p[0];
@@ -83,9 +98,6 @@ void SimulatedReceiver::handlePacket(std::uint8_t id, std::span<const std::uint8
         if (port <= 1) reply(SerialConfigReport(port, settings_.serial[port]));
       }
       if (n == 10) ApplySerialConfig(settings_.serial, p, kArrivalPort);
-      break;
-    case 0x8E:
-      if (n >= 1) handleSuperPacket(p);
       break;
     default:
       break;  // initial position and time uploads are taken silently; the rest is unknown

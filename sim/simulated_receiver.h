@@ -9,6 +9,7 @@
 //   auto bytes = rx.takeOutput();  // answers and once-a-second broadcasts
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -61,6 +62,7 @@ class SimulatedReceiver {
  private:
   // Command handling (receiver_commands.cpp).
   void handlePacket(std::uint8_t id, std::span<const std::uint8_t> p);
+  void handleSettingsPacket(std::uint8_t id, std::span<const std::uint8_t> p);
   void handleSuperPacket(std::span<const std::uint8_t> p);
   void handleTimingRequest(std::uint8_t which, std::span<const std::uint8_t> p);
   void answerTrackingStatus(std::uint8_t sv);
