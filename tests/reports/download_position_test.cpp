@@ -75,14 +75,6 @@ TEST_F(DownloadTest, EachReportKindWritesItsLineAndSaysSo) {
   EXPECT_EQ(PositionDownloadMessage(0x41, 1, 2, 3), "");
 }
 
-TEST_F(DownloadTest, CancelledChoiceWritesNothingAndConsumesTheRequest) {
-  download(0x42, kXyz, std::nullopt);
-  EXPECT_TRUE(prompter.boxes.empty());
-  EXPECT_TRUE(fs::is_empty(dir));
-  deliver(0x42, kXyz);  // no request any more
-  EXPECT_EQ(prompter.requests.size(), 1u);
-}
-
 TEST_F(DownloadTest, FilesThatCannotBeWrittenShowTheErrorBox) {
   std::vector<std::string> paths = {(dir / "missing" / "position.dat").string()};
   if (fs::exists("/dev/full")) paths.push_back("/dev/full");  // opens, but takes no line
@@ -96,14 +88,16 @@ TEST_F(DownloadTest, FilesThatCannotBeWrittenShowTheErrorBox) {
   }
 }
 
-TEST_F(DownloadTest, OnlyARequestOnTheDisplayPortIsServed) {
+TEST_F(DownloadTest, OnlyARequestOnTheDisplayPortIsServedAndACancelConsumesIt) {
   ports[2].monitored = true;
   deliver(2, 0x42, kXyz);
   EXPECT_EQ(state.globals.downloadPositionPending, 1);
-  state.globals.downloadPositionPending = 0;
-  deliver(0, 0x42, kXyz);
   EXPECT_TRUE(prompter.requests.empty());
+  download(0x42, kXyz, std::nullopt);
+  deliver(0x42, kXyz);  // no request any more
+  EXPECT_EQ(prompter.requests.size(), 1u);
   EXPECT_TRUE(prompter.boxes.empty());
+  EXPECT_TRUE(fs::is_empty(dir));
 }
 
 }  // namespace

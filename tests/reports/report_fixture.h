@@ -48,9 +48,16 @@ class ReportTest : public ::testing::Test {
   std::string text(Form f, std::string_view c) const { return display.text(f, c); }
   std::string mainText(std::string_view c) const { return display.text(Form::Main, c); }
   Colour mainColour(std::string_view c) const { return display.colour(Form::Main, c); }
+  // Every control of `form` named shows its text.
+  using Cells = std::initializer_list<std::pair<std::string_view, std::string_view>>;
+  void expectTexts(Form form, Cells cells) const {
+    for (const auto& [control, value] : cells) EXPECT_EQ(text(form, control), value) << control;
+  }
+  void expectMain(Cells cells) const { expectTexts(Form::Main, cells); }
   // Only the receive lamp was written.
   void expectOnlyTheLamp() const {
-    EXPECT_EQ(display.written(), (std::set<support::FakeDisplay::Key>{{Form::Main, std::string(Shape_RxLED)}}));
+    EXPECT_EQ(display.written(),
+              (std::set<support::FakeDisplay::Key>{{Form::Main, std::string(Shape_RxLED)}}));
   }
 
   ReportState state;

@@ -60,16 +60,13 @@ TEST(StatusText, WholeTable) {
 
 TEST_F(StatusTest, MachineStatusLightsAndDgpsModes) {
   deliver(0x4B, Payload().u8(0x5A).u8(0x0A).u8(0));
-  EXPECT_EQ(mainColour(Shape_Err3), Colour::Yellow);
-  EXPECT_EQ(mainText(Label_RTCLed), "not available at start");
-  EXPECT_EQ(mainColour(Shape_Err4), Colour::Yellow);
-  EXPECT_EQ(mainText(Label_AlmanacLed), "not complete && current");
+  expectMain(
+      {{Label_RTCLed, "not available at start"}, {Label_AlmanacLed, "not complete && current"}});
+  EXPECT_TRUE(mainColour(Shape_Err3) == Colour::Yellow && mainColour(Shape_Err4) == Colour::Yellow);
   EXPECT_EQ(state.receivers[0].statusBits, 0x0A);
   deliver(0x4B, Payload().u8(0x5A).u8(0xF5).u8(0));
-  EXPECT_EQ(mainColour(Shape_Err3), Colour::Lime);
-  EXPECT_EQ(mainText(Label_RTCLed), "available at start");
-  EXPECT_EQ(mainColour(Shape_Err4), Colour::Lime);
-  EXPECT_EQ(mainText(Label_AlmanacLed), "complete && current");
+  expectMain({{Label_RTCLed, "available at start"}, {Label_AlmanacLed, "complete && current"}});
+  EXPECT_TRUE(mainColour(Shape_Err3) == Colour::Lime && mainColour(Shape_Err4) == Colour::Lime);
 
   const std::pair<int, const char*> modes[] = {
       {0, "Manual (Diff. off)"},        {1, "Manual (Diff. on)"}, {2, "Auto (Diff. currently off)"},
@@ -106,11 +103,11 @@ Bytes Version(int major, int minor) {
 
 TEST_F(StatusTest, VersionsDatesAndDatumControlsFromOnePointTwelve) {
   deliver(0x45, Version(1, 5));
-  EXPECT_EQ(text(Form::Product, Panel_NavVersion), "1.05");
   EXPECT_EQ(mainText(Panel_Version), "1.05");
-  EXPECT_EQ(text(Form::Product, Panel_NavDate), "3/7/2004");
-  EXPECT_EQ(text(Form::Product, Panel_SigVersion), "2.13");
-  EXPECT_EQ(text(Form::Product, Panel_SigDate), "12/25/2019");
+  expectTexts(Form::Product, {{Panel_NavVersion, "1.05"},
+                              {Panel_NavDate, "3/7/2004"},
+                              {Panel_SigVersion, "2.13"},
+                              {Panel_SigDate, "12/25/2019"}});
 
   deliver(0x45, Version(1, 11));
   EXPECT_FALSE(display.wasWritten(Form::IOOptions, ComboBox_Datum));

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -50,50 +51,42 @@ struct CaptureExpectation {
   }
 };
 
+// Groups written as the recordings' README lists them: "41/10: 10, 6D/19..22: 50".
+inline std::vector<ExpectedGroup> Groups(const std::string& text) {
+  std::vector<ExpectedGroup> groups;
+  std::istringstream in(text);
+  for (std::string item; std::getline(in, item, ',');) {
+    ExpectedGroup g{};
+    char name[8] = {};
+    unsigned long minLen = 0, maxLen = 0;
+    if (std::sscanf(item.c_str(), " %7[0-9A-F-]/%lu..%lu: %d", name, &minLen, &maxLen, &g.count) !=
+        4) {
+      maxLen = 0;
+      std::sscanf(item.c_str(), " %7[0-9A-F-]/%lu: %d", name, &minLen, &g.count);
+    }
+    g.name = name;
+    g.minLen = minLen;
+    g.maxLen = maxLen ? maxLen : minLen;
+    groups.push_back(g);
+  }
+  return groups;
+}
+
 inline const std::vector<CaptureExpectation>& KnownCaptures() {
   static const std::vector<CaptureExpectation> captures = {
       {"nav-3d-tracking.nvb",
-       {{"41", 10, 10, 10},
-        {"46", 2, 2, 12},
-        {"4B", 3, 3, 11},
-        {"5C", 24, 24, 105},
-        {"6D", 19, 22, 50},
-        {"82", 1, 1, 11},
-        {"8F-20", 64, 64, 39}}},
+       Groups("41/10: 10, 46/2: 12, 4B/3: 11, 5C/24: 105, 6D/19..22: 50, 82/1: 11, 8F-20/64: 39")},
       {"nav-tracking.nvb",
-       {{"41", 10, 10, 6},
-        {"46", 2, 2, 6},
-        {"4B", 3, 3, 5},
-        {"5C", 24, 24, 89},
-        {"6D", 21, 22, 30},
-        {"82", 1, 1, 2},
-        {"8F-20", 64, 64, 30}}},
+       Groups("41/10: 6, 46/2: 6, 4B/3: 5, 5C/24: 89, 6D/21..22: 30, 82/1: 2, 8F-20/64: 30")},
       {"nav-lla-double.nvb",
-       {{"00", 0, 0, 1},
-        {"41", 10, 10, 8},
-        {"46", 2, 2, 8},
-        {"4B", 3, 3, 8},
-        {"56", 20, 20, 41},
-        {"6D", 21, 22, 41},
-        {"82", 1, 1, 41},
-        {"84", 36, 36, 40}}},
+       Groups(
+           "00/0: 1, 41/10: 8, 46/2: 8, 4B/3: 8, 56/20: 41, 6D/21..22: 41, 82/1: 41, 84/36: 40")},
       {"nav-xyz-double-2d.nvb",
-       {{"41", 10, 10, 6},
-        {"46", 2, 2, 6},
-        {"4B", 3, 3, 6},
-        {"5C", 24, 24, 60},
-        {"6D", 20, 20, 30},
-        {"82", 1, 1, 30},
-        {"83", 36, 36, 30},
-        {"8F-20", 64, 64, 30}}},
-      {"timing-a.nvb", {{"8F-AB", 17, 17, 59}, {"8F-AC", 68, 68, 59}}},
+       Groups(
+           "41/10: 6, 46/2: 6, 4B/3: 6, 5C/24: 60, 6D/20: 30, 82/1: 30, 83/36: 30, 8F-20/64: 30")},
+      {"timing-a.nvb", Groups("8F-AB/17: 59, 8F-AC/68: 59")},
       {"timing-b.nvb",
-       {{"46", 2, 2, 5},
-        {"4B", 3, 3, 5},
-        {"5C", 24, 24, 50},
-        {"6D", 26, 27, 5},
-        {"8F-AB", 17, 17, 30},
-        {"8F-AC", 68, 68, 30}}},
+       Groups("46/2: 5, 4B/3: 5, 5C/24: 50, 6D/26..27: 5, 8F-AB/17: 30, 8F-AC/68: 30")},
   };
   return captures;
 }
