@@ -6,27 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/stop_signals.h"
 #include "sim/sim_options.h"
 #include "sim/sim_server.h"
-
-namespace {
-
-volatile std::sig_atomic_t gStop = 0;
-
-void OnSignal(int) {
-  gStop = 1;
-}
-
-void InstallHandlers() {
-  struct sigaction action {};
-  action.sa_handler = OnSignal;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
-  std::signal(SIGPIPE, SIG_IGN);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
@@ -40,7 +22,8 @@ int main(int argc, char** argv) {
     std::fputs(navbin::sim::SimUsage().c_str(), stdout);
     return 0;
   }
-  InstallHandlers();
+  navbin::platform::CatchStopSignals();
+  std::signal(SIGPIPE, SIG_IGN);  // a write to a closed pipe fails instead of ending the program
   navbin::sim::SimServer server;
   if (!server.start(*options, error)) {
     std::fprintf(stderr, "navbin-sim: %s\n", error.c_str());
@@ -48,6 +31,6 @@ int main(int argc, char** argv) {
   }
   for (int i = 0; i < server.portCount(); ++i) std::printf("%s\n", server.slavePath(i).c_str());
   std::fflush(stdout);
-  server.run(gStop);
+  server.run(navbin::platform::StopFlag());
   return 0;
 }

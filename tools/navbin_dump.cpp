@@ -9,34 +9,19 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "link/framing.h"
 #include "platform/posix_serial_device.h"
+#include "platform/stop_signals.h"
 #include "protocol/reports/report_fields.h"
 #include "tools/dump_format.h"
 
 namespace {
 
 using navbin::platform::OpenError;
-
-volatile std::sig_atomic_t gStop = 0;
-
-void OnSignal(int) {
-  gStop = 1;
-}
-
-void CatchInterrupt() {
-  struct sigaction action {};
-  action.sa_handler = OnSignal;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = 0;  // no restart: a blocked read or poll returns at once
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
-}
 
 class PacketPrinter {
  public:
@@ -72,7 +57,7 @@ int Fail(const std::string& name, const char* why) {
 // ends there.
 int DumpStream(int fd, const std::string& name, PacketPrinter& printer) {
   std::uint8_t buffer[64 * 1024];
-  while (!gStop) {
+  while (!navbin::platform::StopRequested()) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n == 0) break;
     if (n < 0) {
@@ -87,7 +72,7 @@ int DumpStream(int fd, const std::string& name, PacketPrinter& printer) {
 int DumpDevice(navbin::platform::SerialDevice& device, PacketPrinter& printer) {
   device.setLineParameters(navbin::platform::LineParameters{9600, 8, 1, 0});
   std::uint8_t buffer[8192];
-  while (!gStop && !device.lost()) {
+  while (!navbin::platform::StopRequested() && !device.lost()) {
     if (!device.waitForInput(250)) continue;
     const long n = device.read(buffer, sizeof buffer);
     if (n < 0) break;
@@ -137,7 +122,7 @@ int main(int argc, char** argv) {
     }
   }
   if (path.empty()) return Usage();
-  CatchInterrupt();
+  navbin::platform::CatchStopSignals();
 
   if (path == "-") {
     PacketPrinter printer(json, false);
