@@ -162,17 +162,5 @@ TEST_F(EncoderSendTest, SetIoOptionsArmsOnlyTheDisplayPortUnderTxAll) {
   EXPECT_EQ(logTrigger, expected);
 }
 
-TEST_F(EncoderSendTest, IdentificationQueriesGoOutInOrder) {
-  open(2);
-  RequestIdentification(sender, 1);
-  std::vector<Bytes> sent;
-  for (const auto& w : backend.writes) sent.push_back(w.frame);
-  EXPECT_EQ(sent, (std::vector<Bytes>{support::Frame(BuildRequestDgpsMode().toVector()),
-                                      support::Frame(BuildRequestIoOptions().toVector()),
-                                      support::Frame(BuildRequestDatum().toVector()),
-                                      support::Frame(BuildRequestGpsTime().toVector())}));
-  EXPECT_EQ(sender.pauseCount(), 4u);
-}
-
 }  // namespace
 }  // namespace navbin::commands

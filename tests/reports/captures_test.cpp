@@ -144,19 +144,6 @@ TEST_F(CaptureTest, TimingReceivers) {
   expectOnlyReportControls();
 }
 
-TEST_F(CaptureTest, RecordingsAsMonitoredPortsStayOutOfTheWindows) {
-  shell.displayPort = 9;
-  ports[0].monitored = true;
-  for (const char* name :
-       {"nav-3d-tracking.nvb", "nav-lla-double.nvb", "nav-xyz-double-2d.nvb", "timing-b.nvb"}) {
-    replay(name);
-  }
-  EXPECT_EQ(display.writes(), 0);
-  EXPECT_EQ(state.receivers[0].statusCode, 0xBB);
-  EXPECT_NE(state.receivers[0].position.x, 0.0);
-  EXPECT_NE(state.receivers[0].position.latitude, 0.0);
-}
-
 TEST_F(CaptureTest, EveryDecodedPacketHasFields) {
   for (const auto& c : support::KnownCaptures()) {
     for (const auto& p : support::Deframe(support::ReadCapture(c.file))) {

@@ -138,15 +138,6 @@ TEST_F(PositionTest, BiasGoesStaleAfterXyzReportUntilABiasArrives) {
   EXPECT_FALSE(display.get(Form::Log, CheckBox_Bias).enabled);
 }
 
-TEST_F(PositionTest, OtherPortsDoNotTouchTheWindows) {
-  ports[3].monitored = true;
-  deliver(3, 0x4A, Lla(0.5f, 0.5f, 10, 30));
-  deliver(3, 0x83, DoubleXyz(1, 2, 3, 4));
-  EXPECT_EQ(display.writes(), 0);
-  EXPECT_EQ(state.receivers[3].position.x, 1.0);
-  EXPECT_GT(state.receivers[3].position.latitude, 28.0);
-}
-
 class PositionLogTest : public ReportTest {
  protected:
   PositionLogTest() { ports[2].monitored = true; }

@@ -80,15 +80,8 @@ TEST_F(ControlNamesTest, DecodersWriteOnlyListedControls) {
 
 TEST(RealSystemClock, ReadsUtcAndRefusesImpossibleTimesWithoutTouchingTheClock) {
   platform::RealSystemClock clock;
-  const platform::CalendarTime now = clock.nowUtc();
   const std::time_t t = std::time(nullptr);
-  std::tm parts{};
-  gmtime_r(&t, &parts);
-  EXPECT_EQ(now.year, parts.tm_year + 1900);
-  EXPECT_GE(now.month, 1);
-  EXPECT_LE(now.month, 12);
-  EXPECT_GE(now.millisecond, 0);
-  EXPECT_LE(now.millisecond, 999);
+  EXPECT_EQ(clock.nowUtc().year, std::gmtime(&t)->tm_year + 1900);
   const platform::CalendarTime impossible[] = {{2024, 2, 30, 0, 0, 0, 0},
                                                {2023, 13, 1, 0, 0, 0, 0},
                                                {2023, 1, 1, 24, 0, 0, 0},

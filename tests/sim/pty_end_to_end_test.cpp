@@ -76,21 +76,6 @@ class PtyEndToEnd : public ::testing::Test {
   std::vector<Packet> received_;
 };
 
-TEST_F(PtyEndToEnd, IdentificationQueriesAreAnswered) {
-  ASSERT_TRUE(open());
-  send(BuildRequestVersion());
-  send(BuildRequestDgpsMode());
-  send(BuildRequestIoOptions());
-  send(BuildRequestDatum());
-  send(BuildRequestGpsTime());
-  const std::pair<int, std::size_t> expected[] = {
-      {0x45, 10}, {0x82, 1}, {0x55, 4}, {0x8F, 43}, {0x41, 10}};
-  ASSERT_TRUE(
-      pump([&] { return has(0x45) && has(0x82) && has(0x55) && has(0x8F, 0x15) && has(0x41); },
-           std::chrono::milliseconds(1000)));
-  for (auto [id, length] : expected) EXPECT_EQ(first(id)->payload.size(), length) << id;
-}
-
 TEST_F(PtyEndToEnd, SetIoOptionsSwitchesTheBroadcast) {
   ASSERT_TRUE(open());
   ASSERT_TRUE(pump([&] { return has(0x4A); }, std::chrono::milliseconds(1300)));
