@@ -30,15 +30,10 @@ TEST_F(PositionTest, SingleLlaSplitsDegreesAfterRoundingToSingle) {
   deliver(0x4A, Lla(-0.5f, 0.25f, 123.45f, 299.792458f, 86399.5f));
   // 0.25 rad = 14.32394467 degrees, 14.323945 as a single: 14 and 19.43670
   // minutes; the single 123.45 is 123.449997; 299.79 m of bias is 1000 ns.
-  expectMain({{Panel_LatDeg, "28\xC2\xB0"},
-              {Panel_LatMin, "38.87341'"},
-              {Panel_NorthSouth, "S"},
-              {Panel_LonDeg, "14\xC2\xB0"},
-              {Panel_LonMin, "19.43670'"},
-              {Panel_EastWest, "E"},
-              {Panel_Alt_Z, "123.4"},
-              {Panel_Time, " Sun 23:59:59.50"},
-              {Panel_TOW, "86399.50"}});
+  EXPECT_EQ(mainTexts({Panel_LatDeg, Panel_LatMin, Panel_NorthSouth, Panel_LonDeg, Panel_LonMin,
+                       Panel_EastWest, Panel_Alt_Z, Panel_Time, Panel_TOW}),
+            (Strings{"28\xC2\xB0", "38.87341'", "S", "14\xC2\xB0", "19.43670'", "E", "123.4",
+                     " Sun 23:59:59.50", "86399.50"}));
   EXPECT_EQ(hint(), "Position: Packet 4A");
   EXPECT_EQ(text(Form::Bias, Panel_Bias), "1000.00");
   const PositionFix& fix = state.receivers[0].position;
@@ -51,20 +46,19 @@ TEST_F(PositionTest, SingleLlaSplitsDegreesAfterRoundingToSingle) {
 
 TEST_F(PositionTest, DoubleLlaAndXyzReports) {
   deliver(0x84, DoubleLla(-0.5, -0.25, 12.3456));  // not rounded to single first
-  expectMain({{Panel_LatDeg, "28\xC2\xB0"},
-              {Panel_LatMin, "38.87336'"},
-              {Panel_EastWest, "W"},
-              {Panel_Alt_Z, "12.3"}});
+  EXPECT_EQ(mainTexts({Panel_LatDeg, Panel_LatMin, Panel_EastWest, Panel_Alt_Z}),
+            (Strings{"28\xC2\xB0", "38.87336'", "W", "12.3"}));
   EXPECT_EQ(hint(), "Double Precision Position: Packet 84");
   EXPECT_DOUBLE_EQ(state.receivers[0].position.latitude, -0.5 * kDegreesPerRadian);
 
   deliver(0x42, Xyz(-2430601.75f, -4702442.5f, 3546587.25f));
-  expectMain({{Panel_X, "-2430601.75"}, {Panel_Y, "-4702442.50"}, {Panel_Alt_Z, "3546587.25"}});
+  EXPECT_EQ(mainTexts({Panel_X, Panel_Y, Panel_Alt_Z}),
+            (Strings{"-2430601.75", "-4702442.50", "3546587.25"}));
   EXPECT_EQ(hint(), "Position: Packet 42");
   EXPECT_FALSE(display.main(Panel_LatDeg).visible);
 
   deliver(0x83, DoubleXyz(-2430601.828, -4702442.703, 3546587.358, 2997.92458));
-  expectMain({{Panel_X, "-2430601.83"}, {Panel_Alt_Z, "3546587.36"}});
+  EXPECT_EQ(mainTexts({Panel_X, Panel_Alt_Z}), (Strings{"-2430601.83", "3546587.36"}));
   EXPECT_EQ(hint(), "Double Precision Position: Packet 83");
   EXPECT_EQ(text(Form::Bias, Panel_Bias), "10000.00");
   EXPECT_DOUBLE_EQ(state.receivers[0].position.y, -4702442.703);
@@ -99,17 +93,17 @@ TEST_F(PositionTest, NotANumberAndHugeAnglesShowWithoutFault) {
 
 TEST_F(PositionTest, DeltasAreMetresFromTheReferenceUntilItIsReset) {
   deliver(0, 0x84, DoubleLla(0.0, 0.0));
-  expectMain({{Panel_DeltaLat, "0.00"}, {Panel_DeltaLon, "0.00"}});
+  EXPECT_EQ(mainTexts({Panel_DeltaLat, Panel_DeltaLon}), (Strings{"0.00", "0.00"}));
   // On the equator a radian of latitude is b^2 / a = 6335439.33 m and one of
   // longitude is a = 6378137 m.
   deliver(0x84, DoubleLla(1e-5, -2e-5));
-  expectMain({{Panel_DeltaLat, "63.35"}, {Panel_DeltaLon, "-127.56"}});
+  EXPECT_EQ(mainTexts({Panel_DeltaLat, Panel_DeltaLon}), (Strings{"63.35", "-127.56"}));
   shell.displayPort = 2;  // a new display port keeps the old reference
   deliver(1, 0x84, DoubleLla(1e-5, 0.0));
   EXPECT_EQ(mainText(Panel_DeltaLat), "63.35");
   state.globals.deltaReferenceSet = 0;  // Button_ResetLLA
   deliver(1, 0x84, DoubleLla(0.7001, 0.1001));
-  expectMain({{Panel_DeltaLat, "0.00"}, {Panel_DeltaLon, "0.00"}});
+  EXPECT_EQ(mainTexts({Panel_DeltaLat, Panel_DeltaLon}), (Strings{"0.00", "0.00"}));
 }
 
 TEST_F(PositionTest, BiasGoesStaleAfterXyzReportUntilABiasArrives) {

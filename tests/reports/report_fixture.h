@@ -48,12 +48,16 @@ class ReportTest : public ::testing::Test {
   std::string text(Form f, std::string_view c) const { return display.text(f, c); }
   std::string mainText(std::string_view c) const { return display.text(Form::Main, c); }
   Colour mainColour(std::string_view c) const { return display.colour(Form::Main, c); }
-  // Every control of `form` named shows its text.
-  using Cells = std::initializer_list<std::pair<std::string_view, std::string_view>>;
-  void expectTexts(Form form, Cells cells) const {
-    for (const auto& [control, value] : cells) EXPECT_EQ(text(form, control), value) << control;
+  // The texts of the named controls, to compare with a list.
+  using Strings = std::vector<std::string>;
+  Strings texts(Form form, std::initializer_list<std::string_view> controls) const {
+    Strings all;
+    for (auto c : controls) all.push_back(text(form, c));
+    return all;
   }
-  void expectMain(Cells cells) const { expectTexts(Form::Main, cells); }
+  Strings mainTexts(std::initializer_list<std::string_view> controls) const {
+    return texts(Form::Main, controls);
+  }
   // Only the receive lamp was written.
   void expectOnlyTheLamp() const {
     EXPECT_EQ(display.written(),

@@ -50,15 +50,11 @@ class SatelliteTest : public ReportTest {
 TEST_F(SatelliteTest, ChannelRowInBothWindowsWithItsLights) {
   deliver(0x5C, Track(17, 9, 1, 1, 12.5f, 345.25f, 0.5f, 2.0f));
   // 0.5 rad = 28.65 degrees, 2 rad = 114.59 degrees.
-  expectTexts(Form::Track, {{"Panel_SV10", "17"},
-                            {"Panel_Amu10", "12.5"},
-                            {"Panel_Time10", "345.2"},
-                            {"Panel_Elev10", "28.6"},
-                            {"Panel_Azim10", "114.6"}});
-  expectMain({{"Panel_SV10", "17"},
-              {"Panel_AMU10", "12.5"},
-              {"Panel_EL10", "28.6"},
-              {"Panel_AZ10", "114.6"}});
+  EXPECT_EQ(texts(Form::Track,
+                  {"Panel_SV10", "Panel_Amu10", "Panel_Time10", "Panel_Elev10", "Panel_Azim10"}),
+            (Strings{"17", "12.5", "345.2", "28.6", "114.6"}));
+  EXPECT_EQ(mainTexts({"Panel_SV10", "Panel_AMU10", "Panel_EL10", "Panel_AZ10"}),
+            (Strings{"17", "12.5", "28.6", "114.6"}));
   EXPECT_EQ(trackColour("Shape_Acq10"), Colour::Lime);
   EXPECT_EQ(trackColour("Shape_Eph10"), Colour::Lime);
   EXPECT_FALSE(display.wasWritten(Form::Track, "Panel_SV9"));
@@ -105,12 +101,11 @@ TEST_F(SatelliteTest, RowGoesBlankAtTheFifthAgeingStepUnlessReportedAgain) {
   EXPECT_EQ(text(Form::Track, "Panel_SV4"), "7");
   EXPECT_EQ(state.globals.channelAge[3], 1);
   age(1);
-  expectTexts(Form::Track, {{"Panel_SV4", ""},
-                            {"Panel_Amu4", ""},
-                            {"Panel_Time4", ""},
-                            {"Panel_Elev4", ""},
-                            {"Panel_Azim4", ""}});
-  expectMain({{"Panel_SV4", ""}, {"Panel_AMU4", ""}, {"Panel_EL4", ""}, {"Panel_AZ4", ""}});
+  EXPECT_EQ(
+      texts(Form::Track, {"Panel_SV4", "Panel_Amu4", "Panel_Time4", "Panel_Elev4", "Panel_Azim4"}),
+      (Strings{"", "", "", "", ""}));
+  EXPECT_EQ(mainTexts({"Panel_SV4", "Panel_AMU4", "Panel_EL4", "Panel_AZ4"}),
+            (Strings{"", "", "", ""}));
   EXPECT_EQ(mainColour("Panel_SV4"), Colour::Window);
   EXPECT_EQ(trackColour("Shape_Acq4"), Colour::Gray);
   EXPECT_EQ(trackColour("Shape_Eph4"), Colour::Gray);
@@ -173,8 +168,8 @@ TEST_F(SatelliteTest, FixModeTextsAndDopsInBothWindows) {
   }
   deliver(0x6D, FixMode(0x44, {1}, 2.34f));
   for (Form form : {Form::Main, Form::Track}) {  // HDOP 1.25 rounds to even
-    expectTexts(
-        form, {{Panel_PDOP, "2.3"}, {Panel_HDOP, "1.2"}, {Panel_VDOP, "3.0"}, {Panel_TDOP, "1.0"}});
+    EXPECT_EQ(texts(form, {Panel_PDOP, Panel_HDOP, Panel_VDOP, Panel_TDOP}),
+              (Strings{"2.3", "1.2", "3.0", "1.0"}));
   }
   EXPECT_EQ(state.receivers[0].fixMode, 0x44);
   EXPECT_EQ(state.receivers[0].pdop, 2.34f);

@@ -60,12 +60,13 @@ TEST(StatusText, WholeTable) {
 
 TEST_F(StatusTest, MachineStatusLightsAndDgpsModes) {
   deliver(0x4B, Payload().u8(0x5A).u8(0x0A).u8(0));
-  expectMain(
-      {{Label_RTCLed, "not available at start"}, {Label_AlmanacLed, "not complete && current"}});
+  EXPECT_EQ(mainTexts({Label_RTCLed, Label_AlmanacLed}),
+            (Strings{"not available at start", "not complete && current"}));
   EXPECT_TRUE(mainColour(Shape_Err3) == Colour::Yellow && mainColour(Shape_Err4) == Colour::Yellow);
   EXPECT_EQ(state.receivers[0].statusBits, 0x0A);
   deliver(0x4B, Payload().u8(0x5A).u8(0xF5).u8(0));
-  expectMain({{Label_RTCLed, "available at start"}, {Label_AlmanacLed, "complete && current"}});
+  EXPECT_EQ(mainTexts({Label_RTCLed, Label_AlmanacLed}),
+            (Strings{"available at start", "complete && current"}));
   EXPECT_TRUE(mainColour(Shape_Err3) == Colour::Lime && mainColour(Shape_Err4) == Colour::Lime);
 
   const std::pair<int, const char*> modes[] = {
@@ -104,10 +105,9 @@ Bytes Version(int major, int minor) {
 TEST_F(StatusTest, VersionsDatesAndDatumControlsFromOnePointTwelve) {
   deliver(0x45, Version(1, 5));
   EXPECT_EQ(mainText(Panel_Version), "1.05");
-  expectTexts(Form::Product, {{Panel_NavVersion, "1.05"},
-                              {Panel_NavDate, "3/7/2004"},
-                              {Panel_SigVersion, "2.13"},
-                              {Panel_SigDate, "12/25/2019"}});
+  EXPECT_EQ(
+      texts(Form::Product, {Panel_NavVersion, Panel_NavDate, Panel_SigVersion, Panel_SigDate}),
+      (Strings{"1.05", "3/7/2004", "2.13", "12/25/2019"}));
 
   deliver(0x45, Version(1, 11));
   EXPECT_FALSE(display.wasWritten(Form::IOOptions, ComboBox_Datum));

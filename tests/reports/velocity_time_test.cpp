@@ -57,9 +57,9 @@ TEST_F(VelocityTimeTest, WrongLengthsAndOtherPortsStayOutOfTheWindows) {
 TEST_F(VelocityTimeTest, GpsTimeSetsWeekDateAndGpsTimeWhateverItHolds) {
   deliver(0x41, Payload().single(345600.0f).u16(1200).single(13.0f));
   EXPECT_EQ(state.globals.gpsTime, 726105600.0);
-  expectMain({{Panel_Week, "1200"}, {Panel_Date, " Jan 9, 2003"}});
+  EXPECT_EQ(mainTexts({Panel_Week, Panel_Date}), (Strings{"1200", " Jan 9, 2003"}));
   deliver(0x41, Payload().single(std::numeric_limits<float>::quiet_NaN()).u16(65535).single(0));
-  expectMain({{Panel_Week, "65535"}, {Panel_Date, "<Bad date>"}});
+  EXPECT_EQ(mainTexts({Panel_Week, Panel_Date}), (Strings{"65535", "<Bad date>"}));
   deliver(0x41, Payload().single(-100.0f).u16(0).single(0));
   EXPECT_EQ(mainText(Panel_Date), "<Bad date>");
   deliver(0x41, Payload().single(0).u16(0).single(0).u8(0));  // 11 bytes
