@@ -24,7 +24,7 @@ const std::string kProgram = NAVBIN_BINARY_DIR "/sim/navbin-sim";
 TEST(SimProgram, ArgumentsAndHelp) {
   ChildProcess bad(kProgram, {"--ports", "zero"});
   EXPECT_EQ(bad.finish(Ms(2000)), 2);
-  EXPECT_NE(bad.err().find("Usage:"), std::string::npos);
+  EXPECT_NE(bad.out().find("Usage:"), std::string::npos);
   ChildProcess help(kProgram, {"--help"});
   EXPECT_EQ(help.finish(Ms(2000)), 0);
   EXPECT_NE(help.out().find("--silent K"), std::string::npos);

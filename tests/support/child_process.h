@@ -1,6 +1,6 @@
 #pragma once
-// A program of this project run as a child: its output on pipes, every wait
-// bounded, and killed if a test leaves it running.
+// A program of this project run as a child: its standard output and error on
+// one pipe, every wait bounded, and killed if a test leaves it running.
 
 #include <fcntl.h>
 #include <poll.h>
@@ -36,27 +36,18 @@ inline int WaitExit(pid_t pid, Ms budget) {
   return -1;
 }
 
-inline std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t nl; (nl = text.find('\n', start)) != std::string::npos; start = nl + 1) {
-    lines.push_back(text.substr(start, nl - start));
-  }
-  return lines;
-}
-
 class ChildProcess {
  public:
   // Standard input comes from the file `input`, or from /dev/null.
   ChildProcess(const std::string& program, const std::vector<std::string>& args,
                const std::string& input = "/dev/null") {
-    int out[2] = {-1, -1}, err[2] = {-1, -1};
-    if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) return;
+    int out[2];
+    if (::pipe2(out, O_CLOEXEC) != 0) return;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, input.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 2);
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -65,37 +56,47 @@ class ChildProcess {
     }
     posix_spawn_file_actions_destroy(&actions);
     ::close(out[1]);
-    ::close(err[1]);
-    fds_[0] = out[0];
-    fds_[1] = err[0];
+    out_ = out[0];
   }
   ~ChildProcess() {
     if (pid_ > 0 && exitCode_ == kRunning) WaitExit(pid_, Ms(0));
-    for (int fd : fds_) {
-      if (fd >= 0) ::close(fd);
-    }
+    if (out_ >= 0) ::close(out_);
   }
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
 
   bool started() const { return pid_ > 0; }
   pid_t pid() const { return pid_; }
-  const std::string& out() const { return text_[0]; }
-  const std::string& err() const { return text_[1]; }
-  std::vector<std::string> outLines() const { return SplitLines(out()); }
-
-  // Reads until standard output holds `lines` lines, both pipes end, or the
-  // budget runs out; returns the output so far.
-  const std::string& readOut(int lines, Ms budget) {
-    const auto deadline = std::chrono::steady_clock::now() + budget;
-    while (std::count(out().begin(), out().end(), '\n') < lines &&
-           std::chrono::steady_clock::now() < deadline && readSome(20)) {
+  const std::string& out() const { return text_; }
+  std::vector<std::string> outLines() const {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t nl; (nl = text_.find('\n', start)) != std::string::npos; start = nl + 1) {
+      lines.push_back(text_.substr(start, nl - start));
     }
-    return out();
+    return lines;
   }
-  // Reads both pipes to their end, then waits for the exit code (see WaitExit).
+
+  // Reads until the output holds `lines` lines, it ends, or the budget runs out.
+  void readOut(long lines, Ms budget) {
+    const auto deadline = std::chrono::steady_clock::now() + budget;
+    while (out_ >= 0 && std::count(text_.begin(), text_.end(), '\n') < lines &&
+           std::chrono::steady_clock::now() < deadline) {
+      pollfd p{out_, POLLIN, 0};
+      if (::poll(&p, 1, 20) <= 0) continue;
+      char buf[4096];
+      const ssize_t n = ::read(out_, buf, sizeof buf);
+      if (n > 0) {
+        text_.append(buf, static_cast<std::size_t>(n));
+      } else {
+        ::close(out_);
+        out_ = -1;
+      }
+    }
+  }
+  // Reads the output to its end, then waits for the exit code (see WaitExit).
   int finish(Ms budget) {
-    readOut(1 << 30, budget);
+    readOut(1L << 30, budget);
     return waitExit(budget);
   }
   int waitExit(Ms budget) {
@@ -105,29 +106,9 @@ class ChildProcess {
 
  private:
   static constexpr int kRunning = -100;
-
-  // Takes what either pipe has within `ms`; false once both have ended.
-  bool readSome(int ms) {
-    pollfd p[2] = {{fds_[0], POLLIN, 0}, {fds_[1], POLLIN, 0}};
-    if (fds_[0] < 0 && fds_[1] < 0) return false;
-    if (::poll(p, 2, ms) <= 0) return true;
-    for (int i = 0; i < 2; ++i) {
-      if (fds_[i] < 0 || !(p[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
-      char buf[4096];
-      const ssize_t n = ::read(fds_[i], buf, sizeof buf);
-      if (n > 0) {
-        text_[i].append(buf, static_cast<std::size_t>(n));
-      } else {
-        ::close(fds_[i]);
-        fds_[i] = -1;
-      }
-    }
-    return true;
-  }
-
   pid_t pid_ = -1;
-  int fds_[2] = {-1, -1};
-  std::string text_[2];
+  int out_ = -1;
+  std::string text_;
   int exitCode_ = kRunning;
 };
 
