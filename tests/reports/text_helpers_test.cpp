@@ -23,7 +23,7 @@ TEST(Format, PrintfTextsOfAnyLength) {
 }
 
 TEST(SplitAngle, DegreesMinutesAndHemisphereOfAnyValue) {
-  const double nan = std::nan(""), inf = std::numeric_limits<double>::infinity();
+  const double inf = std::numeric_limits<double>::infinity();  // NaN: see the position reports
   const struct {
     double degrees;
     char positive, negative;
@@ -44,9 +44,6 @@ TEST(SplitAngle, DegreesMinutesAndHemisphereOfAnyValue) {
   }
   EXPECT_DOUBLE_EQ(SplitAngle(-28.64789, 'N', 'S').signedDegrees, -28.64789);
   EXPECT_FALSE(std::signbit(SplitAngle(-0.0, 'N', 'S').signedDegrees));
-  const AngleTexts n = SplitAngle(nan, 'N', 'S');
-  EXPECT_NE(n.degrees.find("nan"), std::string::npos);
-  EXPECT_NE(n.minutes.find("nan"), std::string::npos);
 }
 
 // Every control a decoder reaches must be one the windows define.
