@@ -11,6 +11,10 @@ namespace navbin::app::build {
 inline constexpr int kBlanked = 1;  // tag of the cells "&Auto Query" blanks
 inline constexpr int kKept = 0;
 
+// The hint of a port lamp; a lost port's lamp shows another until it is back.
+inline constexpr char kPortPanelHint[] =
+    "When lit, this port is monitored; when green, receiving packets";
+
 // A hint shows as a tool tip and, through the status tip, in Panel_Hint.
 inline void SetHint(QWidget* widget, const QString& hint) {
   widget->setToolTip(hint);

@@ -42,7 +42,7 @@ QFrame* TForm_Main::buildCom() {
     ui::Panel* panel = cell(QStringLiteral("Panel_MonCom%1").arg(com), kKept, "888", p);
     panel->setText(QString::number(com));
     panel->setFill(reports::Colour::ButtonFace);
-    SetHint(panel, "When lit, this port is monitored; when green, receiving packets");
+    SetHint(panel, build::kPortPanelHint);
     connect(panel, &ui::Panel::clicked, this, [this, com] { core_.multiPort.portPanelClick(com); });
     Panel_MonCom[i] = panel;
     g->addWidget(panel, 4 + int(i) / 4, int(i) % 4);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/main_form.h"
+#include "app/main_form_build.h"
 
 namespace navbin::app {
 
@@ -19,9 +20,6 @@ bool IsCom(int com) {
 QString LostText(int com) {
   return QStringLiteral("COM%1: device lost").arg(com);
 }
-
-const QString kPortPanelHint =
-    QStringLiteral("When lit, this port is monitored; when green, receiving packets");
 
 }  // namespace
 
@@ -92,8 +90,8 @@ void TForm_Main::refreshLostMarks() {
         panel->setStatusTip(LostText(i + 1));
       }
     } else if (lostMarked_[i]) {
-      panel->setToolTip(kPortPanelHint);
-      panel->setStatusTip(kPortPanelHint);
+      panel->setToolTip(build::kPortPanelHint);
+      panel->setStatusTip(build::kPortPanelHint);
     }
     lostMarked_[i] = lost;
   }
