@@ -71,12 +71,12 @@ int RunMainWindow(const StartupPlan& plan, const CommandLine& cl) {
   ApplyPlan(plan, core.shell);
 
   TForm_Main form(core, display, prompter);
-  prompter.setParent(&form);
   if (!CreateWindows(form, display, plan)) return 1;
 
   std::optional<StateLog> stateLog;
-  if (const QString file = StateLog::RequestedFile(); !file.isEmpty())
+  if (const QString file = StateLog::RequestedFile(); !file.isEmpty()) {
     stateLog.emplace(display, file);
+  }
   form.show();
   if (cl.openAll) QTimer::singleShot(0, form.MenuCOM_OpenAll, &QAction::trigger);
   if (!cl.grabFile.empty()) ScheduleGrab(form, cl.grabFile, cl.grabAfterMs);
