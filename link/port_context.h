@@ -43,7 +43,7 @@ struct PortContext {
   bool rxActive = false;  // a packet arrived during the previous 2-second period
   bool rxSeen = false;    // a packet arrived during the current 2-second period
   bool monitored = false;
-  std::uint32_t portIndex = 0;  // COM number minus 1
+  std::uint32_t portIndex = 0;    // COM number minus 1
   std::int32_t startupState = 0;  // identification countdown, 9 down to 0
   std::unique_ptr<platform::SerialDevice> handle;
   std::int32_t packetId = 0;  // id of the packet being received or last completed

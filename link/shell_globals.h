@@ -11,9 +11,9 @@
 namespace navbin::link {
 
 struct ShellGlobals {
-  std::int32_t displayPort = 0;          // COM number 1..16 of the display port
+  std::int32_t displayPort = 0;                     // COM number 1..16 of the display port
   std::array<std::int32_t, kPortCount> portList{};  // selectable COM numbers, ascending
-  std::int32_t portListCount = -1;       // -1: no list known, item i is COM i+1
+  std::int32_t portListCount = -1;                  // -1: no list known, item i is COM i+1
   bool autoQuery = true;
   bool transmitToAll = false;
   std::array<LineSettings, kPortCount> lineSettings{};

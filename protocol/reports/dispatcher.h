@@ -34,7 +34,8 @@ struct DecoderContext {
   }
 };
 
-using RawPacketWriter = std::function<void(int id, const std::uint8_t* payload, std::size_t length)>;
+using RawPacketWriter =
+    std::function<void(int id, const std::uint8_t* payload, std::size_t length)>;
 
 class ReportDispatcher {
  public:

@@ -11,21 +11,22 @@ namespace navbin::reports {
 inline constexpr int kChannelCount = 12;
 
 struct PositionFix {
-  float timeOfFix = 0;  // s of GPS week
-  double x = 0, y = 0, z = 0;                      // m, WGS-84 ECEF
-  double latitude = 0, longitude = 0;              // degrees, north and east positive
-  double altitude = 0;                             // m
-  double clockBias = 0;                            // ns
+  float timeOfFix = 0;                 // s of GPS week
+  double x = 0, y = 0, z = 0;          // m, WGS-84 ECEF
+  double latitude = 0, longitude = 0;  // degrees, north and east positive
+  double altitude = 0;                 // m
+  double clockBias = 0;                // ns
 };
 
 struct VelocityFix {
-  float biasRate = 0;                     // ns/s
-  float velX = 0, velY = 0, velZ = 0;     // m/s, ECEF
+  float biasRate = 0;                          // ns/s
+  float velX = 0, velY = 0, velZ = 0;          // m/s, ECEF
   float velEast = 0, velNorth = 0, velUp = 0;  // m/s
 };
 
 struct ChannelTrack {
-  std::uint8_t resetPending = 0;  // the data log consumed the entry; the next 0x5C restarts the minimum
+  std::uint8_t resetPending =
+      0;  // the data log consumed the entry; the next 0x5C restarts the minimum
   std::uint8_t currentSv = 0;
   std::uint8_t minSv = 0;
   float currentLevel = 0;  // AMU
