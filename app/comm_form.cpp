@@ -11,7 +11,7 @@ namespace {
 constexpr int kDeviceRole = Qt::UserRole + 1;
 }
 
-TForm_Comm::TForm_Comm(SettingsStorage& settings, QWidget* parent)
+TForm_Comm::TForm_Comm(shell::SettingsStorage& settings, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       settings_(settings) {
@@ -80,7 +80,7 @@ void TForm_Comm::selectItem(int item) {
 }
 
 void TForm_Comm::Button_OKClick() {
-  SaveCommItem(settings_, selectedItem());
+  shell::SaveCommItem(settings_, selectedItem());
   accept();
 }
 
@@ -98,12 +98,13 @@ void TForm_Comm::showEvent(QShowEvent* event) {
   }
 }
 
-std::optional<std::int32_t> AskDisplayPort(const StartupPlan& plan, SettingsStorage& settings) {
+std::optional<std::int32_t> AskDisplayPort(const shell::StartupPlan& plan,
+                                           shell::SettingsStorage& settings) {
   TForm_Comm dialog(settings);
   dialog.setPorts(plan.dialog.items, plan.dialog.devices);
   dialog.selectItem(plan.dialog.selected);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return DisplayPortOfItem(plan, dialog.selectedItem());
+  return shell::DisplayPortOfItem(plan, dialog.selectedItem());
 }
 
 }  // namespace navbin::app

@@ -13,15 +13,15 @@
 #include <string>
 #include <vector>
 
-#include "app/core/port_settings.h"
-#include "app/core/startup.h"
+#include "shell/port_settings.h"
+#include "shell/startup.h"
 
 namespace navbin::app {
 
 class TForm_Comm : public QDialog {
   Q_OBJECT
  public:
-  explicit TForm_Comm(SettingsStorage& settings, QWidget* parent = nullptr);
+  explicit TForm_Comm(shell::SettingsStorage& settings, QWidget* parent = nullptr);
 
   // Replaces the items; `devices[i]` (may be empty) is shown beside item i.
   void setPorts(const std::vector<std::string>& items, const std::vector<std::string>& devices);
@@ -44,11 +44,12 @@ class TForm_Comm : public QDialog {
   void ComboBox_ComChange(int item);
 
  private:
-  SettingsStorage& settings_;
+  shell::SettingsStorage& settings_;
 };
 
 // Start-up step 5: the dialog filled from the plan, shown modally. The COM
 // number of the chosen item, or nothing when the user cancelled or closed it.
-std::optional<std::int32_t> AskDisplayPort(const StartupPlan& plan, SettingsStorage& settings);
+std::optional<std::int32_t> AskDisplayPort(const shell::StartupPlan& plan,
+                                           shell::SettingsStorage& settings);
 
 }  // namespace navbin::app

@@ -19,8 +19,8 @@ namespace {
 constexpr int kMonitorIntervalMs = 200;
 }  // namespace
 
-TForm_Main::TForm_Main(MonitorCore& core, ui::WidgetDisplay& display, reports::Prompter& prompter,
-                       QWidget* parent)
+TForm_Main::TForm_Main(shell::MonitorCore& core, ui::WidgetDisplay& display,
+                       reports::Prompter& prompter, QWidget* parent)
     : QMainWindow(parent),
       core_(core),
       display_(display),

@@ -12,10 +12,10 @@
 #include <initializer_list>
 #include <utility>
 
-#include "app/core/monitor_core.h"
 #include "protocol/commands/packet_sender.h"
 #include "protocol/reports/display.h"
 #include "protocol/reports/prompter.h"
+#include "shell/monitor_core.h"
 #include "ui/widgets/panel.h"
 #include "ui/widgets/shape.h"
 #include "ui/widgets/widget_display.h"
@@ -35,7 +35,7 @@ class TForm_Main : public QMainWindow {
   Q_OBJECT
  public:
   // Builds the window and registers it as Form::Main; nothing is opened yet.
-  TForm_Main(MonitorCore& core, ui::WidgetDisplay& display, reports::Prompter& prompter,
+  TForm_Main(shell::MonitorCore& core, ui::WidgetDisplay& display, reports::Prompter& prompter,
              QWidget* parent = nullptr);
   ~TForm_Main() override;
 
@@ -333,7 +333,7 @@ class TForm_Main : public QMainWindow {
   bool openDisplayPort();
   void reportOpenFailure();
 
-  MonitorCore& core_;
+  shell::MonitorCore& core_;
   ui::WidgetDisplay& display_;
   reports::Prompter& prompter_;
   QHash<QObject*, QAction*> clickActions_;

@@ -13,7 +13,7 @@ link::LineSettings LineOf(const commands::SerialPortConfiguration& record) {
 }
 
 // Moves one open port's PC side to `line` and remembers it as the port's settings.
-void MovePcPort(MonitorCore& core, std::size_t index, const link::LineSettings& line) {
+void MovePcPort(shell::MonitorCore& core, std::size_t index, const link::LineSettings& line) {
   link::PortContext& port = core.ports[index];
   if (!port.isOpen || !port.handle) return;
   // A refused setting is not reported; the port keeps what the driver has.
@@ -47,7 +47,7 @@ commands::SerialPortConfiguration FactoryLineRecord() {
   return record;
 }
 
-void ApplySerialPortSettings(MonitorCore& core, reports::Display& display,
+void ApplySerialPortSettings(shell::MonitorCore& core, reports::Display& display,
                              reports::Prompter& prompter, commands::SerialPortConfiguration record,
                              bool ask, const SerialApplySleep& sleep) {
   if (!ask || !prompter.ask("Change PC com settings to match?", "Update PC?")) {

@@ -7,10 +7,10 @@
 #include <cstddef>
 #include <functional>
 
-#include "app/core/monitor_core.h"
 #include "protocol/commands/config_commands.h"
 #include "protocol/reports/display.h"
 #include "protocol/reports/prompter.h"
+#include "shell/monitor_core.h"
 
 namespace navbin::app {
 
@@ -25,7 +25,7 @@ using SerialApplySleep = std::function<void(std::chrono::milliseconds)>;
 // command is addressed to the receiver port it arrives on (0xFF), the serial
 // panel shows the new settings, and after the frame has left, the PC side of
 // the display port (of every open port while Tx All is on) takes them.
-void ApplySerialPortSettings(MonitorCore& core, reports::Display& display,
+void ApplySerialPortSettings(shell::MonitorCore& core, reports::Display& display,
                              reports::Prompter& prompter, commands::SerialPortConfiguration record,
                              bool ask, const SerialApplySleep& sleep);
 

@@ -8,8 +8,6 @@
 #include <optional>
 
 #include "app/comm_form.h"
-#include "app/core/monitor_core.h"
-#include "app/core/startup.h"
 #include "app/main_form.h"
 #include "app/message_echo.h"
 #include "app/quit_on_signal.h"
@@ -18,6 +16,8 @@
 #include "platform/posix_serial_device.h"
 #include "platform/serial_enumeration.h"
 #include "platform/system_clock.h"
+#include "shell/monitor_core.h"
+#include "shell/startup.h"
 #include "ui/forms/all_forms.h"
 #include "ui/widgets/qt_prompter.h"
 #include "ui/widgets/widget_display.h"
@@ -35,9 +35,9 @@ std::vector<std::string> Arguments(int argc, char** argv) {
 }
 
 // --help, --version and unusable options are answered without a window.
-std::optional<int> AnswerWithoutWindow(const CommandLine& cl) {
+std::optional<int> AnswerWithoutWindow(const shell::CommandLine& cl) {
   if (cl.help) {
-    std::fputs(UsageText().c_str(), stdout);
+    std::fputs(shell::UsageText().c_str(), stdout);
     return 0;
   }
   if (cl.version) {
@@ -61,14 +61,14 @@ void ScheduleGrab(QWidget& window, const std::string& file, int ms) {
   });
 }
 
-int RunMainWindow(const StartupPlan& plan, const CommandLine& cl) {
+int RunMainWindow(const shell::StartupPlan& plan, const shell::CommandLine& cl) {
   platform::PosixSerialBackend backend;
   platform::RealSystemClock clock;
   ui::WidgetDisplay display;
   ui::QtPrompter prompter;
-  MonitorCore core(backend, display, prompter, clock);
+  shell::MonitorCore core(backend, display, prompter, clock);
   core.portMap = plan.portMap;
-  ApplyPlan(plan, core.shell);
+  shell::ApplyPlan(plan, core.shell);
 
   TForm_Main form(core, display, prompter);
   if (!CreateWindows(form, display, plan)) return 1;
@@ -85,7 +85,7 @@ int RunMainWindow(const StartupPlan& plan, const CommandLine& cl) {
 
 }  // namespace
 
-bool CreateWindows(TForm_Main& form, ui::WidgetDisplay& display, const StartupPlan& plan) {
+bool CreateWindows(TForm_Main& form, ui::WidgetDisplay& display, const shell::StartupPlan& plan) {
   if (!form.FormCreate()) return false;
   ui::CreateSecondaryForms(display, &form);
   form.applyLayout(plan.multiPort);
@@ -94,20 +94,21 @@ bool CreateWindows(TForm_Main& form, ui::WidgetDisplay& display, const StartupPl
 }
 
 int RunNavBinMonitor(int argc, char** argv) {
-  if (auto status = AnswerWithoutWindow(ReadCommandLine(Arguments(argc, argv)))) return *status;
+  if (auto status = AnswerWithoutWindow(shell::ReadCommandLine(Arguments(argc, argv))))
+    return *status;
 
   QApplication app(argc, argv);  // takes out the toolkit's own options
   QApplication::setApplicationDisplayName("M1_Monitor");
   QuitOnSignals();
   if (MessageEcho::Requested()) MessageEcho::Install();
-  const CommandLine cl = ReadCommandLine(Arguments(argc, argv));
+  const shell::CommandLine cl = shell::ReadCommandLine(Arguments(argc, argv));
 
   QtSettingsStorage settings;
-  StartupPlan plan = PlanStartup(
-      cl, [] { return platform::EnumerateSerialDevices(); }, LoadPortMap(settings),
-      LoadCommItem(settings));
+  shell::StartupPlan plan = shell::PlanStartup(
+      cl, [] { return platform::EnumerateSerialDevices(); }, shell::LoadPortMap(settings),
+      shell::LoadCommItem(settings));
   for (const auto& w : plan.warnings) std::fprintf(stderr, "navbin-monitor: %s\n", w.c_str());
-  if (plan.portMapChanged) SavePortMap(settings, plan.portMap);
+  if (plan.portMapChanged) shell::SavePortMap(settings, plan.portMap);
 
   if (plan.askUser) {
     const std::optional<std::int32_t> com = AskDisplayPort(plan, settings);

@@ -5,11 +5,11 @@
 
 #include <QSettings>
 
-#include "app/core/port_settings.h"
+#include "shell/port_settings.h"
 
 namespace navbin::app {
 
-class QtSettingsStorage final : public SettingsStorage {
+class QtSettingsStorage final : public shell::SettingsStorage {
  public:
   QtSettingsStorage();
   std::optional<std::string> read(const std::string& key) const override;

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/core/monitor_core.h"
 #include "link/port_context.h"
 #include "platform/memory_serial_device.h"
+#include "shell/monitor_core.h"
 #include "tests/support/captures.h"
 #include "tests/support/fakes.h"
 #include "tests/support/silent_display.h"
@@ -44,7 +44,7 @@ void BM_NavBinTick16FullPorts(benchmark::State& state) {
   support::ScriptedPrompter prompter;
   support::FakeClock clock;
   clock.accept = false;
-  app::MonitorCore core(backend, display, prompter, clock);
+  shell::MonitorCore core(backend, display, prompter, clock);
   std::vector<std::vector<std::uint8_t>> reads;
   std::vector<platform::MemoryLine*> lines;
   for (int com = 1; com <= link::kPortCount; ++com) {

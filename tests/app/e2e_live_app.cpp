@@ -10,12 +10,12 @@
 namespace navbin::e2e {
 
 LiveApp::LiveApp(const std::string& device, platform::SystemClock& clock)
-    : plan(app::PlanStartup(
-          app::ReadCommandLine({"-c" + device}), [] { return std::vector<std::string>{}; }, {},
+    : plan(shell::PlanStartup(
+          shell::ReadCommandLine({"-c" + device}), [] { return std::vector<std::string>{}; }, {},
           std::nullopt)),
       core(backend, display, prompter, clock) {
   core.portMap = plan.portMap;
-  app::ApplyPlan(plan, core.shell);
+  shell::ApplyPlan(plan, core.shell);
   form = std::make_unique<app::TForm_Main>(core, display, prompter);
 }
 

@@ -11,10 +11,10 @@
 #include <memory>
 #include <string>
 
-#include "app/core/monitor_core.h"
-#include "app/core/startup.h"
 #include "app/main_form.h"
 #include "platform/posix_serial_device.h"
+#include "shell/monitor_core.h"
+#include "shell/startup.h"
 #include "tests/app/e2e_support.h"
 #include "tests/app/main_form_fixture.h"
 #include "ui/widgets/widget_display.h"
@@ -49,8 +49,8 @@ class LiveApp {
   platform::PosixSerialBackend backend;
   ui::WidgetDisplay display;
   main_form_testing::ScriptPrompter prompter;
-  app::StartupPlan plan;
-  app::MonitorCore core;
+  shell::StartupPlan plan;
+  shell::MonitorCore core;
   std::unique_ptr<app::TForm_Main> form;
 };
 

@@ -96,10 +96,11 @@ bool MultiPortApp::start(int displayCom) {
     args.push_back("--port");
     args.push_back(path);
   }
-  const app::StartupPlan plan = app::PlanStartup(
-      app::ReadCommandLine(args), [] { return std::vector<std::string>{}; }, stored, std::nullopt);
+  const shell::StartupPlan plan = shell::PlanStartup(
+      shell::ReadCommandLine(args), [] { return std::vector<std::string>{}; }, stored,
+      std::nullopt);
   core.portMap = plan.portMap;
-  app::ApplyPlan(plan, core.shell);
+  shell::ApplyPlan(plan, core.shell);
   form = std::make_unique<app::TForm_Main>(core, display, prompter);
   if (!app::CreateWindows(*form, display, plan)) return false;
   form->show();

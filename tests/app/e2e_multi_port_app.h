@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "app/core/monitor_core.h"
-#include "app/core/startup.h"
 #include "app/main_form.h"
 #include "platform/posix_serial_device.h"
+#include "shell/monitor_core.h"
+#include "shell/startup.h"
 #include "tests/app/e2e_support.h"
 #include "tests/app/main_form_fixture.h"
 #include "ui/widgets/widget_display.h"
@@ -83,7 +83,7 @@ class MultiPortApp : public ::testing::Test {
   ui::WidgetDisplay display;
   main_form_testing::ScriptPrompter prompter;
   main_form_testing::FixedClock clock;
-  app::MonitorCore core{backend, display, prompter, clock};
+  shell::MonitorCore core{backend, display, prompter, clock};
   std::unique_ptr<app::TForm_Main> form;
 
  private:

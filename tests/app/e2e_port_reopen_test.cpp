@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/core/monitor_core.h"
 #include "app/main_form.h"
 #include "platform/posix_serial_device.h"
+#include "shell/monitor_core.h"
 #include "tests/app/e2e_support.h"
 #include "ui/widgets/widget_display.h"
 
@@ -73,7 +73,7 @@ class E2ePortReopen : public ::testing::Test {
   ui::WidgetDisplay display;
   RecordingPrompter prompter;
   StillClock clock;
-  app::MonitorCore core{backend, display, prompter, clock};
+  shell::MonitorCore core{backend, display, prompter, clock};
   std::unique_ptr<app::TForm_Main> form;
 };
 

@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "app/core/monitor_core.h"
 #include "app/main_form.h"
 #include "link/framing.h"
 #include "platform/memory_serial_device.h"
+#include "shell/monitor_core.h"
 #include "ui/widgets/widget_display.h"
 
 namespace navbin::main_form_testing {
@@ -148,7 +148,7 @@ class MainFormTest : public ::testing::Test {
   ui::WidgetDisplay display;
   ScriptPrompter prompter;
   FixedClock clock;
-  app::MonitorCore core{backend, display, prompter, clock};
+  shell::MonitorCore core{backend, display, prompter, clock};
   std::unique_ptr<app::TForm_Main> form;
 };
 

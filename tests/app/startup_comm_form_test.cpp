@@ -6,8 +6,8 @@
 #include <QTimer>
 
 #include "app/comm_form.h"
-#include "app/core/port_settings.h"
-#include "app/core/startup.h"
+#include "shell/port_settings.h"
+#include "shell/startup.h"
 
 namespace navbin::app {
 namespace {
@@ -19,7 +19,7 @@ QStringList Items(const QComboBox* box) {
 }
 
 TEST(StartupCommForm, ControlsAsCreated) {
-  MemorySettingsStorage settings;
+  shell::MemorySettingsStorage settings;
   TForm_Comm form(settings);
   EXPECT_EQ(form.windowTitle(), "M1_Monitor");
   EXPECT_NE(form.findChild<QFrame*>("Panel_Com"), nullptr);
@@ -35,13 +35,13 @@ TEST(StartupCommForm, ControlsAsCreated) {
 
 // Start-up fills the dialog from the plan: list 1, 3, 4 and stored item "2".
 TEST(StartupCommForm, ShowsTheListedPortsAndTheStoredItem) {
-  MemorySettingsStorage settings;
+  shell::MemorySettingsStorage settings;
   settings.values["Comm"] = "2";
   platform::PortMap map;
   map.assign(1, "/dev/ttyS0");
   map.assign(3, "/dev/ttyUSB0");
   map.assign(4, "/dev/ttyUSB1");
-  const StartupPlan plan = PlanStartup(
+  const shell::StartupPlan plan = shell::PlanStartup(
       {},
       [] {
         return std::vector<std::string>{"/dev/ttyS0", "/dev/ttyUSB0", "/dev/ttyUSB1"};
@@ -60,7 +60,7 @@ TEST(StartupCommForm, ShowsTheListedPortsAndTheStoredItem) {
 }
 
 TEST(StartupCommForm, UnwritableSettingsStillEndWithOk) {
-  MemorySettingsStorage settings;
+  shell::MemorySettingsStorage settings;
   settings.writable = false;
   TForm_Comm form(settings);
   QTimer::singleShot(0, form.Button_OK, &QPushButton::click);
@@ -69,7 +69,7 @@ TEST(StartupCommForm, UnwritableSettingsStillEndWithOk) {
 }
 
 TEST(StartupCommForm, OutOfRangeSelectionIsIgnored) {
-  MemorySettingsStorage settings;
+  shell::MemorySettingsStorage settings;
   TForm_Comm form(settings);
   form.selectItem(2);
   form.selectItem(9);

@@ -10,9 +10,9 @@
 #include <functional>
 
 #include "app/comm_form.h"
-#include "app/core/monitor_core.h"
 #include "app/monitor_application.h"
 #include "platform/memory_serial_device.h"
+#include "shell/monitor_core.h"
 
 namespace navbin::app {
 namespace {
@@ -48,10 +48,10 @@ void WhenDialogShows(std::function<void(TForm_Comm&)> act) {
   timer->start(5);
 }
 
-StartupPlan Plan(const Paths& args, const Paths& found, const platform::PortMap& map,
-                 std::optional<int> item = {}) {
-  return PlanStartup(
-      ReadCommandLine(args), [found] { return found; }, map, item);
+shell::StartupPlan Plan(const Paths& args, const Paths& found, const platform::PortMap& map,
+                        std::optional<int> item = {}) {
+  return shell::PlanStartup(
+      shell::ReadCommandLine(args), [found] { return found; }, map, item);
 }
 
 platform::PortMap Com1And3() {
@@ -62,8 +62,8 @@ platform::PortMap Com1And3() {
 }
 
 TEST(StartupDialog, OkGivesTheComNumberOfTheChosenItem) {
-  MemorySettingsStorage settings;
-  const StartupPlan plan = Plan({}, {"/dev/ttyS0", "/dev/ttyUSB0"}, Com1And3(), 1);
+  shell::MemorySettingsStorage settings;
+  const shell::StartupPlan plan = Plan({}, {"/dev/ttyS0", "/dev/ttyUSB0"}, Com1And3(), 1);
   WhenDialogShows([](TForm_Comm& d) {
     EXPECT_EQ(d.ComboBox_Com->currentText(), "COM3");  // the stored item
     d.Button_OK->click();
@@ -73,8 +73,8 @@ TEST(StartupDialog, OkGivesTheComNumberOfTheChosenItem) {
 }
 
 TEST(StartupDialog, CancelOrCloseGivesNothing) {
-  MemorySettingsStorage settings;
-  const StartupPlan plan = Plan({"-c0"}, {}, {});
+  shell::MemorySettingsStorage settings;
+  const shell::StartupPlan plan = Plan({"-c0"}, {}, {});
   WhenDialogShows([](TForm_Comm& d) { d.Button_Cancel->click(); });
   EXPECT_EQ(AskDisplayPort(plan, settings), std::nullopt);
   WhenDialogShows([](TForm_Comm& d) { d.close(); });
@@ -83,8 +83,8 @@ TEST(StartupDialog, CancelOrCloseGivesNothing) {
 }
 
 TEST(StartupDialog, BuiltInItemsMeanComOneToFour) {
-  MemorySettingsStorage settings;
-  const StartupPlan plan = Plan({}, {}, {}, 7);  // stored item beyond the four
+  shell::MemorySettingsStorage settings;
+  const shell::StartupPlan plan = Plan({}, {}, {}, 7);  // stored item beyond the four
   WhenDialogShows([](TForm_Comm& d) {
     EXPECT_EQ(d.selectedItem(), 0);
     d.ComboBox_Com->setCurrentIndex(3);
@@ -96,10 +96,10 @@ TEST(StartupDialog, BuiltInItemsMeanComOneToFour) {
 class StartupWindows : public ::testing::Test {
  protected:
   // Windows for `plan`; the devices in `present` exist.
-  bool create(const StartupPlan& plan, const Paths& present) {
+  bool create(const shell::StartupPlan& plan, const Paths& present) {
     for (const auto& path : present) backend.addDevice(path);
     core.portMap = plan.portMap;
-    ApplyPlan(plan, core.shell);
+    shell::ApplyPlan(plan, core.shell);
     form = std::make_unique<TForm_Main>(core, display, prompter);
     const bool created = CreateWindows(*form, display, plan);
     if (created) form->Timer_NavBin->stop();
@@ -117,14 +117,14 @@ class StartupWindows : public ::testing::Test {
   ui::WidgetDisplay display;
   Messages prompter;
   StillClock clock;
-  MonitorCore core{backend, display, prompter, clock};
+  shell::MonitorCore core{backend, display, prompter, clock};
   std::unique_ptr<TForm_Main> form;
 };
 
 TEST_F(StartupWindows, PortFiveJoinsTheListOfOneAndThree) {
   platform::PortMap map = Com1And3();
   map.assign(5, "/dev/ttyUSB1");
-  const StartupPlan plan = Plan({"-c5"}, {"/dev/ttyS0", "/dev/ttyUSB0"}, map);
+  const shell::StartupPlan plan = Plan({"-c5"}, {"/dev/ttyS0", "/dev/ttyUSB0"}, map);
   ASSERT_TRUE(create(plan, {"/dev/ttyS0", "/dev/ttyUSB0", "/dev/ttyUSB1"}));
   EXPECT_EQ(displayComItems(), QStringList({"COM1", "COM3", "COM5"}));
   EXPECT_EQ(form->ComboBox_DisplayCom->currentText(), "COM5");
@@ -135,7 +135,7 @@ TEST_F(StartupWindows, PortFiveJoinsTheListOfOneAndThree) {
 }
 
 TEST_F(StartupWindows, EnableAllListsSixteen) {
-  const StartupPlan plan = Plan({"-e", "-c/dev/pts/3"}, {}, {});
+  const shell::StartupPlan plan = Plan({"-e", "-c/dev/pts/3"}, {}, {});
   ASSERT_TRUE(create(plan, {"/dev/pts/3"}));
   EXPECT_EQ(form->ComboBox_DisplayCom->count(), 16);
   EXPECT_EQ(form->ComboBox_DisplayCom->currentText(), "COM1");
@@ -144,7 +144,7 @@ TEST_F(StartupWindows, EnableAllListsSixteen) {
 TEST_F(StartupWindows, NoListKnownEnablesAllPortsInTheMainWindow) {
   platform::PortMap map;
   map.assign(3, "/dev/ttyUSB7");
-  const StartupPlan plan = Plan({"-c3"}, {}, map);
+  const shell::StartupPlan plan = Plan({"-c3"}, {}, map);
   ASSERT_EQ(plan.portListCount, -1);
   ASSERT_TRUE(create(plan, {"/dev/ttyUSB7"}));
   EXPECT_EQ(core.shell.portListCount, 16);
@@ -152,7 +152,7 @@ TEST_F(StartupWindows, NoListKnownEnablesAllPortsInTheMainWindow) {
 }
 
 TEST_F(StartupWindows, LayoutDiagnosticsAndHiddenWindows) {
-  const StartupPlan plan = Plan({"-m", "-d", "-c/dev/pts/3"}, {}, {});
+  const shell::StartupPlan plan = Plan({"-m", "-d", "-c/dev/pts/3"}, {}, {});
   ASSERT_TRUE(create(plan, {"/dev/pts/3"}));
   EXPECT_TRUE(form->isMultiportLayout());
   EXPECT_TRUE(form->Menu_Diagnostics->menuAction()->isVisible());
@@ -163,14 +163,14 @@ TEST_F(StartupWindows, LayoutDiagnosticsAndHiddenWindows) {
 }
 
 TEST_F(StartupWindows, PlainStartIsSinglePortWithoutDiagnostics) {
-  const StartupPlan plan = Plan({"m", "d", "-c/dev/pts/3"}, {}, {});
+  const shell::StartupPlan plan = Plan({"m", "d", "-c/dev/pts/3"}, {}, {});
   ASSERT_TRUE(create(plan, {"/dev/pts/3"}));
   EXPECT_FALSE(form->isMultiportLayout());
   EXPECT_FALSE(form->Menu_Diagnostics->menuAction()->isVisible());
 }
 
 TEST_F(StartupWindows, UnopenablePortStopsBeforeTheOtherWindows) {
-  const StartupPlan plan = Plan({"-c/dev/ttyGONE"}, {}, {});
+  const shell::StartupPlan plan = Plan({"-c/dev/ttyGONE"}, {}, {});
   ASSERT_FALSE(create(plan, {}));
   EXPECT_EQ(prompter.shown, Paths{"Serial Port Error: Could not initialize COM1."});
   EXPECT_EQ(display.form(reports::Form::About), nullptr);

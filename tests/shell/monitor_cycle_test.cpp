@@ -1,4 +1,4 @@
-#include "app/core/monitor_cycle.h"
+#include "shell/monitor_cycle.h"
 
 #include <gtest/gtest.h>
 

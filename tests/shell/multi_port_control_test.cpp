@@ -1,4 +1,4 @@
-#include "app/core/multi_port_control.h"
+#include "shell/multi_port_control.h"
 
 #include <gtest/gtest.h>
 

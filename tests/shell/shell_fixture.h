@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/monitor_core.h"
 #include "platform/memory_serial_device.h"
 #include "protocol/commands/encoders.h"
+#include "shell/monitor_core.h"
 #include "tests/support/fakes.h"
 #include "tests/support/packets.h"
 
@@ -106,7 +106,7 @@ class ShellFixture {
   support::FakeDisplay display;
   support::ScriptedPrompter prompter;
   support::FakeClock clock;
-  app::MonitorCore core{backend, display, prompter, clock};
+  shell::MonitorCore core{backend, display, prompter, clock};
 };
 
 }  // namespace navbin::shell_testing

@@ -5,10 +5,10 @@
 
 #include <climits>
 
-#include "app/core/decimal_text.h"
-#include "app/core/startup.h"
+#include "shell/decimal_text.h"
+#include "shell/startup.h"
 
-namespace navbin::app {
+namespace navbin::shell {
 namespace {
 
 TEST(StartupCommandLine, OnlyTheSecondCharacterCounts) {
@@ -72,4 +72,4 @@ TEST(DecimalText, ReadsLikePercentD) {
 }
 
 }  // namespace
-}  // namespace navbin::app
+}  // namespace navbin::shell

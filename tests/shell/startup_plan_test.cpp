@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/port_settings.h"
-#include "app/core/startup.h"
+#include "shell/port_settings.h"
+#include "shell/startup.h"
 
-namespace navbin::app {
+namespace navbin::shell {
 namespace {
 
 using Paths = std::vector<std::string>;
@@ -156,4 +156,4 @@ TEST_F(StartupPlanTest, AppliedToTheShell) {
 }
 
 }  // namespace
-}  // namespace navbin::app
+}  // namespace navbin::shell

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/port_settings.h"
-#include "app/core/startup.h"
+#include "shell/port_settings.h"
+#include "shell/startup.h"
 
-namespace navbin::app {
+namespace navbin::shell {
 namespace {
 
 StartupPlan PlanWith(const platform::PortMap& map, std::vector<std::string> found,
@@ -75,4 +75,4 @@ TEST(StartupSettings, InaccessibleStorageIsSilent) {
 }
 
 }  // namespace
-}  // namespace navbin::app
+}  // namespace navbin::shell

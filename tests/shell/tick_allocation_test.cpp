@@ -13,8 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/monitor_core.h"
 #include "link/framing.h"
+#include "shell/monitor_core.h"
 #include "tests/support/fakes.h"
 #include "tests/support/silent_display.h"
 
@@ -36,8 +36,12 @@ void* operator new(std::size_t size) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 #endif
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
 #endif
@@ -91,7 +95,7 @@ TEST(MonitorTick, AllocatesNothing) {
   support::SilentDisplay display(reports::Colour::Lime);  // keeps the lamp step busy
   support::ScriptedPrompter prompter;                     // a box would allocate: none may come
   support::FakeClock clock;
-  app::MonitorCore core(backend, display, prompter, clock);
+  shell::MonitorCore core(backend, display, prompter, clock);
   for (int com = 1; com <= 4; ++com) {
     const std::string path = "/dev/fixed" + std::to_string(com);
     core.portMap.assign(com, path);

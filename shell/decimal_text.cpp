@@ -1,9 +1,9 @@
-#include "app/core/decimal_text.h"
+#include "shell/decimal_text.h"
 
 #include <climits>
 #include <cstddef>
 
-namespace navbin::app {
+namespace navbin::shell {
 
 namespace {
 bool IsSpace(char c) {
@@ -31,4 +31,4 @@ std::optional<int> ScanDecimal(std::string_view text) {
   return static_cast<int>(value);
 }
 
-}  // namespace navbin::app
+}  // namespace navbin::shell

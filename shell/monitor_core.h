@@ -3,8 +3,6 @@
 // path, the report state and dispatcher, the monitor cycle and the multi-port
 // control, created once by main and handed to the windows by reference.
 
-#include "app/core/monitor_cycle.h"
-#include "app/core/multi_port_control.h"
 #include "link/port_context.h"
 #include "link/serial_channel.h"
 #include "link/shell_globals.h"
@@ -17,8 +15,10 @@
 #include "protocol/reports/display.h"
 #include "protocol/reports/prompter.h"
 #include "protocol/reports/receiver_state.h"
+#include "shell/monitor_cycle.h"
+#include "shell/multi_port_control.h"
 
-namespace navbin::app {
+namespace navbin::shell {
 
 struct MonitorCore {
   MonitorCore(platform::SerialBackend& backend, reports::Display& display,
@@ -44,4 +44,4 @@ struct MonitorCore {
   MonitorCycle cycle;
 };
 
-}  // namespace navbin::app
+}  // namespace navbin::shell

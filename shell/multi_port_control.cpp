@@ -1,4 +1,4 @@
-#include "app/core/multi_port_control.h"
+#include "shell/multi_port_control.h"
 
 #include <array>
 #include <string>
@@ -8,7 +8,7 @@
 #include "protocol/commands/line_codes.h"
 #include "protocol/commands/query_commands.h"
 
-namespace navbin::app {
+namespace navbin::shell {
 namespace {
 
 using reports::Colour;
@@ -179,4 +179,4 @@ void MultiPortControl::switchDisplayPort(int item) {
   commands::RequestIdentification(sender_, static_cast<int>(newIndex));
 }
 
-}  // namespace navbin::app
+}  // namespace navbin::shell

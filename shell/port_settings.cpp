@@ -1,8 +1,8 @@
-#include "app/core/port_settings.h"
+#include "shell/port_settings.h"
 
-#include "app/core/decimal_text.h"
+#include "shell/decimal_text.h"
 
-namespace navbin::app {
+namespace navbin::shell {
 
 std::optional<std::string> MemorySettingsStorage::read(const std::string& key) const {
   if (!readable) return std::nullopt;
@@ -54,4 +54,4 @@ void SaveCommItem(SettingsStorage& storage, int item) {
   storage.write(kCommKey, std::to_string(item));
 }
 
-}  // namespace navbin::app
+}  // namespace navbin::shell

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string_view>
 
-namespace navbin::app {
+namespace navbin::shell {
 
 // The number at the start of `text`, or nothing when no digit follows the
 // optional sign. Values beyond the range of int are clamped to it.
 std::optional<int> ScanDecimal(std::string_view text);
 
-}  // namespace navbin::app
+}  // namespace navbin::shell

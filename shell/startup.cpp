@@ -1,9 +1,9 @@
-#include "app/core/startup.h"
+#include "shell/startup.h"
 
 #include <algorithm>
 #include <cstddef>
 
-namespace navbin::app {
+namespace navbin::shell {
 
 namespace {
 
@@ -146,4 +146,4 @@ void ApplyPlan(const StartupPlan& plan, link::ShellGlobals& shell) {
   shell.portListCount = plan.portListCount;
 }
 
-}  // namespace navbin::app
+}  // namespace navbin::shell

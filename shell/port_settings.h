@@ -12,7 +12,7 @@
 
 #include "platform/port_map.h"
 
-namespace navbin::app {
+namespace navbin::shell {
 
 inline constexpr const char* kCommKey = "Comm";
 
@@ -50,4 +50,4 @@ void SavePortMap(SettingsStorage& storage, const platform::PortMap& map);
 std::optional<int> LoadCommItem(const SettingsStorage& storage);
 void SaveCommItem(SettingsStorage& storage, int item);
 
-}  // namespace navbin::app
+}  // namespace navbin::shell

@@ -13,7 +13,7 @@
 #include "protocol/reports/display.h"
 #include "protocol/reports/prompter.h"
 
-namespace navbin::app {
+namespace navbin::shell {
 
 class MultiPortControl {
  public:
@@ -67,4 +67,4 @@ class MultiPortControl {
   void closeWhere(bool quietOnly);
 };
 
-}  // namespace navbin::app
+}  // namespace navbin::shell

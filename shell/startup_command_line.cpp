@@ -1,9 +1,9 @@
 #include <cstddef>
 
-#include "app/core/decimal_text.h"
-#include "app/core/startup.h"
+#include "shell/decimal_text.h"
+#include "shell/startup.h"
 
-namespace navbin::app {
+namespace navbin::shell {
 
 namespace {
 
@@ -118,4 +118,4 @@ std::string UsageText() {
          "NAVBIN_STATE_LOG=FILE appends the main window's status row to FILE every 100 ms.\n";
 }
 
-}  // namespace navbin::app
+}  // namespace navbin::shell

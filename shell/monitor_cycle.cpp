@@ -1,10 +1,10 @@
-#include "app/core/monitor_cycle.h"
+#include "shell/monitor_cycle.h"
 
 #include "protocol/commands/line_codes.h"
 #include "protocol/commands/query_commands.h"
 #include "protocol/reports/age_channels.h"
 
-namespace navbin::app {
+namespace navbin::shell {
 namespace {
 
 using reports::Colour;
@@ -150,4 +150,4 @@ void MonitorCycle::rotateActivity() {
   }
 }
 
-}  // namespace navbin::app
+}  // namespace navbin::shell

@@ -14,7 +14,7 @@
 #include "link/shell_globals.h"
 #include "platform/port_map.h"
 
-namespace navbin::app {
+namespace navbin::shell {
 
 struct CommandLine {
   // Options recognised by the second character of an argument.
@@ -81,4 +81,4 @@ std::int32_t DisplayPortOfItem(const StartupPlan& plan, int item);
 // Copies displayPort, portList and portListCount into the shell globals.
 void ApplyPlan(const StartupPlan& plan, link::ShellGlobals& shell);
 
-}  // namespace navbin::app
+}  // namespace navbin::shell

@@ -7,15 +7,15 @@
 #include <functional>
 #include <utility>
 
-#include "app/core/multi_port_control.h"
 #include "link/port_context.h"
 #include "link/serial_channel.h"
 #include "link/shell_globals.h"
 #include "protocol/commands/packet_sender.h"
 #include "protocol/reports/dispatcher.h"
 #include "protocol/reports/display.h"
+#include "shell/multi_port_control.h"
 
-namespace navbin::app {
+namespace navbin::shell {
 
 class MonitorCycle {
  public:
@@ -55,4 +55,4 @@ class MonitorCycle {
   void rotateActivity();
 };
 
-}  // namespace navbin::app
+}  // namespace navbin::shell
