@@ -16,36 +16,42 @@
 #include "link/framing.h"
 #include "platform/posix_serial_device.h"
 #include "platform/stop_signals.h"
-#include "protocol/reports/report_fields.h"
 #include "tools/dump_format.h"
 
 namespace {
 
 using navbin::platform::OpenError;
 
+// Lines collect in one large buffer that goes out when full, at the end, or
+// after every read from a live device.
 class PacketPrinter {
  public:
-  PacketPrinter(bool json, bool flushEachLine) : json_(json), flushEachLine_(flushEachLine) {}
+  PacketPrinter(bool json, bool live) : writer_(out_, json), live_(live) {}
+  ~PacketPrinter() { flush(); }
 
   void feed(const std::uint8_t* data, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
-      if (deframer_.feed(data[i])) print();
+      if (!deframer_.feed(data[i])) continue;
+      writer_.packet(deframer_.packetId, deframer_.payload());
+      if (out_.size() >= kFlushSize) flush();
     }
+    if (live_) flush();
   }
 
  private:
-  void print() {
-    const auto payload = deframer_.payload();
-    const auto fields = navbin::reports::DescribeReport(deframer_.packetId, payload);
-    std::string line = navbin::tools::FormatPacket(deframer_.packetId, payload, fields, json_);
-    line += '\n';
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    if (flushEachLine_) std::fflush(stdout);
+  static constexpr std::size_t kFlushSize = 1 << 20;
+
+  void flush() {
+    if (out_.size() == 0) return;
+    std::fwrite(out_.view().data(), 1, out_.size(), stdout);
+    std::fflush(stdout);
+    out_.clear();
   }
 
   navbin::link::Deframer deframer_;
-  bool json_;
-  bool flushEachLine_;
+  navbin::tools::OutputBuffer out_{kFlushSize + (1 << 16)};
+  navbin::tools::LineWriter writer_;
+  bool live_;
 };
 
 int Fail(const std::string& name, const char* why) {
