@@ -47,11 +47,14 @@ bool NeedsEscape(unsigned char c) {
 
 void AppendJsonString(OutputBuffer& out, std::string_view text) {
   out.put('"');
-  for (unsigned char c : text) {
-    if (!NeedsEscape(c)) {
-      out.put(static_cast<char>(c));
-      continue;
-    }
+  while (!text.empty()) {
+    // The run of plain characters in one piece, then one escape.
+    std::size_t plain = 0;
+    while (plain < text.size() && !NeedsEscape(static_cast<unsigned char>(text[plain]))) ++plain;
+    out.append(text.substr(0, plain));
+    if (plain == text.size()) break;
+    const auto c = static_cast<unsigned char>(text[plain]);
+    text.remove_prefix(plain + 1);
     switch (c) {
       case '"':
         out.append("\\\"");

@@ -13,46 +13,19 @@
 #include <cstring>
 #include <string>
 
-#include "link/framing.h"
 #include "platform/posix_serial_device.h"
 #include "platform/stop_signals.h"
-#include "tools/dump_format.h"
+#include "tools/packet_printer.h"
 
 namespace {
 
 using navbin::platform::OpenError;
+using navbin::tools::PacketPrinter;
 
-// Lines collect in one large buffer that goes out when full, at the end, or
-// after every read from a live device.
-class PacketPrinter {
- public:
-  PacketPrinter(bool json, bool live) : writer_(out_, json), live_(live) {}
-  ~PacketPrinter() { flush(); }
-
-  void feed(const std::uint8_t* data, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) {
-      if (!deframer_.feed(data[i])) continue;
-      writer_.packet(deframer_.packetId, deframer_.payload());
-      if (out_.size() >= kFlushSize) flush();
-    }
-    if (live_) flush();
-  }
-
- private:
-  static constexpr std::size_t kFlushSize = 1 << 20;
-
-  void flush() {
-    if (out_.size() == 0) return;
-    std::fwrite(out_.view().data(), 1, out_.size(), stdout);
-    std::fflush(stdout);
-    out_.clear();
-  }
-
-  navbin::link::Deframer deframer_;
-  navbin::tools::OutputBuffer out_{kFlushSize + (1 << 16)};
-  navbin::tools::LineWriter writer_;
-  bool live_;
-};
+void WriteOut(std::string_view lines) {
+  std::fwrite(lines.data(), 1, lines.size(), stdout);
+  std::fflush(stdout);
+}
 
 int Fail(const std::string& name, const char* why) {
   std::fprintf(stderr, "navbin-dump: %s: %s\n", name.c_str(), why);
@@ -131,7 +104,7 @@ int main(int argc, char** argv) {
   navbin::platform::CatchStopSignals();
 
   if (path == "-") {
-    PacketPrinter printer(json, false);
+    PacketPrinter printer(json, false, WriteOut);
     return DumpStream(STDIN_FILENO, "standard input", printer);
   }
   struct stat info {};
@@ -139,7 +112,7 @@ int main(int argc, char** argv) {
   if (S_ISCHR(info.st_mode)) {
     navbin::platform::PosixSerialBackend backend;
     if (auto device = backend.open(path)) {
-      PacketPrinter printer(json, true);
+      PacketPrinter printer(json, true, WriteOut);
       return DumpDevice(*device, printer);
     }
     // Character devices that are not terminals are read like files.
@@ -149,7 +122,7 @@ int main(int argc, char** argv) {
   }
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return Fail(path, std::strerror(errno));
-  PacketPrinter printer(json, false);
+  PacketPrinter printer(json, false, WriteOut);
   const int result = DumpStream(fd, path, printer);
   ::close(fd);
   return result;
