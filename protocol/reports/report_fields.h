@@ -1,13 +1,16 @@
 #pragma once
 // The decoded fields of a report, for navbin-dump and other tools.
 //
-// Every report has, in its own protocol/reports/report_<name>.h:
-//   struct <Name>Report { ... };      the values as the receiver sends them
+// Every report has, in protocol/reports/report_<name>.h, defined beside its
+// decoder in report_<name>.cpp:
+//   struct <Name>Report { ... };  the values in the receiver's own units
 //   std::optional<<Name>Report> Parse<Name>(std::span<const std::uint8_t> payload);
+//       the only code that reads the report's offsets; empty for a payload
+//       of the wrong length (for 0x8E/0x8F the payload starts with the sub-id)
 //   void Describe(const <Name>Report& report, FieldSink& out);
-// Describe lists the fields in order, one out.field(name, value, unit) each,
-// with the names of ReceiverState (latitude, clockBias, timeOfFix ...). The
-// report is then registered by id (and sub-id) in report_fields.cpp.
+//       one out.field(name, value, unit) per field, in the names of
+//       ReceiverState (latitude, clockBias, timeOfFix ...)
+// and one line in the registry of report_fields.cpp, by id and sub-id.
 
 #include <concepts>
 #include <cstddef>

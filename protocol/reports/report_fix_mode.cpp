@@ -70,8 +70,9 @@ void decodeFixMode(DecoderContext& context, link::PortContext& port) {
 
   ReceiverState& receiver = context.receiver(port);
   receiver.fixSvs.fill(0);
-  for (std::size_t i = 0; i < svs.size(); ++i)
+  for (std::size_t i = 0; i < svs.size(); ++i) {
     receiver.fixSvs[i] = static_cast<std::int8_t>(svs[i]);
+  }
   receiver.fixMode = report->fixMode;
   receiver.pdop = report->pdop;
   receiver.hdop = report->hdop;
