@@ -25,7 +25,10 @@ class OutputBuffer {
     return data_.get() + size_;
   }
   void commit(const char* end) { size_ = static_cast<std::size_t>(end - data_.get()); }
-  void put(char c) { *room(1) = c, ++size_; }
+  void put(char c) {
+    *room(1) = c;
+    ++size_;
+  }
   void append(std::string_view text);
 
   std::string_view view() const { return {data_.get(), size_}; }
