@@ -94,7 +94,6 @@ TEST_F(ControlMissTest, EveryRecordingAndSimulatedReportFindsAllItsControls) {
   serve(10);
   for (const char* recording : kRecordings) deliver(support::ReadCapture(recording));
 
-  EXPECT_GT(delivered.size(), 20u);
   for (const Report& r : DecodedReports()) {
     EXPECT_TRUE(delivered.contains(r)) << std::hex << "no report " << r.first << " " << r.second;
   }
