@@ -43,8 +43,20 @@ QObject* WidgetDisplay::control(reports::Form form, std::string_view name) const
   return found;
 }
 
+QObject* WidgetDisplay::find(reports::Form form, std::string_view name) const {
+  QObject* found = control(form, name);
+  if (!found) {
+    const bool first = misses_.insert({form, std::string(name)}).second;
+    if (first && forms_[Slot(form)]) {
+      qWarning("navbin: window %s has no control %s", qPrintable(forms_[Slot(form)]->objectName()),
+               qPrintable(ToQString(name)));
+    }
+  }
+  return found;
+}
+
 void WidgetDisplay::setText(reports::Form form, std::string_view name, const std::string& text) {
-  QObject* c = control(form, name);
+  QObject* c = find(form, name);
   const QString t = QString::fromStdString(text);
   if (auto* label = qobject_cast<QLabel*>(c)) {
     if (label->text() != t) label->setText(t);
@@ -66,7 +78,7 @@ void WidgetDisplay::setText(reports::Form form, std::string_view name, const std
 }
 
 std::string WidgetDisplay::text(reports::Form form, std::string_view name) const {
-  QObject* c = control(form, name);
+  QObject* c = find(form, name);
   QString t;
   if (auto* label = qobject_cast<QLabel*>(c)) {
     t = label->text();
@@ -89,7 +101,7 @@ std::string WidgetDisplay::text(reports::Form form, std::string_view name) const
 }
 
 void WidgetDisplay::setColour(reports::Form form, std::string_view name, reports::Colour colour) {
-  QObject* c = control(form, name);
+  QObject* c = find(form, name);
   if (auto* panel = qobject_cast<Panel*>(c)) {
     panel->setFill(colour);
   } else if (auto* shape = qobject_cast<Shape*>(c)) {
@@ -100,7 +112,7 @@ void WidgetDisplay::setColour(reports::Form form, std::string_view name, reports
 }
 
 reports::Colour WidgetDisplay::colour(reports::Form form, std::string_view name) const {
-  QObject* c = control(form, name);
+  QObject* c = find(form, name);
   if (auto* panel = qobject_cast<Panel*>(c)) return panel->fill();
   if (auto* shape = qobject_cast<Shape*>(c)) return shape->fill();
   if (c && c->property("fill").isValid()) {
@@ -111,11 +123,11 @@ reports::Colour WidgetDisplay::colour(reports::Form form, std::string_view name)
 
 void WidgetDisplay::setTextColour(reports::Form form, std::string_view name,
                                   reports::Colour colour) {
-  if (auto* panel = qobject_cast<Panel*>(control(form, name))) panel->setTextColour(colour);
+  if (auto* panel = qobject_cast<Panel*>(find(form, name))) panel->setTextColour(colour);
 }
 
 void WidgetDisplay::setHint(reports::Form form, std::string_view name, const std::string& hint) {
-  if (auto* widget = qobject_cast<QWidget*>(control(form, name))) {
+  if (auto* widget = qobject_cast<QWidget*>(find(form, name))) {
     const QString h = QString::fromStdString(hint);
     widget->setToolTip(h);
     widget->setStatusTip(h);
@@ -123,7 +135,7 @@ void WidgetDisplay::setHint(reports::Form form, std::string_view name, const std
 }
 
 void WidgetDisplay::setVisible(reports::Form form, std::string_view name, bool visible) {
-  QObject* c = control(form, name);
+  QObject* c = find(form, name);
   if (auto* widget = qobject_cast<QWidget*>(c)) {
     if (widget->isWindow() ? widget->isVisible() != visible : widget->isHidden() == visible) {
       widget->setVisible(visible);
@@ -134,7 +146,7 @@ void WidgetDisplay::setVisible(reports::Form form, std::string_view name, bool v
 }
 
 void WidgetDisplay::setEnabled(reports::Form form, std::string_view name, bool enabled) {
-  QObject* c = control(form, name);
+  QObject* c = find(form, name);
   if (auto* widget = qobject_cast<QWidget*>(c)) {
     widget->setEnabled(enabled);
   } else if (auto* action = qobject_cast<QAction*>(c)) {
@@ -143,7 +155,7 @@ void WidgetDisplay::setEnabled(reports::Form form, std::string_view name, bool e
 }
 
 void WidgetDisplay::setChecked(reports::Form form, std::string_view name, bool checked) {
-  QObject* c = control(form, name);
+  QObject* c = find(form, name);
   if (auto* button = qobject_cast<QAbstractButton*>(c)) {
     if (button->isCheckable()) button->setChecked(checked);
   } else if (auto* action = qobject_cast<QAction*>(c)) {
@@ -152,14 +164,14 @@ void WidgetDisplay::setChecked(reports::Form form, std::string_view name, bool c
 }
 
 bool WidgetDisplay::checked(reports::Form form, std::string_view name) const {
-  QObject* c = control(form, name);
+  QObject* c = find(form, name);
   if (auto* button = qobject_cast<QAbstractButton*>(c)) return button->isChecked();
   if (auto* action = qobject_cast<QAction*>(c)) return action->isChecked();
   return false;
 }
 
 void WidgetDisplay::setSelectedIndex(reports::Form form, std::string_view name, int index) {
-  QObject* c = control(form, name);
+  QObject* c = find(form, name);
   if (auto* combo = qobject_cast<QComboBox*>(c)) {
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
   } else if (auto* group = qobject_cast<RadioGroup*>(c)) {
@@ -168,7 +180,7 @@ void WidgetDisplay::setSelectedIndex(reports::Form form, std::string_view name, 
 }
 
 int WidgetDisplay::selectedIndex(reports::Form form, std::string_view name) const {
-  QObject* c = control(form, name);
+  QObject* c = find(form, name);
   if (auto* combo = qobject_cast<QComboBox*>(c)) return combo->currentIndex();
   if (auto* group = qobject_cast<RadioGroup*>(c)) return group->itemIndex();
   return -1;
@@ -176,7 +188,7 @@ int WidgetDisplay::selectedIndex(reports::Form form, std::string_view name) cons
 
 void WidgetDisplay::setItems(reports::Form form, std::string_view name,
                              const std::vector<std::string>& items) {
-  auto* combo = qobject_cast<QComboBox*>(control(form, name));
+  auto* combo = qobject_cast<QComboBox*>(find(form, name));
   if (!combo) return;
   const QSignalBlocker block(combo);  // refilling is not a user's choice
   combo->clear();

@@ -1,0 +1,26 @@
+# Builds each probe of CHECKS ("target|header|found" or "target|header|missing")
+# in BUILD_DIR: a found header must compile, a missing one must fail for want
+# of that very header, not for some other error.
+set(failures 0)
+foreach(check IN LISTS CHECKS)
+  string(REPLACE "|" ";" fields "${check}")
+  list(GET fields 0 target)
+  list(GET fields 1 header)
+  list(GET fields 2 expect)
+  execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target ${target}
+                  RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  string(FIND "${out}" "${header}" named)
+  if(expect STREQUAL "found" AND NOT result EQUAL 0)
+    message(SEND_ERROR "${header} should be visible to ${target}:\n${out}")
+    math(EXPR failures "${failures} + 1")
+  elseif(expect STREQUAL "missing" AND (result EQUAL 0 OR named EQUAL -1 OR NOT out MATCHES
+                                        "No such file|file not found"))
+    message(SEND_ERROR "${header} should not be visible to ${target} (exit ${result}):\n${out}")
+    math(EXPR failures "${failures} + 1")
+  else()
+    message(STATUS "${target}: ${header} ${expect}")
+  endif()
+endforeach()
+if(failures)
+  message(FATAL_ERROR "${failures} layer probe(s) wrong")
+endif()
