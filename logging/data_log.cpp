@@ -154,7 +154,9 @@ void DataLog::writeDataRecord(int port) {
     if (appendRecord(port, line_) && statusPort) {
       ++recordCount;
       display_.setText(Form::Log, "Panel_DataSets", reports::Format("%d", recordCount));
-      display_.setText(Form::Log, "Panel_Data", " " + StatusCopy(line_));
+      std::string shown(1, ' ');
+      shown += StatusCopy(line_);
+      display_.setText(Form::Log, "Panel_Data", shown);
       showLogStatusColour(Colour::Yellow);
     }
   }
@@ -229,11 +231,8 @@ void DataLog::systemTimer() {
 }
 
 void DataLog::chooseLogFile() {
-  reports::FileRequest request;
-  request.filter = "Data Files (*.dat)|*.dat|All Files (*.*)|*.*";
-  request.defaultExt = ".dat";
-  request.initialName = " ";
-  request.forSaving = true;
+  const reports::FileRequest request{"Data Files (*.dat)|*.dat|All Files (*.*)|*.*", ".dat", " ",
+                                     true};
   std::optional<std::string> file = prompter_.chooseFile(request);
   if (!file) return;
   if (file->size() > kMaxFileName) {

@@ -43,11 +43,8 @@ RawLog::~RawLog() {
 }
 
 void RawLog::chooseFile() {
-  reports::FileRequest request;
-  request.filter = "NavBin Files (*.nvb)|*.nvb|All Files (*.*)|*.*";
-  request.defaultExt = ".nvb";
-  request.initialName = " ";
-  request.forSaving = true;
+  const reports::FileRequest request{"NavBin Files (*.nvb)|*.nvb|All Files (*.*)|*.*", ".nvb", " ",
+                                     true};
   std::optional<std::string> file = prompter_.chooseFile(request);
   if (!file) return;
   rawLogFileName = std::move(*file);
