@@ -16,6 +16,7 @@
 #include "protocol/reports/display.h"
 #include "protocol/reports/prompter.h"
 #include "shell/monitor_core.h"
+#include "ui/forms/all_forms.h"
 #include "ui/widgets/panel.h"
 #include "ui/widgets/shape.h"
 #include "ui/widgets/widget_display.h"
@@ -50,6 +51,8 @@ class TForm_Main : public QMainWindow {
   void applyLayout(bool multiport);
   bool isMultiportLayout() const;
   void setDiagnosticsVisible(bool visible);
+  // Connects the data and raw packet log windows to the core's logs.
+  void attachLogWindows(const ui::SecondaryForms& forms);
 
   // What "&Auto Query" and the display-port switch do to the display: tagged
   // panels show "?" on the window colour, tagged lamps turn gray, and every

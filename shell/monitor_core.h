@@ -6,6 +6,8 @@
 #include "link/port_context.h"
 #include "link/serial_channel.h"
 #include "link/shell_globals.h"
+#include "logging/data_log.h"
+#include "logging/raw_log.h"
 #include "platform/port_map.h"
 #include "platform/serial_device.h"
 #include "platform/system_clock.h"
@@ -27,7 +29,11 @@ struct MonitorCore {
         sender(channel, ports, shell, reports.globals.logTrigger),
         dispatcher(reports::DecoderContext{reports, shell, display, prompter, dataLog, clock}),
         multiPort(channel, ports, shell, sender, display, prompter),
-        cycle(channel, ports, shell, sender, dispatcher, display, multiPort) {}
+        cycle(channel, ports, shell, sender, dispatcher, display, multiPort),
+        dataLogger(reports, ports, shell, dataLog, display, prompter),
+        rawLog(reports.globals, dataLog, display, prompter) {
+    connectLogs();
+  }
 
   MonitorCore(const MonitorCore&) = delete;
   MonitorCore& operator=(const MonitorCore&) = delete;
@@ -42,6 +48,19 @@ struct MonitorCore {
   reports::ReportDispatcher dispatcher;
   MultiPortControl multiPort;
   MonitorCycle cycle;
+  logging::DataLog dataLogger;
+  logging::RawLog rawLog;
+
+ private:
+  // The position decoders write data-log records, the dispatcher feeds the
+  // raw log, and every tick ends by writing the raw log's frames.
+  void connectLogs() {
+    dataLog.writeDataRecord = [this](int port) { dataLogger.writeDataRecord(port); };
+    dispatcher.setRawPacketWriter([this](int id, const std::uint8_t* payload, std::size_t n) {
+      rawLog.writeRawPacket(id, payload, n);
+    });
+    cycle.setTickEndHook([this] { rawLog.flush(); });
+  }
 };
 
 }  // namespace navbin::shell

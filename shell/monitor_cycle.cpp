@@ -46,6 +46,7 @@ void MonitorCycle::NavBinTimer() {
   }
   phase_ = (phase_ + 1) % kPhases;
   if (anyOpen) runPhase();
+  if (tickEnd_) tickEnd_();
 }
 
 // A lamp found lime green at one tick turns gray at the next, unless it was

@@ -32,6 +32,8 @@ class MonitorCycle {
   // Called once when a port's device is found gone during a poll. The port
   // stays open until the hook's owner closes it; it is not polled meanwhile.
   void setPortLostHook(std::function<void(int portIndex)> hook) { portLost_ = std::move(hook); }
+  // Runs last in every tick (the raw packet log writes its frames there).
+  void setTickEndHook(std::function<void()> hook) { tickEnd_ = std::move(hook); }
 
  private:
   link::SerialChannel& channel_;
@@ -45,6 +47,7 @@ class MonitorCycle {
   bool txLampWasLit_ = false;
   bool rxLampWasLit_ = false;
   std::function<void(int)> portLost_;
+  std::function<void()> tickEnd_;
   link::PacketHandler dispatch_;  // built once: a tick allocates nothing
   std::array<bool, link::kPortCount> lostReported_{};
 

@@ -231,7 +231,10 @@ void ReceiverTap::step(int pollMs) {
     lastAdvance_ += elapsed;
   }
   const std::vector<std::uint8_t> out = receiver_->takeOutput();
-  if (!out.empty() && ::write(master_, out.data(), out.size()) > 0) reportBytes += out.size();
+  if (!out.empty() && ::write(master_, out.data(), out.size()) > 0) {
+    reportBytes += out.size();
+    sent.insert(sent.end(), out.begin(), out.end());
+  }
 }
 
 void ReceiverTap::serve(std::chrono::milliseconds limit, const std::function<bool()>& until) {

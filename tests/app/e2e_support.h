@@ -97,7 +97,8 @@ class ReceiverTap {
   void inject(const std::vector<std::uint8_t>& packet);
 
   std::vector<Arrival> arrivals;
-  std::size_t reportBytes = 0;  // report bytes written to the monitor
+  std::size_t reportBytes = 0;     // report bytes written to the monitor
+  std::vector<std::uint8_t> sent;  // and the bytes themselves, in order
 
  private:
   void take(const std::uint8_t* bytes, std::size_t n);
