@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "link/framing.h"
 #include "sim/satellite_records.h"
 #include "sim/sim_random.h"
 
@@ -43,6 +44,9 @@ SatelliteDataStore::SatelliteDataStore(std::uint64_t seed) {
 }
 
 void SatelliteDataStore::handle(std::span<const std::uint8_t> p, std::int64_t nowMs) {
+  Packet command{0x38};
+  command.insert(command.end(), p.begin(), p.end());
+  commandFrameBytes_ = link::FrameLength(command);
   if (p.size() == 3 && p[0] == kRequest) answerRequest(p[1], p[2], nowMs);
   if (p.size() >= 4 && p[0] == kLoad && p.size() == 4u + p[3]) {
     answerLoad(p[1], p[2], p.subspan(4), nowMs);
@@ -76,9 +80,14 @@ void SatelliteDataStore::answerLoad(std::uint8_t type, std::uint8_t sv,
   queue(kLoaded, type, sv, {}, nowMs);
 }
 
+std::int64_t SatelliteDataStore::lineMs(std::size_t bytes) const {
+  if (options_.paceBaud <= 0) return 0;
+  return static_cast<std::int64_t>(bytes) * 11 * 1000 / options_.paceBaud;
+}
+
 void SatelliteDataStore::queue(std::uint8_t operation, std::uint8_t type, std::uint8_t sv,
                                std::span<const std::uint8_t> data, std::int64_t nowMs) {
-  const std::int64_t due = nowMs + options_.lateMs;
+  std::int64_t due = nowMs + options_.lateMs + lineMs(commandFrameBytes_);
   if (options_.foreign) {
     const auto other = static_cast<std::uint8_t>(sv % 32 + 1);
     pending_.emplace_back(due,
@@ -87,7 +96,9 @@ void SatelliteDataStore::queue(std::uint8_t operation, std::uint8_t type, std::u
   PacketWriter w(kReplyId);
   w.u8(operation).u8(type).u8(sv).u8(static_cast<std::uint8_t>(data.size()));
   for (std::uint8_t b : data) w.u8(b);
-  pending_.emplace_back(due, w.take());
+  Packet reply = w.take();
+  due += lineMs(link::FrameLength(reply));
+  pending_.emplace_back(due, std::move(reply));
 }
 
 std::vector<Packet> SatelliteDataStore::takeDue(std::int64_t nowMs) {
@@ -111,7 +122,7 @@ const std::vector<std::uint8_t>* SatelliteDataStore::record(std::uint8_t type,
 }
 
 bool IsSatelliteDataOption(std::string_view name) {
-  return name == "--no-almanac" || name == "--no-ephemeris" || name == "--late";
+  return name == "--no-almanac" || name == "--no-ephemeris" || name == "--late" || name == "--pace";
 }
 
 bool IsSatelliteDataFlag(std::string_view name) {
@@ -147,6 +158,13 @@ bool ApplySatelliteDataOption(SatelliteDataOptions& o, std::string_view name,
       error = "--late takes milliseconds from 0 to 60000";
       return false;
     }
+  } else if (name == "--pace") {
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), o.paceBaud);
+    if (value.empty() || ec != std::errc{} || end != value.data() + value.size() ||
+        o.paceBaud < 110 || o.paceBaud > 115200) {
+      error = "--pace takes a baud rate from 110 to 115200";
+      return false;
+    }
   } else if (!ParseSvList(value, name == "--no-almanac" ? o.noAlmanac : o.noEphemeris)) {
     error = std::string(name) + " takes SV numbers from 1 to 32, separated by commas";
     return false;
@@ -159,7 +177,9 @@ std::string SatelliteDataUsage() {
          "  --no-ephemeris L  SVs without an ephemeris\n"
          "  --refuse-loads    refuse every satellite-data load\n"
          "  --late MS         satellite-data replies leave MS milliseconds late\n"
-         "  --foreign-replies each satellite-data reply follows one for another SV\n";
+         "  --foreign-replies each satellite-data reply follows one for another SV\n"
+         "  --pace BAUD       satellite-data replies also wait out the time their\n"
+         "                    command and they need on a line of BAUD\n";
 }
 
 }  // namespace navbin::sim

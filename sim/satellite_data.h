@@ -27,6 +27,8 @@ struct SatelliteDataOptions {
   bool refuseLoads = false;      // every load is refused
   int lateMs = 0;                // every 0x58 leaves this long after its command
   bool foreign = false;          // every 0x58 follows one for another SV
+  int paceBaud = 0;  // when set, every 0x58 also waits out the line time of its command and
+                     // itself at this baud (11 bits a byte), as on a real line
 };
 
 class SatelliteDataStore {
@@ -60,17 +62,19 @@ class SatelliteDataStore {
                   std::int64_t nowMs);
   void queue(std::uint8_t operation, std::uint8_t type, std::uint8_t sv,
              std::span<const std::uint8_t> data, std::int64_t nowMs);
+  std::int64_t lineMs(std::size_t bytes) const;
   bool withheld(std::uint8_t type, std::uint8_t sv) const;
 
   SatelliteDataOptions options_;
   std::map<Key, std::vector<std::uint8_t>> records_;
   std::deque<std::pair<std::int64_t, Packet>> pending_;
   int loadsStored_ = 0;
+  std::size_t commandFrameBytes_ = 0;  // of the command being answered
 };
 
 // Command-line options of navbin-sim for the store: --no-almanac LIST,
-// --no-ephemeris LIST (SV numbers separated by commas), --late MS take a
-// value; --refuse-loads and --foreign-replies do not.
+// --no-ephemeris LIST (SV numbers separated by commas), --late MS, --pace BAUD
+// take a value; --refuse-loads and --foreign-replies do not.
 bool IsSatelliteDataOption(std::string_view name);
 bool IsSatelliteDataFlag(std::string_view name);
 // False with the reason in `error` for a bad value.

@@ -43,13 +43,18 @@ TEST(SimSatelliteData, RequestsLoadsAndOptions) {
   EXPECT_EQ(store.takeDue(300), (std::vector<Packet>{{0x58, 0, 6, 5, 0}, {0x58, 0, 6, 4, 0}}));
   EXPECT_EQ(Answer(store, {2, 2, 1, 0}).back(), (Packet{0x58, 0, 2, 1, 0}));
   EXPECT_EQ(store.loadsStored(), 1);
+
+  store.setOptions({{}, {}, false, 0, false, 9600});  // paced: about 7 + 75 bytes at 9600 baud
+  store.handle(Bytes{1, 2, 1}, 1000);
+  EXPECT_GE(store.nextDueMs(), 1000 + 90);
+  EXPECT_LT(store.nextDueMs(), 1000 + 200);
 }
 
 TEST(SimSatelliteData, CommandLine) {
   std::string error;
-  const std::vector<std::string_view> good{"--no-almanac",     "3,30",           "--late=250",
-                                           "--refuse-loads",   "--no-ephemeris", "1",
-                                           "--foreign-replies"};
+  const std::vector<std::string_view> good{"--no-almanac",      "3,30",           "--late=250",
+                                           "--refuse-loads",    "--no-ephemeris", "1",
+                                           "--foreign-replies", "--pace",         "9600"};
   const auto o = ParseSimOptions(good, error);
   ASSERT_TRUE(o) << error;
   EXPECT_EQ(o->satelliteData.noAlmanac, (std::vector<int>{3, 30}));
@@ -57,8 +62,10 @@ TEST(SimSatelliteData, CommandLine) {
   EXPECT_EQ(o->satelliteData.lateMs, 250);
   EXPECT_TRUE(o->satelliteData.refuseLoads);
   EXPECT_TRUE(o->satelliteData.foreign);
-  for (std::string_view bad : {"--no-almanac=0", "--no-almanac=33", "--no-ephemeris=1,,2",
-                               "--no-almanac=", "--late=-1", "--late=x", "--late=60001"}) {
+  EXPECT_EQ(o->satelliteData.paceBaud, 9600);
+  for (std::string_view bad :
+       {"--no-almanac=0", "--no-almanac=33", "--no-ephemeris=1,,2", "--no-almanac=", "--late=-1",
+        "--late=x", "--late=60001", "--pace=50", "--pace="}) {
     const std::vector<std::string_view> args{bad};
     EXPECT_FALSE(ParseSimOptions(args, error)) << bad;
   }
