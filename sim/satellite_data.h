@@ -40,7 +40,7 @@ class SatelliteDataStore {
   explicit SatelliteDataStore(std::uint64_t seed);
 
   void setOptions(const SatelliteDataOptions& options) { options_ = options; }
-  const SatelliteDataOptions& options() const { return options_; }
+  SatelliteDataOptions& options() { return options_; }
 
   // A 0x38 payload received at `nowMs` (simulation time). Its reply, if any,
   // waits until it is due.

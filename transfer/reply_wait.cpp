@@ -37,6 +37,7 @@ std::optional<reports::SatelliteDataReport> ReplyWait::waitForDataReply(std::uin
                                                                         std::uint8_t sv) {
   lastReplyOperation.reset();
   captured_.reset();
+  channel_.captureFlag = false;  // a flag left set would stop every read at once
   awaitedType_ = type;
   awaitedSv_ = sv;
   const link::PacketHandler handler = [this](link::PortContext& p) { capture(p); };
@@ -44,7 +45,7 @@ std::optional<reports::SatelliteDataReport> ReplyWait::waitForDataReply(std::uin
   for (;;) {
     link::PortContext* port = displayPort();
     if (!port || channel_.PollPort(*port, handler, true) != 0) break;
-    if (channel_.captureFlag) {
+    if (channel_.captureFlag && captured_) {
       channel_.captureFlag = false;
       lastReplyOperation = captured_->operation;
       return captured_;

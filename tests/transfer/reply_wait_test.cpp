@@ -13,12 +13,6 @@ Bytes Reply(std::uint8_t op, std::uint8_t type, std::uint8_t sv, Bytes data = {}
   return support::Frame(packet);
 }
 
-Bytes Join(std::initializer_list<Bytes> parts) {
-  Bytes all;
-  for (const Bytes& p : parts) all.insert(all.end(), p.begin(), p.end());
-  return all;
-}
-
 class ReplyWaitTest : public ::testing::Test {
  protected:
   ReplyWaitTest() {

@@ -16,9 +16,17 @@ TEST(TransferOverPty, AlmanacAndEphemerisRoundTripBetweenTwoSimulators) {
   source.transfer.DownloadEphemeris();
   EXPECT_EQ(source.status(), "Download Complete");
   const Bytes almFile = ReadFile(alm), ephFile = ReadFile(eph);
-  ASSERT_GT(almFile.size(), 2u);
-  EXPECT_EQ(Bytes(almFile.begin(), almFile.begin() + 2), (Bytes{0, 0}));
-  EXPECT_EQ(Blocks(almFile).size(), 35u);
+  const auto almBlocks = Blocks(almFile);
+  ASSERT_EQ(almBlocks.size(), 35u);
+  Bytes rebuilt{0, 0};  // the prefix, then the blocks and nothing else
+  for (std::size_t i = 0; i < almBlocks.size(); ++i) {
+    constexpr int kTrailing[] = {4, 5, 3};
+    EXPECT_EQ(almBlocks[i].type, i < 32 ? 2 : kTrailing[i - 32]);
+    EXPECT_EQ(almBlocks[i].sv, i < 32 ? i + 1 : 0);
+    const Bytes b = transfer::EncodeBlock(almBlocks[i].type, almBlocks[i].sv, almBlocks[i].data);
+    rebuilt.insert(rebuilt.end(), b.begin(), b.end());
+  }
+  EXPECT_EQ(rebuilt, almFile);
   const auto ephBlocks = Blocks(ephFile);
   ASSERT_EQ(ephBlocks.size(), 30u);
   const std::string start =

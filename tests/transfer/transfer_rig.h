@@ -33,8 +33,8 @@ using support::Colour;
 using support::Form;
 
 struct RecordingView final : transfer::TransferView {
-  void showAlm() override { ++almShown; }
-  void showEph() override { ++ephShown; }
+  void showAlm() override {}
+  void showEph() override {}
   void appendEph(const std::string& text) override { eph += text; }
   void enterTransfer() override { ++entered; }
   void leaveTransfer() override { ++left; }
@@ -44,7 +44,7 @@ struct RecordingView final : transfer::TransferView {
   }
 
   std::string eph;
-  int almShown = 0, ephShown = 0, entered = 0, left = 0, refreshes = 0;
+  int entered = 0, left = 0, refreshes = 0;
   std::function<void()> onRefresh;
 };
 
@@ -63,6 +63,12 @@ inline std::string TempFile(const std::string& name, const Bytes& bytes = {}) {
   return path;
 }
 
+inline Bytes Join(std::initializer_list<Bytes> parts) {
+  Bytes all;
+  for (const Bytes& p : parts) all.insert(all.end(), p.begin(), p.end());
+  return all;
+}
+
 // Blocks of a file, from its first start marker on, until the reader ends.
 inline std::vector<transfer::BlockRead> Blocks(const Bytes& file) {
   transfer::SpanSource in(file);
@@ -78,7 +84,6 @@ class TransferRig {
   std::unique_ptr<support::ChildProcess> sim_;
   platform::MemorySerialBackend memory_;
   platform::PosixSerialBackend posix_;
-  sim::SatelliteDataOptions options_;
 
  public:
   // On an in-memory line answered by a simulated receiver of `seed`.
@@ -98,9 +103,8 @@ class TransferRig {
   }
 
   bool isOpen() const { return ports[0].isOpen; }
-  // Sets the in-memory receiver's satellite-data options.
-  sim::SatelliteDataOptions& options() { return options_; }
-  void applyOptions() { receiver->satelliteData().setOptions(options_); }
+  // The in-memory receiver's satellite-data options.
+  sim::SatelliteDataOptions& options() { return receiver->satelliteData().options(); }
   platform::MemoryLine& line() { return *memory_.line("mem"); }
   Colour light(std::string_view name) const { return display.get(Form::Alm, name).colour; }
   std::string status() const { return display.get(Form::Alm, "Label_LoadStatus").text; }
@@ -134,8 +138,7 @@ class TransferRig {
     }
     line.clearWritten();
     receiver->advance(std::chrono::milliseconds(10));
-    const Bytes out = receiver->takeOutput();
-    line.push(out);
+    line.push(receiver->takeOutput());
   }
 };
 
