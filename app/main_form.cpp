@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <thread>
 
+#include "app/transfer_windows.h"
 #include "ui/widgets/qt_prompter.h"
 
 namespace navbin::app {
@@ -117,12 +118,12 @@ void TForm_Main::setTransferHandler(Transfer transfer, std::function<void()> han
   transfers_[static_cast<std::size_t>(transfer)] = std::move(handler);
 }
 
+void TForm_Main::installTransfers() {
+  new TransferWindows(*this, core_, display_, prompter_);  // owned by this window
+}
+
 reports::FileRequest TForm_Main::OpenDialog() {
-  reports::FileRequest request;
-  request.filter = "Data Files (*.dat)|*.dat|All Files (*.*)|*.*";
-  request.defaultExt = ".dat";
-  request.initialName = " ";
-  return request;
+  return transfer::SatelliteTransfer::DataFileDialog(false);
 }
 
 void TForm_Main::blankDisplay() {

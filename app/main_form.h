@@ -66,10 +66,14 @@ class TForm_Main : public QMainWindow {
   void startMonitorTimer();
 
   // The transfers of satellite data, supplied by their owner; until one is
-  // set its menu entry does nothing.
+  // set its menu entry does nothing. One transfer at a time: a menu entry
+  // that comes while one runs does nothing either.
   enum class Transfer { UploadAlmanac, DownloadAlmanac, UploadEphemeris, DownloadEphemeris };
   void setTransferHandler(Transfer transfer, std::function<void()> handler);
-  // The file dialog the almanac transfer uses.
+  // Supplies the four transfers, over the core and the windows Form_Alm and
+  // Form_Eph (created by then or later).
+  void installTransfers();
+  // The file dialog the almanac and ephemeris transfers use.
   static reports::FileRequest OpenDialog();
 
   // How the serial-port apply operation waits for a frame to leave the port
@@ -326,7 +330,8 @@ class TForm_Main : public QMainWindow {
   void queryAndShow(reports::Form form, std::initializer_list<Query> queries);
   // The nine position panels show "?" after a cold or factory reset.
   void questionPositionPanels();
-  void runTransfer(Transfer transfer);
+  // False when no handler is set or a transfer is running already.
+  bool runTransfer(Transfer transfer);
 
   // Port supervision (main_form_ports.cpp).
   void installCoreHooks();
@@ -347,6 +352,7 @@ class TForm_Main : public QMainWindow {
   bool centred_ = false;
   bool multiport_ = false;
   bool destroyed_ = false;
+  bool transferRunning_ = false;
 };
 
 }  // namespace navbin::app

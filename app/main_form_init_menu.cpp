@@ -66,14 +66,20 @@ void TForm_Main::InitializeClearPositionClick() {
   }
 }
 
-void TForm_Main::runTransfer(Transfer transfer) {
-  if (const auto& handler = transfers_[static_cast<std::size_t>(transfer)]) handler();
+bool TForm_Main::runTransfer(Transfer transfer) {
+  const auto& handler = transfers_[static_cast<std::size_t>(transfer)];
+  if (!handler || transferRunning_) return false;
+  transferRunning_ = true;
+  handler();
+  transferRunning_ = false;
+  return true;
 }
 
 void TForm_Main::InitializeUploadAlmClick() {
-  if (!transfers_[static_cast<std::size_t>(Transfer::UploadAlmanac)]) return;
-  runTransfer(Transfer::UploadAlmanac);
-  commands::RequestReceiverHealth(core_.sender, DISPLAY_PORT);
+  // The receiver's answer shows whether its almanac is complete now.
+  if (runTransfer(Transfer::UploadAlmanac)) {
+    commands::RequestReceiverHealth(core_.sender, DISPLAY_PORT);
+  }
 }
 
 void TForm_Main::InitializeUploadPosClick() {

@@ -88,6 +88,7 @@ int RunMainWindow(const shell::StartupPlan& plan, const shell::CommandLine& cl) 
 bool CreateWindows(TForm_Main& form, ui::WidgetDisplay& display, const shell::StartupPlan& plan) {
   if (!form.FormCreate()) return false;
   form.attachLogWindows(ui::CreateSecondaryForms(display, &form));
+  form.installTransfers();
   form.applyLayout(plan.multiPort);
   form.setDiagnosticsVisible(plan.diagnostics);
   return true;

@@ -1,5 +1,5 @@
-// Runs the de-framing fuzz target over its corpus once, as a plain test:
-// every file of the folders named on the command line.
+// Runs a fuzz target over its corpus once, as a plain test: every file of
+// the folders named on the command line.
 
 #include <cstdint>
 #include <cstdio>

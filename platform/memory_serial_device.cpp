@@ -1,6 +1,8 @@
 #include "platform/memory_serial_device.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace navbin::platform {
 
@@ -54,6 +56,17 @@ bool MemorySerialDevice::write(const std::uint8_t* frame, std::size_t length) {
   if (lost()) return false;
   line_->frames_.emplace_back(frame, frame + length);
   return true;
+}
+
+bool MemorySerialDevice::waitForInput(int timeoutMs) {
+  if (lost()) return false;
+  ++line_->waitCount_;
+  if (line_->input_.empty() && line_->waitHook_) line_->waitHook_();
+  if (lost()) return false;
+  if (line_->input_.empty() && timeoutMs > 0) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(timeoutMs));  // as poll() would
+  }
+  return !line_->input_.empty();
 }
 
 bool MemorySerialDevice::setLineParameters(const LineParameters& line) {

@@ -9,14 +9,16 @@
 //   line.frames();                                   // every frame written, whole
 //   line.setLost(true);                              // unplugged: calls fail quietly
 //   line.failOpens(OpenError::PermissionDenied);     // the next opens fail so
+//   line.setWaitHook([&] { line.push(answer()); });  // the far side answers a wait
 //
 // Opens are exclusive like real ports: while a device of a line is open a
 // second open fails with Busy. Everything is synchronous and deterministic;
-// nothing waits.
+// only waitForInput() on an empty line waits, sleeping out its time-out.
 
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
@@ -53,6 +55,12 @@ class MemoryLine {
 
   // Makes the following opens fail with `error`; None lets them succeed again.
   void failOpens(OpenError error) { openError_ = error; }
+  // Called by waitForInput() while no input is waiting, before it sleeps, so
+  // that a test can play the far side of a caller that waits for a reply.
+  void setWaitHook(std::function<void()> hook) { waitHook_ = std::move(hook); }
+  // Calls of waitForInput() so far.
+  int waitCount() const { return waitCount_; }
+
   // Makes setLineParameters() refuse (false) or accept.
   void refuseLineParameters(bool refuse) { refuseLine_ = refuse; }
 
@@ -77,6 +85,8 @@ class MemoryLine {
   OpenError openError_ = OpenError::None;
   int openCount_ = 0;
   int purgeCount_ = 0;
+  int waitCount_ = 0;
+  std::function<void()> waitHook_;
   int generation_ = 0;  // bumped when the line is lost, so old devices stay lost
   LineParameters line_;
 };
@@ -95,6 +105,7 @@ class MemorySerialDevice final : public SerialDevice {
   bool setLineParameters(const LineParameters& line) override;
   void purge() override;
   bool lost() const override;
+  bool waitForInput(int timeoutMs) override;
 
  private:
   std::shared_ptr<MemoryLine> line_;

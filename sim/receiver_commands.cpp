@@ -51,6 +51,10 @@ void SimulatedReceiver::handlePacket(std::uint8_t id, std::span<const std::uint8
       // the offered time made sense.
       if (n == 6) reply(SetTimeReply(ValidTime(p)));
       break;
+    case 0x38:
+      satelliteData_.handle(p, clockMs_);
+      releaseSatelliteData();
+      break;
     case 0x3C:
       if (n == 1) answerTrackingStatus(p[0]);
       break;

@@ -51,6 +51,8 @@ bool ApplyOption(SimOptions& o, std::string_view name, std::string_view value, s
     if (!ParseProbability(value, o.dropReplyProbability)) {
       return Fail(error, "--drop takes a probability from 0 to 1");
     }
+  } else if (IsSatelliteDataOption(name) || IsSatelliteDataFlag(name)) {
+    return ApplySatelliteDataOption(o.satelliteData, name, value, error);
   } else {
     return Fail(error, "unknown option " + std::string(name));
   }
@@ -59,7 +61,7 @@ bool ApplyOption(SimOptions& o, std::string_view name, std::string_view value, s
 
 bool TakesValue(std::string_view name) {
   return name == "--ports" || name == "--link" || name == "--seed" || name == "--silent" ||
-         name == "--noise" || name == "--drop";
+         name == "--noise" || name == "--drop" || IsSatelliteDataOption(name);
 }
 
 }  // namespace
@@ -71,6 +73,10 @@ std::optional<SimOptions> ParseSimOptions(std::span<const std::string_view> args
     std::string_view arg = args[i];
     if (arg == "--help" || arg == "-h") {
       o.help = true;
+      continue;
+    }
+    if (IsSatelliteDataFlag(arg)) {
+      ApplySatelliteDataOption(o.satelliteData, arg, {}, error);
       continue;
     }
     std::string_view name = arg;
@@ -101,7 +107,7 @@ std::optional<SimOptions> ParseSimOptions(std::span<const std::string_view> args
 
 std::string SimUsage() {
   return "Usage: navbin-sim [--ports N] [--link PATH] [--seed S] [--silent K]...\n"
-         "                  [--noise P] [--drop P] [--help]\n"
+         "                  [--noise P] [--drop P] [satellite-data options] [--help]\n"
          "Simulated NavBin receivers on pseudo-terminals. Prints the device path of\n"
          "each receiver on its own line, then serves until interrupted.\n"
          "  --ports N    receivers to simulate, 1 to 16 (default 1)\n"
@@ -109,7 +115,8 @@ std::string SimUsage() {
          "  --seed S     seed of the first receiver; receiver i uses S+i (default 1)\n"
          "  --silent K   receiver K (from 1) never answers; may be repeated\n"
          "  --noise P    chance of noise bytes before each frame (default 0)\n"
-         "  --drop P     chance that an answer is lost (default 0)\n";
+         "  --drop P     chance that an answer is lost (default 0)\n" +
+         SatelliteDataUsage();
 }
 
 std::string LinkPathOf(const std::string& linkPath, int index) {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "sim/satellite_data.h"
+
 namespace navbin::sim {
 
 struct SimOptions {
@@ -17,6 +19,7 @@ struct SimOptions {
   std::vector<int> silentPorts;  // 1-based
   double noiseProbability = 0;
   double dropReplyProbability = 0;
+  SatelliteDataOptions satelliteData;
   bool help = false;
 
   static constexpr int kMaxPorts = 16;

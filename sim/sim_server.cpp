@@ -39,6 +39,7 @@ bool SimServer::start(const SimOptions& options, std::string& error) {
     faults.dropReplyProbability = options.dropReplyProbability;
     auto port = std::unique_ptr<Port>(
         new Port{std::move(terminal), SimulatedReceiver(options.seed + i, faults), {}, {}});
+    port->receiver.satelliteData().setOptions(options.satelliteData);
     ports_.push_back(std::move(port));
     if (!options.linkPath.empty() &&
         !makeLink(*ports_.back(), LinkPathOf(options.linkPath, i), error)) {
@@ -88,6 +89,8 @@ int SimServer::waitBudgetMs(int maxWaitMs) const {
     const SimulatedReceiver& rx = port->receiver;
     const std::int64_t untilNextSecond = 1000 - rx.gpsMs() % 1000;
     wait = std::min(wait, untilNextSecond);
+    if (const auto due = rx.satelliteData().nextDueMs())
+      wait = std::min(wait, *due - rx.elapsedMs());
   }
   return static_cast<int>(std::max<std::int64_t>(wait, 1));
 }

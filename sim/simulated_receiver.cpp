@@ -34,6 +34,7 @@ SimulatedReceiver::SimulatedReceiver(std::uint64_t seed, FaultOptions faults)
       worldRandom_(SimRandom(seed).fork(1)),
       faultRandom_(SimRandom(seed).fork(2)),
       health_(SimRandom(seed).fork(3), SimRandom(seed).fork(4).range(10, 40)),
+      satelliteData_(seed),
       clockBias_(profile_.clockBias),
       biasRate_(profile_.biasRate) {
   surveyedFixes_ = static_cast<std::uint32_t>(worldRandom_.range(0, 2000));
@@ -62,6 +63,7 @@ void SimulatedReceiver::advance(std::chrono::milliseconds elapsed) {
     runEpoch(second, lastSecond - second < kMaxBroadcastCatchUp);
   }
   clockMs_ = target;
+  releaseSatelliteData();
 }
 
 std::vector<std::uint8_t> SimulatedReceiver::takeOutput() {
@@ -145,6 +147,10 @@ Packet SimulatedReceiver::supplementalTiming() const {
   const int needed = settings_.ppsOutput == 4 ? 3 : settings_.ppsOutput == 3 ? 1 : 0;
   t.ppsGenerated = settings_.pps.driverSwitch != 0 && solution_.usable >= needed;
   return SupplementalTimingReport(t, fix_);
+}
+
+void SimulatedReceiver::releaseSatelliteData() {
+  for (const Packet& p : satelliteData_.takeDue(clockMs_)) reply(p);
 }
 
 void SimulatedReceiver::reply(const Packet& packet) {

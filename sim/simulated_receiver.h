@@ -22,6 +22,7 @@
 #include "sim/packet_writer.h"
 #include "sim/receiver_profile.h"
 #include "sim/receiver_settings.h"
+#include "sim/satellite_data.h"
 #include "sim/sim_random.h"
 
 namespace navbin::sim {
@@ -53,6 +54,9 @@ class SimulatedReceiver {
   std::int64_t gpsMs() const { return profile_.startGpsMs + clockMs_; }
   std::int64_t elapsedMs() const { return clockMs_; }
   void setFaults(const FaultOptions& faults) { faults_ = faults; }
+  // Almanacs, ephemerides and the rest of the 0x38/0x58 exchange.
+  SatelliteDataStore& satelliteData() { return satelliteData_; }
+  const SatelliteDataStore& satelliteData() const { return satelliteData_; }
 
   // Longest pending output kept when nobody reads it; later frames are dropped.
   static constexpr std::size_t kMaxPendingOutput = 1 << 20;
@@ -67,6 +71,7 @@ class SimulatedReceiver {
   void handleTimingRequest(std::uint8_t which, std::span<const std::uint8_t> p);
   void answerTrackingStatus(std::uint8_t sv);
   void reset(bool cold, bool factory);
+  void releaseSatelliteData();  // sends the 0x58 replies now due
 
   // Time and output (simulated_receiver.cpp).
   void runEpoch(std::int64_t gpsSecond, bool broadcast);
@@ -85,6 +90,7 @@ class SimulatedReceiver {
   SimRandom worldRandom_;
   SimRandom faultRandom_;
   HealthModel health_;
+  SatelliteDataStore satelliteData_;
   link::Deframer deframer_;
   std::vector<std::uint8_t> output_;
 

@@ -48,12 +48,19 @@ class ScriptPrompter final : public reports::Prompter {
     answers.pop_front();
     return yes;
   }
-  std::optional<std::string> chooseFile(const reports::FileRequest&) override {
-    return std::nullopt;
+  // Answers from `files` in order; cancels once they run out.
+  std::optional<std::string> chooseFile(const reports::FileRequest& request) override {
+    fileRequests.push_back(request);
+    if (files.empty()) return std::nullopt;
+    std::string file = files.front();
+    files.pop_front();
+    return file;
   }
 
   std::vector<Box> boxes;
   std::deque<bool> answers;
+  std::deque<std::string> files;
+  std::vector<reports::FileRequest> fileRequests;
 };
 
 class FixedClock final : public platform::SystemClock {

@@ -1,9 +1,71 @@
 #include "ui/forms/alm_form.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
 namespace navbin::ui {
 
+namespace {
+constexpr int kRowsPerColumn = 12;
+
+// A light with its caption, in `column` of the grid at `row`.
+Shape* Light(QGridLayout* grid, int row, int column, const QString& name, const QString& caption,
+             QWidget* parent) {
+  auto* shape = new Shape(name, parent);
+  grid->addWidget(shape, row, 2 * column, Qt::AlignCenter);
+  grid->addWidget(new QLabel(caption, parent), row, 2 * column + 1);
+  return shape;
+}
+}  // namespace
+
 TForm_Alm::TForm_Alm(QWidget* parent) : FormWindow("Form_Alm", "Data Loading Status", parent) {
-  setFixedSize(kPlaceholderSize);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(12, 12, 12, 12);
+  layout->setSpacing(12);
+
+  auto* lights = new QGridLayout;
+  lights->setHorizontalSpacing(8);
+  lights->setVerticalSpacing(4);
+  for (int sv = 1; sv <= 32; ++sv) {
+    const int index = sv - 1;
+    Shape_SV[index] = Light(lights, index % kRowsPerColumn, index / kRowsPerColumn,
+                            QString("Shape_SV%1").arg(sv), QString("SV %1 Almanac").arg(sv), this);
+  }
+  Shape_Iono = Light(lights, 8, 2, "Shape_Iono", "Ionospheric Data", this);
+  Shape_UTC = Light(lights, 9, 2, "Shape_UTC", "UTC Time Data", this);
+  Shape_Alm = Light(lights, 10, 2, "Shape_Alm", "Almanac Health Page, \nt_oa, and wn_oa", this);
+  for (int c : {2, 4}) lights->setColumnMinimumWidth(c - 1, 110);
+  layout->addLayout(lights);
+
+  auto* status = new QHBoxLayout;
+  status->setSpacing(8);
+  status->addWidget(new QLabel("Loading Status:", this));
+  Shape_LoadStatus = new Shape("Shape_LoadStatus", this);
+  status->addWidget(Shape_LoadStatus);
+  Label_LoadStatus = new QLabel("Off", this);
+  Label_LoadStatus->setObjectName("Label_LoadStatus");
+  Label_LoadStatus->setMinimumWidth(
+      Label_LoadStatus->fontMetrics().horizontalAdvance("Download Complete  "));
+  status->addWidget(Label_LoadStatus);
+  status->addStretch(1);
+  Button_Close = new QPushButton("&Close", this);
+  Button_Close->setObjectName("Button_Close");
+  Button_Close->setAutoDefault(false);
+  connect(Button_Close, &QPushButton::clicked, this, &QWidget::close);
+  status->addWidget(Button_Close);
+  layout->addLayout(status);
+  fixSize();
+}
+
+void TForm_Alm::setVisible(bool visible) {
+  if (!visible && isVisible()) reset();
+  FormWindow::setVisible(visible);
+}
+
+void TForm_Alm::reset() {
+  for (Shape* light : findChildren<Shape*>()) light->setFill(reports::Colour::Gray);
+  Label_LoadStatus->setText("Off");
 }
 
 }  // namespace navbin::ui

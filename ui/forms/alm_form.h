@@ -1,8 +1,14 @@
 #pragma once
-// The almanac transfer status window: one light per data block.
-// So far only the window itself: its controls arrive with its feature.
+// The almanac transfer status window: a light per data block (the almanac of
+// SV 1 to 32, ionospheric data, UTC data, the almanac health page) and the
+// loading status. Closing it turns every light grey and the status "Off".
+
+#include <QLabel>
+#include <QPushButton>
+#include <array>
 
 #include "ui/forms/form_window.h"
+#include "ui/widgets/shape.h"
 
 namespace navbin::ui {
 
@@ -10,6 +16,19 @@ class TForm_Alm : public FormWindow {
   Q_OBJECT
  public:
   explicit TForm_Alm(QWidget* parent);
+
+  void setVisible(bool visible) override;
+
+  std::array<Shape*, 32> Shape_SV{};  // Shape_SV1 is Shape_SV[0]
+  Shape* Shape_Iono = nullptr;
+  Shape* Shape_UTC = nullptr;
+  Shape* Shape_Alm = nullptr;
+  Shape* Shape_LoadStatus = nullptr;
+  QLabel* Label_LoadStatus = nullptr;
+  QPushButton* Button_Close = nullptr;
+
+ private:
+  void reset();
 };
 
 }  // namespace navbin::ui

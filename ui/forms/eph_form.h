@@ -1,7 +1,11 @@
 #pragma once
-// The ephemeris transfer window: the transfer's progress as lines of text.
-// So far only the window itself: its text box arrives with the transfer.
-// Unlike the other secondary windows it may be resized.
+// The ephemeris transfer window: the transfer's progress as lines of text in
+// Memo_Eph, which fills the window. The text gathers over several transfers;
+// closing the window clears it. Unlike the other secondary windows it may be
+// resized.
+
+#include <QPlainTextEdit>
+#include <string>
 
 #include "ui/forms/form_window.h"
 
@@ -11,6 +15,13 @@ class TForm_Eph : public FormWindow {
   Q_OBJECT
  public:
   explicit TForm_Eph(QWidget* parent);
+
+  void setVisible(bool visible) override;
+
+  // Appends a message that ends with CR LF; the text box shows each line once.
+  void append(const std::string& text);
+
+  QPlainTextEdit* Memo_Eph = nullptr;
 };
 
 }  // namespace navbin::ui

@@ -1,0 +1,65 @@
+#include "transfer/reply_wait.h"
+
+#include <algorithm>
+
+#include "protocol/reports/control_names.h"
+
+namespace navbin::transfer {
+
+namespace {
+using Clock = std::chrono::steady_clock;
+}  // namespace
+
+ReplyWait::ReplyWait(link::SerialChannel& channel, link::PortTable& ports,
+                     const link::ShellGlobals& shell, reports::Display& display, TransferView& view)
+    : channel_(channel), ports_(ports), shell_(shell), display_(display), view_(view) {}
+
+link::PortContext* ReplyWait::displayPort() const {
+  const int index = shell_.displayIndex();
+  if (index < 0 || index >= link::kPortCount) return nullptr;
+  link::PortContext& port = ports_[static_cast<std::size_t>(index)];
+  return port.isOpen && !port.deviceLost ? &port : nullptr;
+}
+
+// Every packet lights the receive lamp. Only the awaited reply stops the
+// read: a late or foreign 0x58 is passed over, so that an awaited reply
+// behind it in the same read is not dropped with the rest of the read.
+void ReplyWait::capture(const link::PortContext& port) {
+  display_.setColour(reports::Form::Main, reports::names::Shape_RxLED, reports::Colour::Lime);
+  if (port.packetId != reports::kSatelliteDataReplyId) return;
+  auto reply = reports::ParseSatelliteData({port.payload(), port.packetLen});
+  if (!reply || reply->dataType != awaitedType_ || reply->sv != awaitedSv_) return;
+  captured_ = *reply;
+  channel_.captureFlag = true;
+}
+
+std::optional<reports::SatelliteDataReport> ReplyWait::waitForDataReply(std::uint8_t type,
+                                                                        std::uint8_t sv) {
+  lastReplyOperation.reset();
+  captured_.reset();
+  channel_.captureFlag = false;  // a flag left set would stop every read at once
+  awaitedType_ = type;
+  awaitedSv_ = sv;
+  const link::PacketHandler handler = [this](link::PortContext& p) { capture(p); };
+  const auto deadline = Clock::now() + timeout_;
+  for (;;) {
+    link::PortContext* port = displayPort();
+    if (!port || channel_.PollPort(*port, handler, true) != 0) break;
+    if (channel_.captureFlag && captured_) {
+      channel_.captureFlag = false;
+      lastReplyOperation = captured_->operation;
+      return captured_;
+    }
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left <= 0) break;
+    // Sleeps until bytes arrive or the slice ends; a device that cannot wait
+    // answers at once, and the deadline still ends the loop.
+    channel_.WaitForInput(*port, static_cast<int>(std::min<long long>(left, kRefreshMs)));
+    view_.refresh();
+  }
+  channel_.captureFlag = false;
+  return std::nullopt;
+}
+
+}  // namespace navbin::transfer

@@ -1,0 +1,52 @@
+#include "transfer/satellite_transfer.h"
+
+#include "transfer/transfer_texts.h"
+
+namespace navbin::transfer {
+
+SatelliteTransfer::SatelliteTransfer(const TransferLinks& links, TransferView& view)
+    : links_(links),
+      view_(view),
+      wait_(links.channel, links.ports, links.shell, links.display, view) {}
+
+reports::FileRequest SatelliteTransfer::DataFileDialog(bool forSaving) {
+  reports::FileRequest request;
+  request.filter = "Data Files (*.dat)|*.dat|All Files (*.*)|*.*";
+  request.defaultExt = ".dat";
+  request.initialName = " ";
+  request.forSaving = forSaving;  // a download may name a new file
+  return request;
+}
+
+std::optional<std::string> SatelliteTransfer::chooseFile(bool forSaving) {
+  return links_.prompter.chooseFile(DataFileDialog(forSaving));
+}
+
+void SatelliteTransfer::setLight(std::string_view light, Colour colour) {
+  if (light.empty()) return;
+  links_.display.setColour(reports::Form::Alm, light, colour);
+  view_.refresh();
+}
+
+void SatelliteTransfer::setLoadStatus(const char* text, Colour colour) {
+  links_.display.setText(reports::Form::Alm, alm::Label_LoadStatus, text);
+  setLight(alm::Shape_LoadStatus, colour);
+}
+
+bool SatelliteTransfer::anyAlmLightRed() const {
+  auto red = [this](const std::string& light) {
+    return links_.display.colour(reports::Form::Alm, light) == Colour::Red;
+  };
+  for (int sv = 1; sv <= kSvCount; ++sv) {
+    if (red(AlmLightName(kTypeAlmanac, static_cast<std::uint8_t>(sv)))) return true;
+  }
+  return red(std::string(alm::Shape_Alm)) || red(std::string(alm::Shape_Iono)) ||
+         red(std::string(alm::Shape_UTC));
+}
+
+void SatelliteTransfer::appendEph(const std::string& text) {
+  view_.appendEph(text);
+  view_.refresh();
+}
+
+}  // namespace navbin::transfer

@@ -1,0 +1,80 @@
+#pragma once
+// The almanac and ephemeris transfers: download a receiver's satellite data
+// into a data block file and load such a file into a receiver, one 0x38
+// request or load and one 0x58 reply at a time. A transfer runs in the
+// foreground: from the file's opening to its end the monitor timer is stopped
+// and only the reply wait reads the display port. Progress shows as lights in
+// Form_Alm (almanac) or lines in Form_Eph (ephemeris).
+//
+//   SatelliteTransfer transfer(links, view);
+//   transfer.DownloadAlmanac();   // asks for the file, then runs to its end
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "link/port_context.h"
+#include "link/serial_channel.h"
+#include "link/shell_globals.h"
+#include "protocol/commands/packet_sender.h"
+#include "protocol/reports/display.h"
+#include "protocol/reports/prompter.h"
+#include "transfer/data_block.h"
+#include "transfer/reply_wait.h"
+#include "transfer/transfer_view.h"
+
+namespace navbin::transfer {
+
+class DataFile;
+
+// The parts of the program a transfer works with.
+struct TransferLinks {
+  link::SerialChannel& channel;
+  link::PortTable& ports;
+  const link::ShellGlobals& shell;
+  commands::PacketSender& sender;
+  reports::Display& display;
+  reports::Prompter& prompter;
+};
+
+class SatelliteTransfer {
+ public:
+  SatelliteTransfer(const TransferLinks& links, TransferView& view);
+
+  // Each does nothing while another transfer runs.
+  void DownloadAlmanac();
+  void UploadAlmanac();
+  void DownloadEphemeris();
+  void UploadEphemeris();
+
+  bool running() const { return running_; }
+  ReplyWait& replyWait() { return wait_; }
+
+  // The shared data file dialog, with the initial name " ".
+  static reports::FileRequest DataFileDialog(bool forSaving);
+
+ private:
+  using Colour = reports::Colour;
+
+  std::optional<std::string> chooseFile(bool forSaving);
+  void setLight(std::string_view light, Colour colour);
+  void setLoadStatus(const char* text, Colour colour);
+  bool anyAlmLightRed() const;
+  void appendEph(const std::string& text);
+
+  // One almanac download step; false ends the download.
+  bool downloadAlmanacStep(DataFile& file, std::uint8_t type, std::uint8_t sv);
+  // One block of an upload; false when the reader reports the end.
+  bool uploadAlmanacBlock(ByteSource& in);
+  bool uploadEphemerisBlock(ByteSource& in);
+  // The ephemeris of every SV; false when the file could not be written.
+  bool downloadEphemerides(DataFile& file);
+
+  TransferLinks links_;
+  TransferView& view_;
+  ReplyWait wait_;
+  bool running_ = false;
+};
+
+}  // namespace navbin::transfer

@@ -1,0 +1,48 @@
+#pragma once
+// The texts the transfers show: Form_Alm's control names and status texts,
+// and the lines of Memo_Eph (each ending in CR LF).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace navbin::transfer {
+
+namespace alm {
+inline constexpr std::string_view Shape_Alm = "Shape_Alm";
+inline constexpr std::string_view Shape_Iono = "Shape_Iono";
+inline constexpr std::string_view Shape_UTC = "Shape_UTC";
+inline constexpr std::string_view Shape_LoadStatus = "Shape_LoadStatus";
+inline constexpr std::string_view Label_LoadStatus = "Label_LoadStatus";
+
+inline constexpr char kDownloading[] = "Downloading...";
+inline constexpr char kUploading[] = "Uploading...";
+inline constexpr char kFileFailure[] = "File Failure";
+inline constexpr char kDownloadComplete[] = "Download Complete";
+inline constexpr char kDownloadFailure[] = "Download Failure";
+inline constexpr char kUploadComplete[] = "Upload Complete";
+inline constexpr char kUploadFailure[] = "Upload Failure";
+}  // namespace alm
+
+// The light of a block in Form_Alm: Shape_SV1 .. Shape_SV32 for the almanac of
+// an SV, Shape_Alm, Shape_Iono, Shape_UTC for types 3, 4, 5; empty for a type
+// without a light (1, 6) or an SV outside 1 to 32.
+std::string AlmLightName(std::uint8_t type, std::uint8_t sv);
+
+namespace eph {
+std::string Requested(int sv);     // "SV %d ephemeris requested...\r\n"
+std::string Received(int length);  // "   received, length = %d\r\n"
+std::string DataForSv(int sv);     // "Ephemeris data for SV %02d...\r\n"
+inline constexpr char kNotAvailable[] = "Data not available!\r\n";
+inline constexpr char kDownloadComplete[] = "Ephemeris download complete.\r\n";
+inline constexpr char kAcknowledged[] = "   Data block acknowledged\r\n";
+inline constexpr char kRejected[] = "   Data block rejected\r\n";
+inline constexpr char kUnknownType[] = "Unknown data block type! \r\n";
+inline constexpr char kEndFormatError[] = "End of block format error! \r\n";
+inline constexpr char kLoadComplete[] = "Ephemeris data load complete.\r\n";
+inline constexpr char kCannotOpen[] = "Couldn't open ephemeris data file!\r\n";
+// The file could not be written to the end (disk full, device gone).
+inline constexpr char kCannotWrite[] = "Couldn't write ephemeris data file!\r\n";
+}  // namespace eph
+
+}  // namespace navbin::transfer
