@@ -19,6 +19,7 @@
 #include "shell/monitor_core.h"
 #include "shell/startup.h"
 #include "ui/forms/all_forms.h"
+#include "ui/forms/sky_view_form.h"
 #include "ui/widgets/qt_prompter.h"
 #include "ui/widgets/widget_display.h"
 
@@ -88,6 +89,8 @@ int RunMainWindow(const shell::StartupPlan& plan, const shell::CommandLine& cl) 
 bool CreateWindows(TForm_Main& form, ui::WidgetDisplay& display, const shell::StartupPlan& plan) {
   if (!form.FormCreate()) return false;
   ui::CreateSecondaryForms(display, &form);
+  shell::MonitorCore& core = form.core();
+  ui::CreateSkyView(display, &form, {core.history, core.reports, core.shell}, form.prompter());
   form.applyLayout(plan.multiPort);
   form.setDiagnosticsVisible(plan.diagnostics);
   return true;

@@ -15,6 +15,7 @@
 #include "protocol/reports/display.h"
 #include "protocol/reports/prompter.h"
 #include "protocol/reports/receiver_state.h"
+#include "protocol/reports/report_history.h"
 #include "shell/monitor_cycle.h"
 #include "shell/multi_port_control.h"
 
@@ -27,7 +28,12 @@ struct MonitorCore {
         sender(channel, ports, shell, reports.globals.logTrigger),
         dispatcher(reports::DecoderContext{reports, shell, display, prompter, dataLog, clock}),
         multiPort(channel, ports, shell, sender, display, prompter),
-        cycle(channel, ports, shell, sender, dispatcher, display, multiPort) {}
+        cycle(channel, ports, shell, sender, dispatcher, display, multiPort) {
+    dispatcher.setReportObserver(
+        [this](const link::PortContext& port, const reports::ReceiverState& receiver) {
+          history.observe(port, receiver);
+        });
+  }
 
   MonitorCore(const MonitorCore&) = delete;
   MonitorCore& operator=(const MonitorCore&) = delete;
@@ -42,6 +48,8 @@ struct MonitorCore {
   reports::ReportDispatcher dispatcher;
   MultiPortControl multiPort;
   MonitorCycle cycle;
+  // Sky and time series of every decoded port, for the charts.
+  reports::ReportHistory history;
 };
 
 }  // namespace navbin::shell
