@@ -137,10 +137,12 @@ void SeriesChart::drawTimeAxis(QPainter& p, const QRectF& area) const {
   for (double t = first; t <= newest; t += s.tickStep) {
     const double x = area.right() - area.width() * (newest - t) / s.seconds;
     p.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 4));
-    p.drawText(QRectF(x - 40, area.bottom() + 4, 80, 16), Qt::AlignCenter,
+    // Labels at the ends stay inside the chart.
+    const double left = std::clamp(x - 30, area.left() - 30, double(width()) - 60);
+    p.drawText(QRectF(left, area.bottom() + 4, 60, 16), Qt::AlignCenter,
                QString::fromStdString(reports::TimeOfDayText(t)).left(5));
   }
-  p.drawText(QRectF(0, area.bottom() + 4, kLeft - 4, 16), Qt::AlignRight, "GPS time");
+  p.drawText(QRectF(0, 0, width() - 8, 14), Qt::AlignRight, "Time: GPS time of day");
 }
 
 }  // namespace navbin::ui

@@ -40,6 +40,8 @@ void SignalBars::paintEvent(QPaintEvent*) {
   const auto& fixSvs = feed_.reports.receivers[*port].fixSvs;
   const auto& age = feed_.reports.globals.channelAge;
   const double slot = area.width() / reports::kChannelCount;
+  QFont small = font();
+  small.setPointSizeF(font().pointSizeF() * 0.8);
   for (std::size_t k = 0; k < sky.size(); ++k) {
     const double x = area.left() + slot * static_cast<double>(k);
     p.setPen(palette().text().color());
@@ -55,8 +57,11 @@ void SignalBars::paintEvent(QPaintEvent*) {
     p.setPen(Qt::black);
     p.setBrush(ToQColor(fill, palette()));
     p.drawRect(QRectF(x + 3, area.bottom() - h, slot - 6, h));
+    p.save();
+    p.setFont(small);
     p.drawText(QRectF(x, area.bottom() - h - 16, slot, 16), Qt::AlignCenter,
                QString::number(s.level, 'f', 1));
+    p.restore();
   }
 }
 

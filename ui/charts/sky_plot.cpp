@@ -2,14 +2,14 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "protocol/reports/chart_geometry.h"
 #include "ui/widgets/colours.h"
 
 namespace navbin::ui {
 namespace {
-
-using reports::SkyMark;
 
 constexpr int kSide = 320;
 constexpr int kMargin = 22;  // room for the compass letters
@@ -61,18 +61,22 @@ void SkyPlot::drawSatellites(QPainter& p, std::size_t portIndex) const {
   const auto& fixSvs = feed_.reports.receivers[portIndex].fixSvs;
   const auto& age = feed_.reports.globals.channelAge;
   const QPointF c = centre();
+  std::vector<std::pair<QPointF, int>> labels;
+  p.setPen(QPen(Qt::black, 1));
   for (std::size_t k = 0; k < sky.size(); ++k) {
     const reports::SkyChannel& s = sky[k];
     if (!s.reported) continue;
     const auto at = reports::SkyPlace(s.elevation, s.azimuth, radius());
     if (!at) continue;
     const QPointF dot = c + QPointF(at->dx, at->dy);
-    const SkyMark mark = reports::MarkOf(s.sv, fixSvs, age[k] <= 0);
-    p.setPen(QPen(Qt::black, 1));
+    const reports::SkyMark mark = reports::MarkOf(s.sv, fixSvs, age[k] <= 0);
     p.setBrush(ToQColor(reports::MarkColour(mark), palette()));
     p.drawEllipse(dot, kMarkRadius, kMarkRadius);
-    // The label stands beside the mark so that the fill stays readable.
-    p.drawText(dot + QPointF(kMarkRadius + 1, -kMarkRadius + 2), QString::number(s.sv));
+    labels.emplace_back(dot, s.sv);
+  }
+  // Labels go beside the marks, after all of them, so that none is covered.
+  for (const auto& [dot, sv] : labels) {
+    p.drawText(dot + QPointF(kMarkRadius + 1, -kMarkRadius + 2), QString::number(sv));
   }
 }
 
