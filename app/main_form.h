@@ -46,6 +46,10 @@ class TForm_Main : public QMainWindow {
   // Closes every open port; also run by the destructor.
   void FormDestroy();
 
+  // The core and the prompter, for the windows created beside this one.
+  shell::MonitorCore& core() const { return core_; }
+  reports::Prompter& prompter() const { return prompter_; }
+
   // Multi-port layout (port panel shown) or single-port layout; the window's
   // fixed size follows its contents.
   void applyLayout(bool multiport);
@@ -230,6 +234,7 @@ class TForm_Main : public QMainWindow {
   QAction* WindowTimingOutputs = nullptr;
   QAction* WindowProduct = nullptr;
   QAction* WindowTimingPackets = nullptr;
+  QAction* WindowSkyView = nullptr;
   QAction* WindowMultiPort = nullptr;
   QAction* DiagnosticsGenericNavBin = nullptr;
   QAction* HelpAbout = nullptr;
@@ -309,6 +314,7 @@ class TForm_Main : public QMainWindow {
   void WindowTimingOutputsClick();
   void WindowProductClick();
   void WindowTimingPacketsClick();
+  void WindowSkyViewClick();
   void WindowMultiPortClick();
   void DiagnosticsGenericNavBinClick();
   void HelpAboutClick();

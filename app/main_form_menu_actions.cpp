@@ -114,6 +114,10 @@ void TForm_Main::WindowTimingPacketsClick() {
   showForm(Form::TimingPackets);
 }
 
+void TForm_Main::WindowSkyViewClick() {
+  showForm(Form::SkyView);
+}
+
 void TForm_Main::WindowMultiPortClick() {
   applyLayout(!isMultiportLayout());
 }

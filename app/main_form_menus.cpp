@@ -112,6 +112,8 @@ void TForm_Main::buildLoggingWindowHelpMenus() {
   WindowProduct = entry(m, "WindowProduct", "&Product Info (0x45)...", &M::WindowProductClick);
   WindowTimingPackets = entry(m, "WindowTimingPackets", "T&iming Packets (0x8F-AB, 0x8F-AC)...",
                               &M::WindowTimingPacketsClick);
+  WindowSkyView = entry(m, "WindowSkyView", "&Sky and Signals...", &M::WindowSkyViewClick,
+                        QKeySequence("Ctrl+G"));
   m->addSeparator();
   WindowMultiPort =
       entry(m, "WindowMultiPort", "&Multiport", &M::WindowMultiPortClick, QKeySequence("Ctrl+M"));

@@ -19,6 +19,7 @@
 #include "shell/monitor_core.h"
 #include "shell/startup.h"
 #include "ui/forms/all_forms.h"
+#include "ui/forms/sky_view_form.h"
 #include "ui/widgets/qt_prompter.h"
 #include "ui/widgets/widget_display.h"
 
@@ -89,6 +90,8 @@ bool CreateWindows(TForm_Main& form, ui::WidgetDisplay& display, const shell::St
   if (!form.FormCreate()) return false;
   form.attachLogWindows(ui::CreateSecondaryForms(display, &form));
   form.installTransfers();
+  shell::MonitorCore& core = form.core();
+  ui::CreateSkyView(display, &form, {core.history, core.reports, core.shell}, form.prompter());
   form.applyLayout(plan.multiPort);
   form.setDiagnosticsVisible(plan.diagnostics);
   return true;

@@ -17,6 +17,7 @@
 #include "protocol/reports/display.h"
 #include "protocol/reports/prompter.h"
 #include "protocol/reports/receiver_state.h"
+#include "protocol/reports/report_history.h"
 #include "shell/monitor_cycle.h"
 #include "shell/multi_port_control.h"
 
@@ -33,6 +34,10 @@ struct MonitorCore {
         dataLogger(reports, ports, shell, dataLog, display, prompter),
         rawLog(reports.globals, dataLog, display, prompter) {
     connectLogs();
+    dispatcher.setReportObserver(
+        [this](const link::PortContext& port, const reports::ReceiverState& receiver) {
+          history.observe(port, receiver);
+        });
   }
 
   MonitorCore(const MonitorCore&) = delete;
@@ -50,6 +55,8 @@ struct MonitorCore {
   MonitorCycle cycle;
   logging::DataLog dataLogger;
   logging::RawLog rawLog;
+  // Sky and time series of every decoded port, for the charts.
+  reports::ReportHistory history;
 
  private:
   // The position decoders write data-log records, the dispatcher feeds the

@@ -34,6 +34,11 @@ struct DecoderContext {
   }
 };
 
+// Sees every packet of a decoded port (display or monitored) after the
+// monitored group's decoder, with the port's state as it left it.
+using ReportObserver =
+    std::function<void(const link::PortContext& port, const ReceiverState& receiver)>;
+
 using RawPacketWriter =
     std::function<void(int id, const std::uint8_t* payload, std::size_t length)>;
 
@@ -47,11 +52,14 @@ class ReportDispatcher {
   // Called for every display-port packet while rawLogActive is set.
   void setRawPacketWriter(RawPacketWriter writer) { writeRawPacket_ = std::move(writer); }
 
+  void setReportObserver(ReportObserver observer) { observeReport_ = std::move(observer); }
+
   DecoderContext& context() { return context_; }
 
  private:
   DecoderContext context_;
   RawPacketWriter writeRawPacket_;
+  ReportObserver observeReport_;
 };
 
 }  // namespace navbin::reports

@@ -35,6 +35,7 @@ enum class Form {
   GenNavBin,
   Sensitivity,
   Eph,
+  SkyView,  // sky plot, signal bars and time series of the display port
   Comm,
 };
 

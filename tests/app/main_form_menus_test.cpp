@@ -52,6 +52,7 @@ const Entry kEntries[] = {
      "Timing &Outputs (0x42, 0x43, 0x4A, 0x56, 0x83, 0x84)...", ""},
     {"Menu_Window", "WindowProduct", "&Product Info (0x45)...", ""},
     {"Menu_Window", "WindowTimingPackets", "T&iming Packets (0x8F-AB, 0x8F-AC)...", ""},
+    {"Menu_Window", "WindowSkyView", "&Sky and Signals...", "Ctrl+G"},
     {"Menu_Window", "WindowMultiPort", "&Multiport", "Ctrl+M"},
     {"Menu_Diagnostics", "DiagnosticsGenericNavBin", "Generic &NavBin Command...", ""},
     {"Menu_Help", "HelpAbout", "&About...", ""},

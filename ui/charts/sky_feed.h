@@ -1,0 +1,27 @@
+#pragma once
+// What the charts read: the report history, the decoded receiver state and
+// which port is the display port. All owned by the core; the charts only read.
+
+#include <cstddef>
+#include <optional>
+
+#include "link/shell_globals.h"
+#include "protocol/reports/receiver_state.h"
+#include "protocol/reports/report_history.h"
+
+namespace navbin::ui {
+
+struct SkyFeed {
+  const reports::ReportHistory& history;
+  const reports::ReportState& reports;
+  const link::ShellGlobals& shell;
+
+  // The display port's index, or nothing while no valid port is chosen.
+  std::optional<std::size_t> displayIndex() const {
+    const int com = shell.displayPort;
+    if (com < 1 || com > link::kPortCount) return std::nullopt;
+    return static_cast<std::size_t>(com - 1);
+  }
+};
+
+}  // namespace navbin::ui

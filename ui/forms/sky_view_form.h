@@ -1,0 +1,58 @@
+#pragma once
+// The "Sky and Signals" window: the sky plot, the signal bars and the time
+// series of the display port, with a choice of time span and buttons that
+// save the window as a PNG picture and the series as CSV. It draws from the
+// core's report history, which the dispatcher keeps whether the window is
+// shown or not; while shown it repaints once a second.
+
+#include <QTimer>
+#include <string>
+
+#include "protocol/reports/prompter.h"
+#include "ui/charts/series_chart.h"
+#include "ui/charts/signal_bars.h"
+#include "ui/charts/sky_feed.h"
+#include "ui/charts/sky_plot.h"
+#include "ui/forms/form_window.h"
+#include "ui/widgets/widget_display.h"
+
+class QComboBox;
+class QPushButton;
+
+namespace navbin::ui {
+
+class TForm_SkyView : public FormWindow {
+  Q_OBJECT
+ public:
+  TForm_SkyView(const SkyFeed& feed, reports::Prompter& prompter, QWidget* parent);
+
+  // The window as it looks now, as a PNG file; false when it cannot be written.
+  bool savePicture(const std::string& path);
+  // The display port's series as CSV; false when it cannot be written.
+  bool saveData(const std::string& path) const;
+
+  void Button_SavePictureClick();
+  void Button_SaveDataClick();
+
+  SkyPlot* Chart_Sky = nullptr;
+  SignalBars* Chart_Signals = nullptr;
+  SeriesChart* Chart_Series = nullptr;
+  QComboBox* ComboBox_Span = nullptr;
+  QPushButton* Button_SavePicture = nullptr;
+  QPushButton* Button_SaveData = nullptr;
+  QTimer* Timer_Refresh = nullptr;
+
+ private:
+  QWidget* buildButtonRow();
+  void refresh();
+
+  SkyFeed feed_;
+  reports::Prompter& prompter_;
+};
+
+// Creates the window hidden, owned by `owner`, and registers it as
+// Form::SkyView with `display`.
+TForm_SkyView* CreateSkyView(WidgetDisplay& display, QWidget* owner, const SkyFeed& feed,
+                             reports::Prompter& prompter);
+
+}  // namespace navbin::ui
