@@ -3,48 +3,41 @@
 #include <cmath>
 #include <span>
 
-#include "protocol/reports/decoders.h"
-#include "protocol/reports/report_fields.h"
+#include "protocol/reports/receiver_state.h"
+#include "protocol/reports/report_position_lla.h"
+#include "protocol/reports/report_position_xyz.h"
+#include "protocol/reports/report_tracking.h"
 
 namespace navbin::reports {
 namespace {
 
-// Position reports that carry a time of fix, with their exact lengths.
-bool IsPositionReport(int id, std::uint32_t length) {
+// Position reports that carry a time of fix, at their exact lengths.
+bool IsPositionReport(int id, std::span<const std::uint8_t> payload) {
   switch (id) {
     case 0x42:
-      return length == kXyzPositionLength;
+      return ParseXyzPosition(payload).has_value();
     case 0x4A:
-      return length == kLlaPositionLength;
+      return ParseLlaPosition(payload).has_value();
     case 0x83:
+      return ParseDoubleXyzPosition(payload).has_value();
     case 0x84:
-      return length == kDoublePositionLength;
+      return ParseDoubleLlaPosition(payload).has_value();
     default:
       return false;
   }
 }
 
-double Number(const ReportField& field) {
-  if (const auto* d = std::get_if<double>(&field.value)) return *d;
-  if (const auto* i = std::get_if<std::int64_t>(&field.value)) return static_cast<double>(*i);
-  return NAN;
-}
-
-// The channel's entry from the decoded fields of a 0x5C report; channel
-// numbers of 12 and more are dropped, as the decoder drops them.
+// The channel's entry from a 0x5C report; channel numbers of 12 and more are
+// dropped, as the decoder drops them.
 void KeepTrackingStatus(std::array<SkyChannel, kChannelCount>& sky,
                         std::span<const std::uint8_t> payload) {
-  SkyChannel entry{.reported = true};
-  double channel = -1;
-  for (const ReportField& f : DescribeReport(0x5C, payload)) {
-    if (f.name == "channel") channel = Number(f);
-    if (f.name == "sv") entry.sv = static_cast<int>(Number(f));
-    if (f.name == "elevation") entry.elevation = Number(f);
-    if (f.name == "azimuth") entry.azimuth = Number(f);
-    if (f.name == "level") entry.level = Number(f);
-  }
-  if (channel < 0 || channel >= kChannelCount) return;
-  sky[static_cast<std::size_t>(channel)] = entry;
+  const auto report = ParseTrackingStatus(payload);
+  if (!report || report->channel >= kChannelCount) return;
+  sky[report->channel] = SkyChannel{.reported = true,
+                                    .sv = report->sv,
+                                    .elevation = report->elevation * kDegreesPerRadian,
+                                    .azimuth = report->azimuth * kDegreesPerRadian,
+                                    .level = report->level};
 }
 
 // Several position reports of one fix (0x4A and 0x42, say) make one point.
@@ -70,7 +63,7 @@ void ReportHistory::observe(const link::PortContext& port, const ReceiverState& 
     KeepTrackingStatus(history.sky, {port.payload(), port.packetLen});
     return;
   }
-  if (!IsPositionReport(id, port.packetLen)) return;
+  if (!IsPositionReport(id, {port.payload(), port.packetLen})) return;
   const SeriesPoint point = PointOf(receiver);
   // A fix without a usable time cannot be placed on the time axis.
   if (!std::isfinite(point.timeOfFix)) return;

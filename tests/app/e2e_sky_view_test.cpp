@@ -32,6 +32,7 @@ double Field(const support::Packet& p, const char* name) {
   for (const auto& f : reports::DescribeReport(p.id, p.payload)) {
     if (f.name != name) continue;
     if (auto* d = std::get_if<double>(&f.value)) return *d;
+    if (auto* s = std::get_if<float>(&f.value)) return *s;
     if (auto* i = std::get_if<std::int64_t>(&f.value)) return double(*i);
   }
   return NAN;
