@@ -16,6 +16,7 @@
 #include "protocol/reports/display.h"
 #include "protocol/reports/prompter.h"
 #include "shell/monitor_core.h"
+#include "ui/forms/all_forms.h"
 #include "ui/widgets/panel.h"
 #include "ui/widgets/shape.h"
 #include "ui/widgets/widget_display.h"
@@ -73,6 +74,11 @@ class TForm_Main : public QMainWindow {
   // before the PC side changes speed; tests replace it.
   using Sleep = std::function<void(std::chrono::milliseconds)>;
   void setSerialApplySleep(Sleep sleep) { serialApplySleep_ = std::move(sleep); }
+
+  // Gives the configuration dialogs their send steps over this window's core.
+  void connectConfigurationDialogs(const ui::SecondaryForms& forms);
+  // "&Set Port 1" / "Set Port &2" of the serial port dialog (panel 0 or 1).
+  void setReceiverSerialPort(int panel);
 
   // ---- Controls, by their names. ----
   QTimer* Timer_NavBin = nullptr;

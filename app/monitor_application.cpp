@@ -87,7 +87,7 @@ int RunMainWindow(const shell::StartupPlan& plan, const shell::CommandLine& cl) 
 
 bool CreateWindows(TForm_Main& form, ui::WidgetDisplay& display, const shell::StartupPlan& plan) {
   if (!form.FormCreate()) return false;
-  ui::CreateSecondaryForms(display, &form);
+  form.connectConfigurationDialogs(ui::CreateSecondaryForms(display, &form));
   form.applyLayout(plan.multiPort);
   form.setDiagnosticsVisible(plan.diagnostics);
   return true;
