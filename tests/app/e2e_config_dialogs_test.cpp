@@ -191,7 +191,9 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
     };
     (app.form.get()->*c.open)->trigger();
     ASSERT_TRUE(app.window(c.form)->isVisible());
-    if (!c.before.empty()) EXPECT_TRUE(run([&] { return observe() == c.before; })) << observe();
+    if (!c.before.empty()) {
+      EXPECT_TRUE(run([&] { return observe() == c.before; })) << observe();
+    }
     set(c.form, c.changes);
     c.send(*this);
     const std::string picture = folder + "/" + c.name + ".png";
@@ -205,7 +207,9 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
     clear(c.form, c.controls);
     (app.form.get()->*c.open)->trigger();
     EXPECT_TRUE(run([&] { return observe() == c.afterReopen; })) << observe();
-    if (c.afterSend.empty()) EXPECT_TRUE(LiveApp::SavePicture(app.window(c.form), picture));
+    if (c.afterSend.empty()) {
+      EXPECT_TRUE(LiveApp::SavePicture(app.window(c.form), picture));
+    }
   }
   // The receiver took every setting, and the main window follows the I/O options.
   const auto& settings = tap.receiverSettings();
