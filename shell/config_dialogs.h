@@ -55,7 +55,7 @@ void ReadPositionFile(reports::Display& display, reports::Prompter& prompter);
 
 // ---- Time-from-PC dialog ----
 // Seconds since 1980-01-06 00:00:00, the PC's UTC reading taken as GPS time.
-double PcClockAsGpsSeconds(const platform::CalendarTime& utc);
+double pcClockAsGpsSeconds(const platform::CalendarTime& utc);
 struct GpsWeekTime {
   std::int16_t week = 0;
   float timeOfWeek = 0;

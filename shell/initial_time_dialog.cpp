@@ -22,7 +22,7 @@ long long DaysFromCivil(long long y, int m, int d) {
 }
 }  // namespace
 
-double PcClockAsGpsSeconds(const platform::CalendarTime& utc) {
+double pcClockAsGpsSeconds(const platform::CalendarTime& utc) {
   const long long days = DaysFromCivil(utc.year, utc.month, utc.day) - DaysFromCivil(1980, 1, 6);
   return ((static_cast<double>(days) * 24 + utc.hour) * 60 + utc.minute) * 60 + utc.second;
 }
@@ -36,7 +36,7 @@ GpsWeekTime SplitGpsSeconds(double seconds) {
 }
 
 void SendPcTime(const platform::SystemClock& clock, commands::PacketSender& sender) {
-  const GpsWeekTime t = SplitGpsSeconds(PcClockAsGpsSeconds(clock.nowUtc()));
+  const GpsWeekTime t = SplitGpsSeconds(pcClockAsGpsSeconds(clock.nowUtc()));
   commands::SetGpsTime(sender, commands::DISPLAY_PORT, t.timeOfWeek,
                        static_cast<std::uint16_t>(t.week));
 }

@@ -217,7 +217,7 @@ TEST_F(ConfigDialogsTest, PcClockAsGpsWeekAndTimeOfWeek) {
       {{2004, 6, 15, 12, 0, 0}, 771336000},
       {{2100, 3, 1, 0, 0, 0}, 3791577600.0},  // 2100 is no leap year
   };
-  for (const Case& c : cases) EXPECT_EQ(PcClockAsGpsSeconds(c.utc), c.seconds) << c.utc.year;
+  for (const Case& c : cases) EXPECT_EQ(pcClockAsGpsSeconds(c.utc), c.seconds) << c.utc.year;
   clock.now = {2004, 6, 15, 12, 0, 0, 999};
   SendPcTime(clock, core.sender);
   EXPECT_EQ(sent(), (std::vector<Bytes>{Cat({{0x2E}, Single(216000), {0x04, 0xFB}})}));
