@@ -1,38 +1,85 @@
 #include "tools/dump_format.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstring>
 #include <type_traits>
+#include <variant>
 
 namespace navbin::tools {
 namespace {
 
-constexpr char kHexDigits[] = "0123456789ABCDEF";
+// Two hex digits per byte value.
+constexpr std::array<char, 512> MakeHexPairs() {
+  constexpr char kDigits[] = "0123456789ABCDEF";
+  std::array<char, 512> pairs{};
+  for (std::size_t b = 0; b < 256; ++b) {
+    pairs[2 * b] = kDigits[b >> 4];
+    pairs[2 * b + 1] = kDigits[b & 0xF];
+  }
+  return pairs;
+}
+constexpr std::array<char, 512> kHexPairs = MakeHexPairs();
 
-void AppendHexByte(std::string& out, unsigned b) {
-  out += kHexDigits[(b >> 4) & 0xF];
-  out += kHexDigits[b & 0xF];
+void AppendHex(OutputBuffer& out, std::span<const std::uint8_t> bytes) {
+  char* p = out.room(2 * bytes.size());
+  for (std::uint8_t b : bytes) {
+    std::memcpy(p, &kHexPairs[2 * b], 2);
+    p += 2;
+  }
+  out.commit(p);
+}
+
+void AppendHexByte(OutputBuffer& out, unsigned b) {
+  const std::uint8_t byte = static_cast<std::uint8_t>(b);
+  AppendHex(out, {&byte, 1});
 }
 
 bool IsSuperPacket(int id) {
   return id == 0x8E || id == 0x8F;
 }
 
-// Shortest text that reads back as the same double.
-std::string HumanNumber(double v) {
-  char buf[64];
-  const auto result = std::to_chars(buf, buf + sizeof buf, v);
-  return std::string(buf, result.ptr);
+bool NeedsEscape(unsigned char c) {
+  return c < 0x20 || c == '"' || c == '\\' || c >= 0x7F;
 }
 
-std::string JsonNumber(double v) {
-  if (!std::isfinite(v)) return "null";
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.17g", v);
-  return buf;
+void AppendJsonString(OutputBuffer& out, std::string_view text) {
+  out.put('"');
+  while (!text.empty()) {
+    // The run of plain characters in one piece, then one escape.
+    std::size_t plain = 0;
+    while (plain < text.size() && !NeedsEscape(static_cast<unsigned char>(text[plain]))) ++plain;
+    out.append(text.substr(0, plain));
+    if (plain == text.size()) break;
+    const auto c = static_cast<unsigned char>(text[plain]);
+    text.remove_prefix(plain + 1);
+    switch (c) {
+      case '"':
+        out.append("\\\"");
+        break;
+      case '\\':
+        out.append("\\\\");
+        break;
+      case '\n':
+        out.append("\\n");
+        break;
+      case '\r':
+        out.append("\\r");
+        break;
+      case '\t':
+        out.append("\\t");
+        break;
+      default:
+        out.append("\\u00");
+        AppendHexByte(out, c);
+    }
+  }
+  out.put('"');
 }
 
+// Text values go bare unless they hold blanks, quotes or control bytes.
 bool NeedsQuotes(std::string_view text) {
   if (text.empty()) return true;
   for (unsigned char c : text) {
@@ -41,117 +88,159 @@ bool NeedsQuotes(std::string_view text) {
   return false;
 }
 
-std::string HumanValue(const reports::ReportField& field) {
-  return std::visit(
-      [](const auto& v) -> std::string {
-        using T = std::decay_t<decltype(v)>;
-        if constexpr (std::is_same_v<T, double>) {
-          return HumanNumber(v);
-        } else if constexpr (std::is_same_v<T, std::int64_t>) {
-          return std::to_string(v);
-        } else {
-          return NeedsQuotes(v) ? JsonString(v) : v;
-        }
-      },
-      field.value);
+// Shortest round-trip text of a float, double or integer.
+template <typename T>
+void AppendNumber(OutputBuffer& out, T value) {
+  constexpr std::size_t kLongest = 32;  // "-2.2250738585072014e-308" and the like
+  char* p = out.room(kLongest);
+  out.commit(std::to_chars(p, p + kLongest, value).ptr);
 }
 
-std::string JsonValue(const reports::ReportField& field) {
-  return std::visit(
-      [](const auto& v) -> std::string {
-        using T = std::decay_t<decltype(v)>;
-        if constexpr (std::is_same_v<T, double>) {
-          return JsonNumber(v);
-        } else if constexpr (std::is_same_v<T, std::int64_t>) {
-          return std::to_string(v);
-        } else {
-          return JsonString(v);
-        }
-      },
-      field.value);
-}
-
-// Decoded fields may not reuse the members every line has.
-std::string JsonKey(const std::string& name) {
-  if (name == "id" || name == "sub" || name == "len" || name == "hex") return "field_" + name;
-  return name;
+template <typename T>
+void AppendReal(OutputBuffer& out, T value, bool json) {
+  if (json && !std::isfinite(value)) {
+    out.append("null");
+  } else {
+    AppendNumber(out, value);
+  }
 }
 
 }  // namespace
 
-std::string PacketName(int id, std::span<const std::uint8_t> payload) {
-  std::string name;
-  AppendHexByte(name, static_cast<unsigned>(id));
-  if (IsSuperPacket(id) && !payload.empty()) {
-    name += '-';
-    AppendHexByte(name, payload[0]);
+OutputBuffer::OutputBuffer(std::size_t capacity)
+    : data_(std::make_unique<char[]>(capacity)), capacity_(capacity) {}
+
+void OutputBuffer::append(std::string_view text) {
+  std::memcpy(room(text.size()), text.data(), text.size());
+  size_ += text.size();
+}
+
+void OutputBuffer::grow(std::size_t n) {
+  std::size_t capacity = std::max<std::size_t>(capacity_ * 2, 64);
+  while (capacity - size_ < n) capacity *= 2;
+  auto data = std::make_unique<char[]>(capacity);
+  std::memcpy(data.get(), data_.get(), size_);
+  data_ = std::move(data);
+  capacity_ = capacity;
+}
+
+void LineWriter::packet(int id, std::span<const std::uint8_t> payload) {
+  begin(id, payload);
+  reports::DescribeReport(id, payload, *this);
+  end();
+}
+
+void LineWriter::begin(int id, std::span<const std::uint8_t> payload) {
+  const bool sub = IsSuperPacket(id) && !payload.empty();
+  if (!json_) {
+    AppendHexByte(out_, static_cast<unsigned>(id));
+    if (sub) {
+      out_.put('-');
+      AppendHexByte(out_, payload[0]);
+    }
+    out_.put(' ');
+    AppendNumber(out_, payload.size());
+    out_.put(' ');
+    if (payload.empty()) out_.put('-');
+    AppendHex(out_, payload);
+    return;
   }
-  return name;
+  out_.append("{\"id\":\"");
+  AppendHexByte(out_, static_cast<unsigned>(id));
+  if (sub) {
+    out_.append("\",\"sub\":\"");
+    AppendHexByte(out_, payload[0]);
+  }
+  out_.append("\",\"len\":");
+  AppendNumber(out_, payload.size());
+  out_.append(",\"hex\":\"");
+  AppendHex(out_, payload);
+  out_.put('"');
+}
+
+// " name=" or ,"name": where a decoded field may not reuse the members every
+// JSON line has.
+void LineWriter::key(std::string_view name) {
+  if (!json_) {
+    out_.put(' ');
+    out_.append(name);
+    out_.put('=');
+    return;
+  }
+  out_.put(',');
+  if (name == "id" || name == "sub" || name == "len" || name == "hex") {
+    AppendJsonString(out_, "field_" + std::string(name));
+  } else {
+    AppendJsonString(out_, name);
+  }
+  out_.put(':');
+}
+
+void LineWriter::number(std::string_view name, double value, std::string_view) {
+  key(name);
+  AppendReal(out_, value, json_);
+}
+
+void LineWriter::single(std::string_view name, float value, std::string_view) {
+  key(name);
+  AppendReal(out_, value, json_);
+}
+
+void LineWriter::integer(std::string_view name, std::int64_t value, std::string_view) {
+  key(name);
+  AppendNumber(out_, value);
+}
+
+void LineWriter::text(std::string_view name, std::string_view value) {
+  key(name);
+  if (json_ || NeedsQuotes(value)) {
+    AppendJsonString(out_, value);
+  } else {
+    out_.append(value);
+  }
+}
+
+std::string PacketName(int id, std::span<const std::uint8_t> payload) {
+  OutputBuffer out(8);
+  AppendHexByte(out, static_cast<unsigned>(id));
+  if (IsSuperPacket(id) && !payload.empty()) {
+    out.put('-');
+    AppendHexByte(out, payload[0]);
+  }
+  return std::string(out.view());
 }
 
 std::string HexString(std::span<const std::uint8_t> bytes) {
-  std::string out;
-  out.reserve(bytes.size() * 2);
-  for (std::uint8_t b : bytes) AppendHexByte(out, b);
-  return out;
+  OutputBuffer out(2 * bytes.size() + 1);
+  AppendHex(out, bytes);
+  return std::string(out.view());
 }
 
 std::string JsonString(std::string_view text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (c < 0x20 || c >= 0x7F) {
-          out += "\\u00";
-          AppendHexByte(out, c);
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  out += '"';
-  return out;
+  OutputBuffer out(text.size() + 2);
+  AppendJsonString(out, text);
+  return std::string(out.view());
 }
 
 std::string FormatPacket(int id, std::span<const std::uint8_t> payload,
                          const std::vector<reports::ReportField>& fields, bool json) {
-  std::string line;
-  if (!json) {
-    line = PacketName(id, payload) + ' ' + std::to_string(payload.size()) + ' ';
-    line += payload.empty() ? "-" : HexString(payload);
-    for (const auto& field : fields) line += ' ' + field.name + '=' + HumanValue(field);
-    return line;
+  OutputBuffer out;
+  LineWriter writer(out, json);
+  writer.begin(id, payload);
+  for (const auto& f : fields) {
+    std::visit(
+        [&](const auto& v) {
+          if constexpr (std::is_same_v<std::decay_t<decltype(v)>, std::string>) {
+            writer.field(f.name, v);
+          } else {
+            writer.field(f.name, v, f.unit);
+          }
+        },
+        f.value);
   }
-  line = "{\"id\":\"";
-  AppendHexByte(line, static_cast<unsigned>(id));
-  line += '"';
-  if (IsSuperPacket(id) && !payload.empty()) {
-    line += ",\"sub\":\"";
-    AppendHexByte(line, payload[0]);
-    line += '"';
-  }
-  line += ",\"len\":" + std::to_string(payload.size());
-  line += ",\"hex\":\"" + HexString(payload) + '"';
-  for (const auto& field : fields) {
-    line += ',' + JsonString(JsonKey(field.name)) + ':' + JsonValue(field);
-  }
-  line += '}';
-  return line;
+  writer.end();
+  const std::string_view line = out.view();
+  return std::string(line.substr(0, line.size() - 1));  // without the newline
 }
 
 }  // namespace navbin::tools

@@ -13,40 +13,19 @@
 #include <cstring>
 #include <string>
 
-#include "link/framing.h"
 #include "platform/posix_serial_device.h"
 #include "platform/stop_signals.h"
-#include "protocol/reports/report_fields.h"
-#include "tools/dump_format.h"
+#include "tools/packet_printer.h"
 
 namespace {
 
 using navbin::platform::OpenError;
+using navbin::tools::PacketPrinter;
 
-class PacketPrinter {
- public:
-  PacketPrinter(bool json, bool flushEachLine) : json_(json), flushEachLine_(flushEachLine) {}
-
-  void feed(const std::uint8_t* data, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) {
-      if (deframer_.feed(data[i])) print();
-    }
-  }
-
- private:
-  void print() {
-    const auto payload = deframer_.payload();
-    const auto fields = navbin::reports::DescribeReport(deframer_.packetId, payload);
-    std::string line = navbin::tools::FormatPacket(deframer_.packetId, payload, fields, json_);
-    line += '\n';
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    if (flushEachLine_) std::fflush(stdout);
-  }
-
-  navbin::link::Deframer deframer_;
-  bool json_;
-  bool flushEachLine_;
-};
+void WriteOut(std::string_view lines) {
+  std::fwrite(lines.data(), 1, lines.size(), stdout);
+  std::fflush(stdout);
+}
 
 int Fail(const std::string& name, const char* why) {
   std::fprintf(stderr, "navbin-dump: %s: %s\n", name.c_str(), why);
@@ -125,7 +104,7 @@ int main(int argc, char** argv) {
   navbin::platform::CatchStopSignals();
 
   if (path == "-") {
-    PacketPrinter printer(json, false);
+    PacketPrinter printer(json, false, WriteOut);
     return DumpStream(STDIN_FILENO, "standard input", printer);
   }
   struct stat info {};
@@ -133,7 +112,7 @@ int main(int argc, char** argv) {
   if (S_ISCHR(info.st_mode)) {
     navbin::platform::PosixSerialBackend backend;
     if (auto device = backend.open(path)) {
-      PacketPrinter printer(json, true);
+      PacketPrinter printer(json, true, WriteOut);
       return DumpDevice(*device, printer);
     }
     // Character devices that are not terminals are read like files.
@@ -143,7 +122,7 @@ int main(int argc, char** argv) {
   }
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return Fail(path, std::strerror(errno));
-  PacketPrinter printer(json, false);
+  PacketPrinter printer(json, false, WriteOut);
   const int result = DumpStream(fd, path, printer);
   ::close(fd);
   return result;

@@ -1,10 +1,12 @@
 #pragma once
-// The report decoders. Each takes the packet in the port's frame buffer,
-// ignores it unless its payload has the report's exact length, stores what it
-// decodes in the port's ReceiverState and, for the display port only, writes
-// the windows.
+// The report decoders. Each parses the packet in the port's frame buffer with
+// its report's parser (report_<name>.h), ignores it when the parser refuses
+// the payload, stores what it decodes in the port's ReceiverState and, for the
+// display port only, writes the windows.
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
 
 #include "link/port_context.h"
 #include "protocol/reports/dispatcher.h"
@@ -30,17 +32,9 @@ void decodeTrackingStatus(DecoderContext& context, link::PortContext& port);  //
 void decodeFixMode(DecoderContext& context, link::PortContext& port);         // 0x6D
 void decodeDgpsMode(DecoderContext& context, link::PortContext& port);        // 0x82
 
-// Payload lengths.
-inline constexpr std::uint32_t kGpsTimeLength = 10;
-inline constexpr std::uint32_t kXyzPositionLength = 16;
-inline constexpr std::uint32_t kVelocityLength = 20;
-inline constexpr std::uint32_t kLlaPositionLength = 20;
-inline constexpr std::uint32_t kDoublePositionLength = 36;
-inline constexpr std::uint32_t kVersionLength = 10;
-inline constexpr std::uint32_t kHealthLength = 2;
-inline constexpr std::uint32_t kMachineStatusLength = 3;
-inline constexpr std::uint32_t kTrackingStatusLength = 24;
-inline constexpr std::uint32_t kFixModeMinLength = 17;
-inline constexpr std::uint32_t kDgpsModeLength = 1;
+// The payload of the port's last complete packet, for a report's parser.
+inline std::span<const std::uint8_t> PacketPayload(const link::PortContext& port) {
+  return {port.payload(), std::min<std::size_t>(port.packetLen, port.frameBuffer.size())};
+}
 
 }  // namespace navbin::reports

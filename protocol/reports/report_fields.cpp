@@ -1,146 +1,115 @@
 #include "protocol/reports/report_fields.h"
 
-#include "link/field_codec.h"
-#include "protocol/reports/decoders.h"
-#include "protocol/reports/receiver_state.h"
-#include "protocol/reports/status_texts.h"
+#include <array>
+
+#include "protocol/reports/report_fix_mode.h"
+#include "protocol/reports/report_gps_time.h"
+#include "protocol/reports/report_health.h"
+#include "protocol/reports/report_position_lla.h"
+#include "protocol/reports/report_position_xyz.h"
+#include "protocol/reports/report_tracking.h"
+#include "protocol/reports/report_velocity.h"
+#include "protocol/reports/report_version.h"
 
 namespace navbin::reports {
 namespace {
 
-using Fields = std::vector<ReportField>;
+using Describer = bool (*)(std::span<const std::uint8_t> payload, FieldSink& out);
 
-class FieldReader {
- public:
-  explicit FieldReader(std::span<const std::uint8_t> payload) : p_(payload.data()) {}
-  double single(std::size_t at) const { return link::GetSingle(p_ + at); }
-  double dbl(std::size_t at) const { return link::GetDouble(p_ + at); }
-  std::int64_t u8(std::size_t at) const { return p_[at]; }
-  std::int64_t u16(std::size_t at) const { return link::GetU16(p_ + at); }
+// Parses with `Parse` and hands the report to the Describe of its struct.
+template <auto Parse>
+bool ParseAndDescribe(std::span<const std::uint8_t> payload, FieldSink& out) {
+  const auto report = Parse(payload);
+  if (report) Describe(*report, out);
+  return report.has_value();
+}
 
- private:
-  const std::uint8_t* p_;
+constexpr int kNoSubId = -1;
+
+struct Registration {
+  int id;
+  int subId;  // for the super-packets 0x8E and 0x8F, else kNoSubId
+  Describer describe;
 };
 
-Fields GpsTime(const FieldReader& r) {
-  return {{"timeOfWeek", r.single(0)}, {"week", r.u16(4)}, {"utcOffset", r.single(6)}};
-}
+// Every report the system decodes, by id and sub-id.
+constexpr Registration kReports[] = {
+    {0x41, kNoSubId, ParseAndDescribe<ParseGpsTime>},
+    {0x42, kNoSubId, ParseAndDescribe<ParseXyzPosition>},
+    {0x43, kNoSubId, ParseAndDescribe<ParseXyzVelocity>},
+    {0x45, kNoSubId, ParseAndDescribe<ParseVersion>},
+    {0x46, kNoSubId, ParseAndDescribe<ParseHealth>},
+    {0x4A, kNoSubId, ParseAndDescribe<ParseLlaPosition>},
+    {0x4B, kNoSubId, ParseAndDescribe<ParseMachineStatus>},
+    {0x56, kNoSubId, ParseAndDescribe<ParseEnuVelocity>},
+    {0x5C, kNoSubId, ParseAndDescribe<ParseTrackingStatus>},
+    {0x6D, kNoSubId, ParseAndDescribe<ParseFixMode>},
+    {0x82, kNoSubId, ParseAndDescribe<ParseDgpsMode>},
+    {0x83, kNoSubId, ParseAndDescribe<ParseDoubleXyzPosition>},
+    {0x84, kNoSubId, ParseAndDescribe<ParseDoubleLlaPosition>},
+};
 
-Fields XyzPosition(const FieldReader& r) {
-  return {{"x", r.single(0)}, {"y", r.single(4)}, {"z", r.single(8)}, {"timeOfFix", r.single(12)}};
-}
+// The registrations spread into direct look-up tables, one per id and one per
+// sub-id of each super-packet.
+struct DescriberTables {
+  std::array<Describer, 256> byId{};
+  std::array<Describer, 256> sub8E{};
+  std::array<Describer, 256> sub8F{};
+};
 
-Fields Velocity(const FieldReader& r, const char* a, const char* b, const char* c) {
-  return {{a, r.single(0)},
-          {b, r.single(4)},
-          {c, r.single(8)},
-          {"biasRate", MetresToNanoseconds(r.single(12))},
-          {"timeOfFix", r.single(16)}};
-}
-
-Fields LlaPosition(const FieldReader& r) {
-  return {{"latitude", r.single(0) * kDegreesPerRadian},
-          {"longitude", r.single(4) * kDegreesPerRadian},
-          {"altitude", r.single(8)},
-          {"clockBias", MetresToNanoseconds(r.single(12))},
-          {"timeOfFix", r.single(16)}};
-}
-
-Fields DoubleXyzPosition(const FieldReader& r) {
-  return {{"x", r.dbl(0)},
-          {"y", r.dbl(8)},
-          {"z", r.dbl(16)},
-          {"clockBias", MetresToNanoseconds(r.dbl(24))},
-          {"timeOfFix", r.single(32)}};
-}
-
-Fields DoubleLlaPosition(const FieldReader& r) {
-  return {{"latitude", r.dbl(0) * kDegreesPerRadian},
-          {"longitude", r.dbl(8) * kDegreesPerRadian},
-          {"altitude", r.dbl(16)},
-          {"clockBias", MetresToNanoseconds(r.dbl(24))},
-          {"timeOfFix", r.single(32)}};
-}
-
-Fields Version(const FieldReader& r) {
-  return {{"major", r.u8(0)},       {"minor", r.u8(1)},
-          {"month", r.u8(2)},       {"day", r.u8(3)},
-          {"year", r.u8(4) + 2000}, {"signalMajor", r.u8(5)},
-          {"signalMinor", r.u8(6)}, {"signalMonth", r.u8(7)},
-          {"signalDay", r.u8(8)},   {"signalYear", r.u8(9) + 2000}};
-}
-
-Fields Health(const FieldReader& r) {
-  return {{"statusCode", r.u8(0)},
-          {"status", StatusText(static_cast<int>(r.u8(0)))},
-          {"errorBits", r.u8(1)}};
-}
-
-Fields TrackingStatus(const FieldReader& r) {
-  return {{"sv", r.u8(0)},
-          {"channel", r.u8(1) >> 3},
-          {"acquisition", r.u8(2)},
-          {"ephemeris", r.u8(3)},
-          {"level", r.single(4)},
-          {"timeOfMeasurement", r.single(8)},
-          {"elevation", r.single(12) * kDegreesPerRadian},
-          {"azimuth", r.single(16) * kDegreesPerRadian}};
-}
-
-// Every SV byte of the report, signed, separated by blanks.
-Fields FixMode(std::span<const std::uint8_t> payload) {
-  const FieldReader r(payload);
-  std::string svs;
-  for (std::size_t i = kFixModeMinLength; i < payload.size(); ++i) {
-    if (!svs.empty()) svs += ' ';
-    svs += std::to_string(static_cast<std::int8_t>(payload[i]));
+constexpr DescriberTables MakeTables() {
+  DescriberTables t;
+  for (const Registration& r : kReports) {
+    if (r.subId == kNoSubId) {
+      t.byId[static_cast<std::size_t>(r.id)] = r.describe;
+    } else {
+      (r.id == 0x8E ? t.sub8E : t.sub8F)[static_cast<std::size_t>(r.subId)] = r.describe;
+    }
   }
-  return {{"fixMode", r.u8(0)},      {"dimension", (r.u8(0) & 7) - 1},
-          {"svCount", r.u8(0) >> 4}, {"pdop", r.single(1)},
-          {"hdop", r.single(5)},     {"vdop", r.single(9)},
-          {"tdop", r.single(13)},    {"svs", svs}};
+  return t;
 }
 
-Fields DgpsMode(const FieldReader& r) {
-  return {{"dgpsMode", r.u8(0)}, {"dgps", DgpsModeText(static_cast<int>(r.u8(0)))}};
+constexpr DescriberTables kTables = MakeTables();
+
+Describer Find(int id, std::span<const std::uint8_t> payload) {
+  if (id == 0x8E || id == 0x8F) {
+    if (payload.empty()) return nullptr;
+    return (id == 0x8E ? kTables.sub8E : kTables.sub8F)[payload[0]];
+  }
+  if (id < 0 || id > 0xFF) return nullptr;
+  return kTables.byId[static_cast<std::size_t>(id)];
 }
+
+class FieldList final : public FieldSink {
+ public:
+  std::vector<ReportField> fields;
+
+ protected:
+  void number(std::string_view name, double value, std::string_view unit) override {
+    fields.push_back({std::string(name), value, std::string(unit)});
+  }
+  void single(std::string_view name, float value, std::string_view unit) override {
+    fields.push_back({std::string(name), value, std::string(unit)});
+  }
+  void integer(std::string_view name, std::int64_t value, std::string_view unit) override {
+    fields.push_back({std::string(name), value, std::string(unit)});
+  }
+  void text(std::string_view name, std::string_view value) override {
+    fields.push_back({std::string(name), std::string(value), {}});
+  }
+};
 
 }  // namespace
 
+bool DescribeReport(int id, std::span<const std::uint8_t> payload, FieldSink& out) {
+  const Describer describe = Find(id, payload);
+  return describe != nullptr && describe(payload, out);
+}
+
 std::vector<ReportField> DescribeReport(int id, std::span<const std::uint8_t> payload) {
-  const std::size_t n = payload.size();
-  const FieldReader r(payload);
-  switch (id) {
-    case 0x41:
-      return n == kGpsTimeLength ? GpsTime(r) : Fields{};
-    case 0x42:
-      return n == kXyzPositionLength ? XyzPosition(r) : Fields{};
-    case 0x43:
-      return n == kVelocityLength ? Velocity(r, "velX", "velY", "velZ") : Fields{};
-    case 0x45:
-      return n == kVersionLength ? Version(r) : Fields{};
-    case 0x46:
-      return n == kHealthLength ? Health(r) : Fields{};
-    case 0x4A:
-      return n == kLlaPositionLength ? LlaPosition(r) : Fields{};
-    case 0x4B:
-      return n == kMachineStatusLength ? Fields{{"machineId", r.u8(0)}, {"statusBits", r.u8(1)}}
-                                       : Fields{};
-    case 0x56:
-      return n == kVelocityLength ? Velocity(r, "velEast", "velNorth", "velUp") : Fields{};
-    case 0x5C:
-      return n == kTrackingStatusLength ? TrackingStatus(r) : Fields{};
-    case 0x6D:
-      return n >= kFixModeMinLength ? FixMode(payload) : Fields{};
-    case 0x82:
-      return n == kDgpsModeLength ? DgpsMode(r) : Fields{};
-    case 0x83:
-      return n == kDoublePositionLength ? DoubleXyzPosition(r) : Fields{};
-    case 0x84:
-      return n == kDoublePositionLength ? DoubleLlaPosition(r) : Fields{};
-    default:
-      return {};
-  }
+  FieldList list;
+  DescribeReport(id, payload, list);
+  return std::move(list.fields);
 }
 
 }  // namespace navbin::reports

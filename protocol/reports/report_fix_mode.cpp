@@ -1,19 +1,25 @@
 // Report 0x6D: fix mode, dilutions of precision and the SVs used in the fix.
 
+#include "protocol/reports/report_fix_mode.h"
+
+#include <array>
+#include <charconv>
+
 #include "link/field_codec.h"
 #include "protocol/reports/control_names.h"
 #include "protocol/reports/decoders.h"
 #include "protocol/reports/format.h"
+#include "protocol/reports/report_fields.h"
 
 namespace navbin::reports {
 namespace {
 
-constexpr std::uint32_t kFirstSvOffset = 17;
+constexpr std::size_t kFirstSvOffset = 17;
 
 // "%4d" of each SV byte's unsigned value, at most kChannelCount of them.
-std::string SvSelectionText(const std::uint8_t* svs, std::size_t count) {
+std::string SvSelectionText(std::span<const std::uint8_t> svs) {
   std::string text;
-  for (std::size_t i = 0; i < count; ++i) text += Format("%4d", svs[i]);
+  for (std::uint8_t sv : svs) text += Format("%4d", sv);
   return text;
 }
 
@@ -26,31 +32,60 @@ void ShowDops(Display& display, Form form, const ReceiverState& r) {
 
 }  // namespace
 
+std::optional<FixModeReport> ParseFixMode(std::span<const std::uint8_t> payload) {
+  if (payload.size() < kFirstSvOffset) return std::nullopt;
+  const std::uint8_t* p = payload.data();
+  return FixModeReport{p[0],
+                       link::GetSingle(p + 1),
+                       link::GetSingle(p + 5),
+                       link::GetSingle(p + 9),
+                       link::GetSingle(p + 13),
+                       payload.subspan(kFirstSvOffset)};
+}
+
+void Describe(const FixModeReport& r, FieldSink& out) {
+  out.field("fixMode", r.fixMode);
+  out.field("dimension", r.dimension());
+  out.field("svCount", r.svCount());
+  out.field("pdop", r.pdop);
+  out.field("hdop", r.hdop);
+  out.field("vdop", r.vdop);
+  out.field("tdop", r.tdop);
+  // Every SV byte, signed, separated by blanks: at most 5 characters each.
+  std::array<char, 5 * 512> svs;
+  char* end = svs.data();
+  for (std::uint8_t sv : r.fixSvs) {
+    if (end != svs.data()) *end++ = ' ';
+    end = std::to_chars(end, svs.data() + svs.size(), static_cast<std::int8_t>(sv)).ptr;
+  }
+  out.field("svs", std::string_view(svs.data(), static_cast<std::size_t>(end - svs.data())));
+}
+
 void decodeFixMode(DecoderContext& context, link::PortContext& port) {
-  if (port.packetLen < kFixModeMinLength) return;
-  const std::uint8_t* p = port.payload();
+  const auto report = ParseFixMode(PacketPayload(port));
+  if (!report) return;
   // Receivers may list more SVs than there are channels: the first 12 count.
-  std::size_t svCount = port.packetLen - kFixModeMinLength;
-  if (svCount > kChannelCount) svCount = kChannelCount;
+  const auto svs =
+      report->fixSvs.first(std::min<std::size_t>(report->fixSvs.size(), kChannelCount));
 
   ReceiverState& receiver = context.receiver(port);
   receiver.fixSvs.fill(0);
-  for (std::size_t i = 0; i < svCount; ++i) {
-    receiver.fixSvs[i] = static_cast<std::int8_t>(p[kFirstSvOffset + i]);
+  for (std::size_t i = 0; i < svs.size(); ++i) {
+    receiver.fixSvs[i] = static_cast<std::int8_t>(svs[i]);
   }
-  receiver.fixMode = p[0];
-  receiver.pdop = link::GetSingle(p + 1);
-  receiver.hdop = link::GetSingle(p + 5);
-  receiver.vdop = link::GetSingle(p + 9);
-  receiver.tdop = link::GetSingle(p + 13);
+  receiver.fixMode = report->fixMode;
+  receiver.pdop = report->pdop;
+  receiver.hdop = report->hdop;
+  receiver.vdop = report->vdop;
+  receiver.tdop = report->tdop;
   if (!context.isDisplayPort(port)) return;
 
   Display& display = context.display;
   display.setText(Form::Main, names::Panel_RecMode,
-                  Format("%d-D  (%d SV)", (p[0] & 7) - 1, p[0] >> 4));
+                  Format("%d-D  (%d SV)", report->dimension(), report->svCount()));
   ShowDops(display, Form::Track, receiver);
   ShowDops(display, Form::Main, receiver);
-  display.setText(Form::Track, names::Panel_SVSel, SvSelectionText(p + kFirstSvOffset, svCount));
+  display.setText(Form::Track, names::Panel_SVSel, SvSelectionText(svs));
 }
 
 }  // namespace navbin::reports

@@ -1,8 +1,11 @@
 // Reports 0x46 (receiver health), 0x4B (machine code and status) and 0x82
 // (DGPS mode).
 
+#include "protocol/reports/report_health.h"
+
 #include "protocol/reports/control_names.h"
 #include "protocol/reports/decoders.h"
+#include "protocol/reports/report_fields.h"
 #include "protocol/reports/status_texts.h"
 
 namespace navbin::reports {
@@ -18,10 +21,41 @@ void ShowLight(Display& display, std::string_view shape, std::string_view label,
 
 }  // namespace
 
+std::optional<HealthReport> ParseHealth(std::span<const std::uint8_t> payload) {
+  if (payload.size() != 2) return std::nullopt;
+  return HealthReport{payload[0], payload[1]};
+}
+
+std::optional<MachineStatusReport> ParseMachineStatus(std::span<const std::uint8_t> payload) {
+  if (payload.size() != 3) return std::nullopt;
+  return MachineStatusReport{payload[0], payload[1]};
+}
+
+std::optional<DgpsModeReport> ParseDgpsMode(std::span<const std::uint8_t> payload) {
+  if (payload.size() != 1) return std::nullopt;
+  return DgpsModeReport{payload[0]};
+}
+
+void Describe(const HealthReport& r, FieldSink& out) {
+  out.field("statusCode", r.statusCode);
+  out.field("status", StatusText(r.statusCode));
+  out.field("errorBits", r.errorBits);
+}
+
+void Describe(const MachineStatusReport& r, FieldSink& out) {
+  out.field("machineId", r.machineId);
+  out.field("statusBits", r.statusBits);
+}
+
+void Describe(const DgpsModeReport& r, FieldSink& out) {
+  out.field("dgpsMode", r.dgpsMode);
+  out.field("dgps", DgpsModeText(r.dgpsMode));
+}
+
 void decodeHealth(DecoderContext& context, link::PortContext& port) {
-  if (port.packetLen != kHealthLength) return;
-  const std::uint8_t status = port.frameBuffer[0];
-  const std::uint8_t errors = port.frameBuffer[1];
+  const auto report = ParseHealth(PacketPayload(port));
+  if (!report) return;
+  const auto [status, errors] = *report;
   ReceiverState& receiver = context.receiver(port);
   receiver.statusCode = status;
   receiver.errorBits = errors;
@@ -39,8 +73,9 @@ void decodeHealth(DecoderContext& context, link::PortContext& port) {
 }
 
 void decodeMachineStatus(DecoderContext& context, link::PortContext& port) {
-  if (port.packetLen != kMachineStatusLength) return;
-  const std::uint8_t bits = port.frameBuffer[1];
+  const auto report = ParseMachineStatus(PacketPayload(port));
+  if (!report) return;
+  const std::uint8_t bits = report->statusBits;
   context.receiver(port).statusBits = bits;
   if (!context.isDisplayPort(port)) return;
 
@@ -52,8 +87,9 @@ void decodeMachineStatus(DecoderContext& context, link::PortContext& port) {
 }
 
 void decodeDgpsMode(DecoderContext& context, link::PortContext& port) {
-  if (port.packetLen != kDgpsModeLength) return;
-  const std::uint8_t mode = port.frameBuffer[0];
+  const auto report = ParseDgpsMode(PacketPayload(port));
+  if (!report) return;
+  const std::uint8_t mode = report->dgpsMode;
   context.receiver(port).dgpsMode = mode;
   if (!context.isDisplayPort(port)) return;
   context.display.setText(Form::Main, names::Panel_DGPS, DgpsModeText(mode));

@@ -1,5 +1,7 @@
 // Reports 0x4A and 0x84, LLA position in single and double precision.
 
+#include "protocol/reports/report_position_lla.h"
+
 #include "link/field_codec.h"
 #include "protocol/reports/control_names.h"
 #include "protocol/reports/decoders.h"
@@ -9,8 +11,48 @@
 #include "protocol/reports/format.h"
 #include "protocol/reports/position_display.h"
 #include "protocol/reports/position_log.h"
+#include "protocol/reports/report_fields.h"
 
 namespace navbin::reports {
+
+std::optional<LlaPositionReport> ParseLlaPosition(std::span<const std::uint8_t> payload) {
+  if (payload.size() != 20) return std::nullopt;
+  const std::uint8_t* p = payload.data();
+  return LlaPositionReport{link::GetSingle(p), link::GetSingle(p + 4), link::GetSingle(p + 8),
+                           link::GetSingle(p + 12), link::GetSingle(p + 16)};
+}
+
+std::optional<DoubleLlaPositionReport> ParseDoubleLlaPosition(
+    std::span<const std::uint8_t> payload) {
+  if (payload.size() != 36) return std::nullopt;
+  const std::uint8_t* p = payload.data();
+  return DoubleLlaPositionReport{link::GetDouble(p), link::GetDouble(p + 8),
+                                 link::GetDouble(p + 16), link::GetDouble(p + 24),
+                                 link::GetSingle(p + 32)};
+}
+
+namespace {
+
+// Both precisions as the display and the dump use them: degrees and ns.
+template <typename Report>
+void DescribeLla(const Report& r, FieldSink& out) {
+  out.field("latitude", r.latitude * kDegreesPerRadian, "deg");
+  out.field("longitude", r.longitude * kDegreesPerRadian, "deg");
+  out.field("altitude", r.altitude, "m");
+  out.field("clockBias", MetresToNanoseconds(r.clockBias), "ns");
+  out.field("timeOfFix", r.timeOfFix, "s");
+}
+
+}  // namespace
+
+void Describe(const LlaPositionReport& report, FieldSink& out) {
+  DescribeLla(report, out);
+}
+
+void Describe(const DoubleLlaPositionReport& report, FieldSink& out) {
+  DescribeLla(report, out);
+}
+
 namespace {
 
 struct LlaFix {
@@ -43,10 +85,10 @@ SignedLatLon ShowLla(Display& display, const char* hint, double latitude, double
 }  // namespace
 
 void decodeLlaPosition(DecoderContext& context, link::PortContext& port) {
-  if (port.packetLen != kLlaPositionLength) return;
-  const std::uint8_t* p = port.payload();
-  const LlaFix fix{link::GetSingle(p), link::GetSingle(p + 4), link::GetSingle(p + 8),
-                   MetresToNanoseconds(link::GetSingle(p + 12)), link::GetSingle(p + 16)};
+  const auto report = ParseLlaPosition(PacketPayload(port));
+  if (!report) return;
+  const LlaFix fix{report->latitude, report->longitude, report->altitude,
+                   MetresToNanoseconds(report->clockBias), report->timeOfFix};
   StoreLla(context, port, fix);
   context.dataLog.timerOffset[port.portIndex % link::kPortCount] = 0;
   positionLogTrigger(context, port, 0x4A);
@@ -64,10 +106,10 @@ void decodeLlaPosition(DecoderContext& context, link::PortContext& port) {
 }
 
 void decodeDoubleLlaPosition(DecoderContext& context, link::PortContext& port) {
-  if (port.packetLen != kDoublePositionLength) return;
-  const std::uint8_t* p = port.payload();
-  const LlaFix fix{link::GetDouble(p), link::GetDouble(p + 8), link::GetDouble(p + 16),
-                   MetresToNanoseconds(link::GetDouble(p + 24)), link::GetSingle(p + 32)};
+  const auto report = ParseDoubleLlaPosition(PacketPayload(port));
+  if (!report) return;
+  const LlaFix fix{report->latitude, report->longitude, report->altitude,
+                   MetresToNanoseconds(report->clockBias), report->timeOfFix};
   StoreLla(context, port, fix);
   positionLogTrigger(context, port, 0x84);
   if (!context.isDisplayPort(port)) return;

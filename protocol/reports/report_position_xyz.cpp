@@ -1,5 +1,7 @@
 // Reports 0x42 and 0x83, XYZ ECEF position in single and double precision.
 
+#include "protocol/reports/report_position_xyz.h"
+
 #include "link/field_codec.h"
 #include "protocol/reports/control_names.h"
 #include "protocol/reports/decoders.h"
@@ -8,8 +10,41 @@
 #include "protocol/reports/format.h"
 #include "protocol/reports/position_display.h"
 #include "protocol/reports/position_log.h"
+#include "protocol/reports/report_fields.h"
 
 namespace navbin::reports {
+
+std::optional<XyzPositionReport> ParseXyzPosition(std::span<const std::uint8_t> payload) {
+  if (payload.size() != 16) return std::nullopt;
+  const std::uint8_t* p = payload.data();
+  return XyzPositionReport{link::GetSingle(p), link::GetSingle(p + 4), link::GetSingle(p + 8),
+                           link::GetSingle(p + 12)};
+}
+
+std::optional<DoubleXyzPositionReport> ParseDoubleXyzPosition(
+    std::span<const std::uint8_t> payload) {
+  if (payload.size() != 36) return std::nullopt;
+  const std::uint8_t* p = payload.data();
+  return DoubleXyzPositionReport{link::GetDouble(p), link::GetDouble(p + 8),
+                                 link::GetDouble(p + 16), link::GetDouble(p + 24),
+                                 link::GetSingle(p + 32)};
+}
+
+void Describe(const XyzPositionReport& r, FieldSink& out) {
+  out.field("x", r.x, "m");
+  out.field("y", r.y, "m");
+  out.field("z", r.z, "m");
+  out.field("timeOfFix", r.timeOfFix, "s");
+}
+
+void Describe(const DoubleXyzPositionReport& r, FieldSink& out) {
+  out.field("x", r.x, "m");
+  out.field("y", r.y, "m");
+  out.field("z", r.z, "m");
+  out.field("clockBias", MetresToNanoseconds(r.clockBias), "ns");
+  out.field("timeOfFix", r.timeOfFix, "s");
+}
+
 namespace {
 
 void StoreXyz(DecoderContext& context, link::PortContext& port, double x, double y, double z,
@@ -33,12 +68,9 @@ void ShowXyz(Display& display, const char* hint, double x, double y, double z, f
 }  // namespace
 
 void decodeXyzPosition(DecoderContext& context, link::PortContext& port) {
-  if (port.packetLen != kXyzPositionLength) return;
-  const std::uint8_t* p = port.payload();
-  const float x = link::GetSingle(p);
-  const float y = link::GetSingle(p + 4);
-  const float z = link::GetSingle(p + 8);
-  const float timeOfFix = link::GetSingle(p + 12);
+  const auto report = ParseXyzPosition(PacketPayload(port));
+  if (!report) return;
+  const auto [x, y, z, timeOfFix] = *report;
   StoreXyz(context, port, x, y, z, timeOfFix);
 
   missingBiasWarning(context, port);
@@ -51,13 +83,10 @@ void decodeXyzPosition(DecoderContext& context, link::PortContext& port) {
 }
 
 void decodeDoubleXyzPosition(DecoderContext& context, link::PortContext& port) {
-  if (port.packetLen != kDoublePositionLength) return;
-  const std::uint8_t* p = port.payload();
-  const double x = link::GetDouble(p);
-  const double y = link::GetDouble(p + 8);
-  const double z = link::GetDouble(p + 16);
-  const double bias = MetresToNanoseconds(link::GetDouble(p + 24));
-  const float timeOfFix = link::GetSingle(p + 32);
+  const auto report = ParseDoubleXyzPosition(PacketPayload(port));
+  if (!report) return;
+  const auto [x, y, z, clockBias, timeOfFix] = *report;
+  const double bias = MetresToNanoseconds(clockBias);
   StoreXyz(context, port, x, y, z, timeOfFix);
   context.receiver(port).position.clockBias = bias;
 

@@ -1,6 +1,8 @@
 // Report 0x5C, satellite tracking status of one channel, and the ageing of
 // the channel rows that stop reporting.
 
+#include "protocol/reports/report_tracking.h"
+
 #include <cmath>
 
 #include "link/field_codec.h"
@@ -9,6 +11,7 @@
 #include "protocol/reports/decoders.h"
 #include "protocol/reports/fix_sv_colour.h"
 #include "protocol/reports/format.h"
+#include "protocol/reports/report_fields.h"
 
 namespace navbin::reports {
 namespace {
@@ -17,16 +20,6 @@ namespace {
 constexpr std::int32_t kChannelLifetime = 5;
 // Main-window rows 9 to 12 (channels 8 to 11) turn grey while none reports.
 constexpr std::size_t kFirstLowerChannel = 8;
-
-struct TrackReport {
-  std::uint8_t sv;
-  std::uint8_t acquisition;
-  std::uint8_t ephemeris;
-  float level;
-  float timeOfMeasurement;
-  float elevation;  // rad
-  float azimuth;    // rad
-};
 
 void KeepWeakestLevel(ChannelTrack& channel, std::uint8_t sv, float level) {
   channel.currentSv = sv;
@@ -50,7 +43,7 @@ std::string OneDecimal(double value) {
   return Format("%.1f", value);
 }
 
-void ShowChannelRow(Display& display, std::size_t k, const TrackReport& r) {
+void ShowChannelRow(Display& display, std::size_t k, const TrackingStatusReport& r) {
   const std::string sv = Format("%d", r.sv);
   display.setText(Form::Track, rows::Panel_SV[k], sv);
   display.setText(Form::Main, rows::Panel_SV[k], sv);
@@ -105,18 +98,35 @@ void GreyLowerRows(Display& display) {
 
 }  // namespace
 
+std::optional<TrackingStatusReport> ParseTrackingStatus(std::span<const std::uint8_t> payload) {
+  if (payload.size() != 24) return std::nullopt;
+  const std::uint8_t* p = payload.data();
+  return TrackingStatusReport{p[0],
+                              static_cast<std::uint8_t>(p[1] >> 3),
+                              p[2],
+                              p[3],
+                              link::GetSingle(p + 4),
+                              link::GetSingle(p + 8),
+                              link::GetSingle(p + 12),
+                              link::GetSingle(p + 16)};
+}
+
+void Describe(const TrackingStatusReport& r, FieldSink& out) {
+  out.field("sv", r.sv);
+  out.field("channel", r.channel);
+  out.field("acquisition", r.acquisition);
+  out.field("ephemeris", r.ephemeris);
+  out.field("level", r.level, "AMU");
+  out.field("timeOfMeasurement", r.timeOfMeasurement, "s");
+  out.field("elevation", r.elevation * kDegreesPerRadian, "deg");
+  out.field("azimuth", r.azimuth * kDegreesPerRadian, "deg");
+}
+
 void decodeTrackingStatus(DecoderContext& context, link::PortContext& port) {
-  if (port.packetLen != kTrackingStatusLength) return;
-  const std::uint8_t* p = port.payload();
-  const std::size_t k = p[1] >> 3;
-  if (k >= kChannelCount) return;
-  const TrackReport report{p[0],
-                           p[2],
-                           p[3],
-                           link::GetSingle(p + 4),
-                           link::GetSingle(p + 8),
-                           link::GetSingle(p + 12),
-                           link::GetSingle(p + 16)};
+  const auto parsed = ParseTrackingStatus(PacketPayload(port));
+  if (!parsed || parsed->channel >= kChannelCount) return;
+  const TrackingStatusReport& report = *parsed;
+  const std::size_t k = report.channel;
   // The ages belong to the main window's rows, so every port refreshes them.
   context.state.globals.channelAge[k] = kChannelLifetime;
   KeepWeakestLevel(context.receiver(port).channels[k], report.sv, report.level);

@@ -1,24 +1,58 @@
 // Reports 0x43 (XYZ ECEF velocity) and 0x56 (ENU velocity).
 
+#include "protocol/reports/report_velocity.h"
+
+#include <array>
 #include <cmath>
 
 #include "link/field_codec.h"
 #include "protocol/reports/control_names.h"
 #include "protocol/reports/decoders.h"
 #include "protocol/reports/format.h"
+#include "protocol/reports/report_fields.h"
 
 namespace navbin::reports {
 namespace {
 
-struct VelocityReport {
-  float v[3];
-  double biasRate;  // ns/s
-};
-
-VelocityReport ReadVelocity(const std::uint8_t* p) {
-  return {{link::GetSingle(p), link::GetSingle(p + 4), link::GetSingle(p + 8)},
-          MetresToNanoseconds(link::GetSingle(p + 12))};
+// Both reports: three axes, bias rate and time of fix, all single precision.
+std::optional<std::array<float, 5>> ReadVelocity(std::span<const std::uint8_t> payload) {
+  if (payload.size() != 20) return std::nullopt;
+  const std::uint8_t* p = payload.data();
+  return std::array<float, 5>{link::GetSingle(p), link::GetSingle(p + 4), link::GetSingle(p + 8),
+                              link::GetSingle(p + 12), link::GetSingle(p + 16)};
 }
+
+}  // namespace
+
+std::optional<XyzVelocityReport> ParseXyzVelocity(std::span<const std::uint8_t> payload) {
+  const auto v = ReadVelocity(payload);
+  if (!v) return std::nullopt;
+  return XyzVelocityReport{(*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4]};
+}
+
+std::optional<EnuVelocityReport> ParseEnuVelocity(std::span<const std::uint8_t> payload) {
+  const auto v = ReadVelocity(payload);
+  if (!v) return std::nullopt;
+  return EnuVelocityReport{(*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4]};
+}
+
+void Describe(const XyzVelocityReport& r, FieldSink& out) {
+  out.field("velX", r.velX, "m/s");
+  out.field("velY", r.velY, "m/s");
+  out.field("velZ", r.velZ, "m/s");
+  out.field("biasRate", MetresToNanoseconds(r.biasRate), "ns/s");
+  out.field("timeOfFix", r.timeOfFix, "s");
+}
+
+void Describe(const EnuVelocityReport& r, FieldSink& out) {
+  out.field("velEast", r.velEast, "m/s");
+  out.field("velNorth", r.velNorth, "m/s");
+  out.field("velUp", r.velUp, "m/s");
+  out.field("biasRate", MetresToNanoseconds(r.biasRate), "ns/s");
+  out.field("timeOfFix", r.timeOfFix, "s");
+}
+
+namespace {
 
 void ShowVelocityHeader(Display& display, const char* caption, const char* hint) {
   display.setText(Form::Main, names::Label_PanelVel, caption);
@@ -32,47 +66,50 @@ void ShowBiasRate(Display& display, double biasRate) {
 }  // namespace
 
 void decodeXyzVelocity(DecoderContext& context, link::PortContext& port) {
-  if (port.packetLen != kVelocityLength) return;
-  const VelocityReport report = ReadVelocity(port.payload());
+  const auto report = ParseXyzVelocity(PacketPayload(port));
+  if (!report) return;
+  const double biasRate = MetresToNanoseconds(report->biasRate);
   VelocityFix& velocity = context.receiver(port).velocity;
-  velocity.velX = report.v[0];
-  velocity.velY = report.v[1];
-  velocity.velZ = report.v[2];
-  velocity.biasRate = static_cast<float>(report.biasRate);
+  velocity.velX = report->velX;
+  velocity.velY = report->velY;
+  velocity.velZ = report->velZ;
+  velocity.biasRate = static_cast<float>(biasRate);
   if (!context.isDisplayPort(port)) return;
 
   Display& display = context.display;
   ShowVelocityHeader(display, "ECEF Velocity", "Velocity: Packet 43");
   static constexpr const char* kAxes[3] = {"X", "Y", "Z"};
+  const float v[3] = {report->velX, report->velY, report->velZ};
   for (std::size_t i = 0; i < 3; ++i) {
-    display.setText(Form::Main, rows::Panel_Vel[i],
-                    Format("%.2f", static_cast<double>(report.v[i])));
+    display.setText(Form::Main, rows::Panel_Vel[i], Format("%.2f", static_cast<double>(v[i])));
     display.setText(Form::Main, rows::Label_Vel[i], kAxes[i]);
   }
-  ShowBiasRate(display, report.biasRate);
+  ShowBiasRate(display, biasRate);
 }
 
 void decodeEnuVelocity(DecoderContext& context, link::PortContext& port) {
-  if (port.packetLen != kVelocityLength) return;
-  const VelocityReport report = ReadVelocity(port.payload());
+  const auto report = ParseEnuVelocity(PacketPayload(port));
+  if (!report) return;
+  const double biasRate = MetresToNanoseconds(report->biasRate);
   VelocityFix& velocity = context.receiver(port).velocity;
-  velocity.velEast = report.v[0];
-  velocity.velNorth = report.v[1];
-  velocity.velUp = report.v[2];
-  velocity.biasRate = static_cast<float>(report.biasRate);
+  velocity.velEast = report->velEast;
+  velocity.velNorth = report->velNorth;
+  velocity.velUp = report->velUp;
+  velocity.biasRate = static_cast<float>(biasRate);
   if (!context.isDisplayPort(port)) return;
 
   Display& display = context.display;
   ShowVelocityHeader(display, "ENU Velocity", "Velocity: Packet 56");
   static constexpr const char* kPositive[3] = {"East", "North", "Up"};
   static constexpr const char* kNegative[3] = {"West", "South", "Down"};
+  const float axes[3] = {report->velEast, report->velNorth, report->velUp};
   for (std::size_t i = 0; i < 3; ++i) {
-    const float v = report.v[i];
+    const float v = axes[i];
     display.setText(Form::Main, rows::Panel_Vel[i],
                     Format("%.2f", static_cast<double>(std::fabs(v))));
     display.setText(Form::Main, rows::Label_Vel[i], v < 0 ? kNegative[i] : kPositive[i]);
   }
-  ShowBiasRate(display, report.biasRate);
+  ShowBiasRate(display, biasRate);
 }
 
 }  // namespace navbin::reports

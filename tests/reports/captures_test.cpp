@@ -116,13 +116,70 @@ TEST_F(CaptureTest, TimingReceivers) {
   expectOnlyReportControls();
 }
 
-TEST_F(CaptureTest, EveryDecodedPacketHasFields) {
+// ReceiverState members under the names navbin-dump prints them with; a
+// `single` member holds the float of a value the dump prints in double.
+using R = ReceiverState;
+struct StoredField {
+  const char* name;
+  double (*get)(const R&);
+  bool single = false;
+};
+const StoredField kStored[] = {
+    {"latitude", [](const R& r) -> double { return r.position.latitude; }},
+    {"longitude", [](const R& r) -> double { return r.position.longitude; }},
+    {"altitude", [](const R& r) -> double { return r.position.altitude; }},
+    {"clockBias", [](const R& r) -> double { return r.position.clockBias; }},
+    {"timeOfFix", [](const R& r) -> double { return r.position.timeOfFix; }},
+    {"x", [](const R& r) -> double { return r.position.x; }},
+    {"y", [](const R& r) -> double { return r.position.y; }},
+    {"z", [](const R& r) -> double { return r.position.z; }},
+    {"velX", [](const R& r) -> double { return r.velocity.velX; }},
+    {"velY", [](const R& r) -> double { return r.velocity.velY; }},
+    {"velZ", [](const R& r) -> double { return r.velocity.velZ; }},
+    {"velEast", [](const R& r) -> double { return r.velocity.velEast; }},
+    {"velNorth", [](const R& r) -> double { return r.velocity.velNorth; }},
+    {"velUp", [](const R& r) -> double { return r.velocity.velUp; }},
+    {"biasRate", [](const R& r) -> double { return r.velocity.biasRate; }, true},
+    {"fixMode", [](const R& r) -> double { return r.fixMode; }},
+    {"pdop", [](const R& r) -> double { return r.pdop; }},
+    {"hdop", [](const R& r) -> double { return r.hdop; }},
+    {"vdop", [](const R& r) -> double { return r.vdop; }},
+    {"tdop", [](const R& r) -> double { return r.tdop; }},
+    {"statusCode", [](const R& r) -> double { return r.statusCode; }},
+    {"errorBits", [](const R& r) -> double { return r.errorBits; }},
+    {"statusBits", [](const R& r) -> double { return r.statusBits; }},
+    {"dgpsMode", [](const R& r) -> double { return r.dgpsMode; }},
+};
+
+double AsNumber(const ReportField& f) {
+  if (auto* d = std::get_if<double>(&f.value)) return *d;
+  if (auto* single = std::get_if<float>(&f.value)) return *single;
+  return static_cast<double>(std::get<std::int64_t>(f.value));
+}
+
+// Every decoded packet of every recording has fields, and the monitor stores
+// exactly the values navbin-dump prints for it.
+TEST_F(CaptureTest, TheMonitorStoresWhatNavbinDumpPrints) {
+  int compared = 0;
   for (const auto& c : support::KnownCaptures()) {
     for (const auto& p : support::Deframe(support::ReadCapture(c.file))) {
-      const bool decoded = p.id != 0 && p.id != 0x8F;
-      EXPECT_EQ(!DescribeReport(p.id, p.payload).empty(), decoded) << c.file << " " << p.id;
+      deliver(p.id, p.payload);
+      const auto fields = DescribeReport(p.id, p.payload);
+      EXPECT_EQ(!fields.empty(), p.id != 0 && p.id != 0x8F) << c.file << " " << p.id;
+      for (const ReportField& f : fields) {
+        const bool velocity = p.id == 0x43 || p.id == 0x56;
+        if (velocity && f.name == "timeOfFix") continue;  // the monitor keeps only the position's
+        for (const StoredField& stored : kStored) {
+          if (f.name != stored.name) continue;
+          double dumped = AsNumber(f);
+          if (stored.single) dumped = static_cast<float>(dumped);
+          EXPECT_EQ(stored.get(state.receivers[0]), dumped) << c.file << " " << f.name;
+          ++compared;
+        }
+      }
     }
   }
+  EXPECT_GT(compared, 1000);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 namespace navbin::reports::test {
 namespace {
 
-using Value = std::variant<double, std::int64_t, std::string>;
+using Value = decltype(ReportField::value);
 
 std::map<std::string, Value> Describe(int id, const std::vector<std::uint8_t>& payload) {
   std::map<std::string, Value> fields;
@@ -20,6 +20,7 @@ std::map<std::string, Value> Describe(int id, const std::vector<std::uint8_t>& p
 double Number(const std::map<std::string, Value>& fields, const std::string& name) {
   const Value& v = fields.at(name);
   if (auto* d = std::get_if<double>(&v)) return *d;
+  if (auto* f = std::get_if<float>(&v)) return *f;
   return static_cast<double>(std::get<std::int64_t>(v));
 }
 

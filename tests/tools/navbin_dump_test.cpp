@@ -59,6 +59,30 @@ TEST(NavbinDump, PrintsOneLinePerPacketOfEveryRecording) {
   EXPECT_EQ(piped.lines.size(), 125u);
 }
 
+// The checked-in decodes of every recording; scripts/golden writes them anew
+// after a deliberate change.
+TEST(NavbinDump, EveryRecordingDecodesAsItsGoldenFile) {
+  const std::filesystem::path recordings(NAVBIN_CAPTURES_DIR);
+  int compared = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(recordings)) {
+    if (entry.path().extension() != ".nvb") continue;
+    SCOPED_TRACE(entry.path().filename().string());
+    const auto golden = recordings.parent_path() / "golden" / entry.path().stem() += ".jsonl";
+    std::ifstream in(golden);
+    ASSERT_TRUE(in) << golden << " is missing: run scripts/golden";
+    std::vector<std::string> want;
+    for (std::string line; std::getline(in, line);) want.push_back(line);
+    const DumpRun run = Dump({"--json", entry.path().string()});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.lines.size(), want.size());
+    for (std::size_t i = 0; i < std::min(want.size(), run.lines.size()); ++i) {
+      ASSERT_EQ(run.lines[i], want[i]) << "line " << i + 1;  // the first difference only
+    }
+    ++compared;
+  }
+  EXPECT_GE(compared, 6);
+}
+
 TEST(NavbinDump, TruncatedEmptyAndUnreadableInput) {
   const auto bytes = support::ReadCapture("nav-tracking.nvb");
   std::size_t cut = bytes.size() / 2;
