@@ -8,6 +8,8 @@
 
 namespace navbin::reports {
 
+class FieldSink;
+
 inline constexpr std::size_t kDatumLength = 43;
 
 struct DatumReport {
@@ -16,5 +18,6 @@ struct DatumReport {
 
 // Empty unless `payload` has exactly kDatumLength bytes.
 std::optional<DatumReport> ParseDatum(std::span<const std::uint8_t> payload);
+void Describe(const DatumReport& report, FieldSink& out);
 
 }  // namespace navbin::reports

@@ -8,6 +8,8 @@
 
 namespace navbin::reports {
 
+class FieldSink;
+
 inline constexpr std::size_t kFilterLength = 4;
 
 struct FilterReport {
@@ -18,5 +20,6 @@ struct FilterReport {
 
 // Empty unless `payload` has exactly kFilterLength bytes.
 std::optional<FilterReport> ParseFilter(std::span<const std::uint8_t> payload);
+void Describe(const FilterReport& report, FieldSink& out);
 
 }  // namespace navbin::reports

@@ -8,6 +8,8 @@
 
 namespace navbin::reports {
 
+class FieldSink;
+
 inline constexpr std::size_t kGpsConfigLength = 40;
 
 struct GpsConfigReport {
@@ -23,5 +25,6 @@ struct GpsConfigReport {
 
 // Empty unless `payload` has exactly kGpsConfigLength bytes.
 std::optional<GpsConfigReport> ParseGpsConfig(std::span<const std::uint8_t> payload);
+void Describe(const GpsConfigReport& report, FieldSink& out);
 
 }  // namespace navbin::reports

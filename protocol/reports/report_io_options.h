@@ -8,6 +8,8 @@
 
 namespace navbin::reports {
 
+class FieldSink;
+
 inline constexpr std::size_t kIoOptionsLength = 4;
 
 struct IoOptionsReport {
@@ -19,5 +21,6 @@ struct IoOptionsReport {
 
 // Empty unless `payload` has exactly kIoOptionsLength bytes.
 std::optional<IoOptionsReport> ParseIoOptions(std::span<const std::uint8_t> payload);
+void Describe(const IoOptionsReport& report, FieldSink& out);
 
 }  // namespace navbin::reports

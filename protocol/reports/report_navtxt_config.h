@@ -9,6 +9,8 @@
 
 namespace navbin::reports {
 
+class FieldSink;
+
 inline constexpr std::size_t kNavTxtConfigLength = 24;
 
 struct NavTxtConfigReport {
@@ -20,5 +22,6 @@ struct NavTxtConfigReport {
 
 // Empty unless `payload` has exactly kNavTxtConfigLength bytes.
 std::optional<NavTxtConfigReport> ParseNavTxtConfig(std::span<const std::uint8_t> payload);
+void Describe(const NavTxtConfigReport& report, FieldSink& out);
 
 }  // namespace navbin::reports

@@ -8,6 +8,8 @@
 
 namespace navbin::reports {
 
+class FieldSink;
+
 inline constexpr std::size_t kPacketMasksLength = 5;
 
 struct PacketMasksReport {
@@ -17,5 +19,6 @@ struct PacketMasksReport {
 
 // Empty unless `payload` has exactly kPacketMasksLength bytes.
 std::optional<PacketMasksReport> ParsePacketMasks(std::span<const std::uint8_t> payload);
+void Describe(const PacketMasksReport& report, FieldSink& out);
 
 }  // namespace navbin::reports

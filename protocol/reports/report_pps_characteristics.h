@@ -8,6 +8,8 @@
 
 namespace navbin::reports {
 
+class FieldSink;
+
 inline constexpr std::size_t kPpsCharacteristicsLength = 16;
 
 struct PpsCharacteristicsReport {
@@ -21,5 +23,6 @@ struct PpsCharacteristicsReport {
 // Empty unless `payload` has exactly kPpsCharacteristicsLength bytes.
 std::optional<PpsCharacteristicsReport> ParsePpsCharacteristics(
     std::span<const std::uint8_t> payload);
+void Describe(const PpsCharacteristicsReport& report, FieldSink& out);
 
 }  // namespace navbin::reports

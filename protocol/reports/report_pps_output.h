@@ -8,6 +8,8 @@
 
 namespace navbin::reports {
 
+class FieldSink;
+
 inline constexpr std::size_t kPpsOutputLength = 2;
 
 struct PpsOutputReport {
@@ -16,5 +18,6 @@ struct PpsOutputReport {
 
 // Empty unless `payload` has exactly kPpsOutputLength bytes.
 std::optional<PpsOutputReport> ParsePpsOutput(std::span<const std::uint8_t> payload);
+void Describe(const PpsOutputReport& report, FieldSink& out);
 
 }  // namespace navbin::reports

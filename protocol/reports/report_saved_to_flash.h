@@ -8,6 +8,8 @@
 
 namespace navbin::reports {
 
+class FieldSink;
+
 inline constexpr std::size_t kSavedToFlashLength = 5;
 
 struct SavedToFlashReport {
@@ -16,5 +18,6 @@ struct SavedToFlashReport {
 
 // Empty unless `payload` has exactly kSavedToFlashLength bytes.
 std::optional<SavedToFlashReport> ParseSavedToFlash(std::span<const std::uint8_t> payload);
+void Describe(const SavedToFlashReport& report, FieldSink& out);
 
 }  // namespace navbin::reports

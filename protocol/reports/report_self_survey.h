@@ -8,6 +8,8 @@
 
 namespace navbin::reports {
 
+class FieldSink;
+
 inline constexpr std::size_t kSelfSurveyLength = 11;
 
 struct SelfSurveyReport {
@@ -18,5 +20,6 @@ struct SelfSurveyReport {
 
 // Empty unless `payload` has exactly kSelfSurveyLength bytes.
 std::optional<SelfSurveyReport> ParseSelfSurvey(std::span<const std::uint8_t> payload);
+void Describe(const SelfSurveyReport& report, FieldSink& out);
 
 }  // namespace navbin::reports

@@ -8,6 +8,8 @@
 
 namespace navbin::reports {
 
+class FieldSink;
+
 inline constexpr std::size_t kSensitivityLength = 2;
 
 struct SensitivityReport {
@@ -17,5 +19,6 @@ struct SensitivityReport {
 
 // Empty unless `payload` has exactly kSensitivityLength bytes.
 std::optional<SensitivityReport> ParseSensitivity(std::span<const std::uint8_t> payload);
+void Describe(const SensitivityReport& report, FieldSink& out);
 
 }  // namespace navbin::reports

@@ -8,6 +8,8 @@
 
 namespace navbin::reports {
 
+class FieldSink;
+
 inline constexpr std::size_t kSerialConfigLength = 10;
 
 struct SerialConfigReport {
@@ -24,5 +26,6 @@ struct SerialConfigReport {
 
 // Empty unless `payload` has exactly kSerialConfigLength bytes.
 std::optional<SerialConfigReport> ParseSerialConfig(std::span<const std::uint8_t> payload);
+void Describe(const SerialConfigReport& report, FieldSink& out);
 
 }  // namespace navbin::reports

@@ -8,6 +8,8 @@
 
 namespace navbin::reports {
 
+class FieldSink;
+
 inline constexpr std::size_t kSetTimeReplyLength = 1;
 
 struct SetTimeReplyReport {
@@ -17,5 +19,6 @@ struct SetTimeReplyReport {
 
 // Empty unless `payload` has exactly kSetTimeReplyLength bytes.
 std::optional<SetTimeReplyReport> ParseSetTimeReply(std::span<const std::uint8_t> payload);
+void Describe(const SetTimeReplyReport& report, FieldSink& out);
 
 }  // namespace navbin::reports

@@ -2,6 +2,7 @@
 // the edge cases of the reports the dialogs read.
 
 #include "protocol/reports/config_control_names.h"
+#include "protocol/reports/report_fields.h"
 #include "tests/reports/report_fixture.h"
 
 namespace navbin::reports::test {
@@ -48,6 +49,7 @@ TEST_F(ConfigReportTest, EveryReportTakesOnlyItsExactLength) {
       Bytes payload = Sized(n);
       if (c.sub >= 0) payload[0] = static_cast<std::uint8_t>(c.sub);
       deliver(c.id, payload);
+      EXPECT_TRUE(DescribeReport(c.id, payload).empty());
     }
     expectOnlyTheLamp();
     EXPECT_TRUE(prompter.boxes.empty());
@@ -55,6 +57,7 @@ TEST_F(ConfigReportTest, EveryReportTakesOnlyItsExactLength) {
     if (c.sub >= 0) payload[0] = static_cast<std::uint8_t>(c.sub);
     deliver(c.id, payload);
     EXPECT_TRUE(c.stored(stored())) << std::hex << c.id << " " << c.sub;
+    EXPECT_FALSE(DescribeReport(c.id, payload).empty());  // navbin-dump prints it
     EXPECT_TRUE(display.written().size() > 1 || prompter.boxes.size() == 1) << std::hex << c.id;
     state = {};
     display = {};
