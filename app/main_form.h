@@ -85,6 +85,11 @@ class TForm_Main : public QMainWindow {
   using Sleep = std::function<void(std::chrono::milliseconds)>;
   void setSerialApplySleep(Sleep sleep) { serialApplySleep_ = std::move(sleep); }
 
+  // Gives the configuration dialogs their send steps over this window's core.
+  void connectConfigurationDialogs(const ui::SecondaryForms& forms);
+  // "&Set Port 1" / "Set Port &2" of the serial port dialog (panel 0 or 1).
+  void setReceiverSerialPort(int panel);
+
   // ---- Controls, by their names. ----
   QTimer* Timer_NavBin = nullptr;
 

@@ -88,7 +88,9 @@ int RunMainWindow(const shell::StartupPlan& plan, const shell::CommandLine& cl) 
 
 bool CreateWindows(TForm_Main& form, ui::WidgetDisplay& display, const shell::StartupPlan& plan) {
   if (!form.FormCreate()) return false;
-  form.attachLogWindows(ui::CreateSecondaryForms(display, &form));
+  const ui::SecondaryForms forms = ui::CreateSecondaryForms(display, &form);
+  form.attachLogWindows(forms);
+  form.connectConfigurationDialogs(forms);
   form.installTransfers();
   shell::MonitorCore& core = form.core();
   ui::CreateSkyView(display, &form, {core.history, core.reports, core.shell}, form.prompter());

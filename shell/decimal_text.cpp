@@ -1,6 +1,8 @@
 #include "shell/decimal_text.h"
 
+#include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstddef>
 
 namespace navbin::shell {
@@ -29,6 +31,53 @@ std::optional<int> ScanDecimal(std::string_view text) {
   if (value > INT_MAX) value = INT_MAX;
   if (value < INT_MIN) value = INT_MIN;
   return static_cast<int>(value);
+}
+
+namespace {
+// The number at the start of `text` (no leading white space); the count of
+// characters it took, 0 when none.
+std::size_t NumberPrefix(std::string_view text, double& value) {
+  std::size_t sign = 0;
+  if (!text.empty() && text[0] == '+') sign = 1;  // from_chars takes '-' only
+  if (sign && text.size() > 1 && text[1] == '-') return 0;
+  const char* begin = text.data() + sign;
+  const char* end = text.data() + text.size();
+  // Only digits, a point and an exponent: no "inf", "nan" or hexadecimal.
+  if (begin == end || !(IsDigit(*begin) || *begin == '.' || *begin == '-')) return 0;
+  if (*begin == '-' && (begin + 1 == end || !(IsDigit(begin[1]) || begin[1] == '.'))) return 0;
+  const auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::general);
+  if (ec != std::errc() || !std::isfinite(value)) return 0;
+  return static_cast<std::size_t>(ptr - text.data());
+}
+
+std::string_view TrimSpace(std::string_view text) {
+  while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
+  return text;
+}
+}  // namespace
+
+std::optional<double> ParseDecimalNumber(std::string_view text) {
+  text = TrimSpace(text);
+  double value = 0;
+  const std::size_t used = NumberPrefix(text, value);
+  if (used == 0 || used != text.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<double> ScanFloat(std::string_view text) {
+  while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
+  double value = 0;
+  if (NumberPrefix(text, value) == 0) return std::nullopt;
+  return value;
+}
+
+std::string NotAFloatingPointValue(std::string_view text) {
+  return "'" + std::string(text) + "' is not a valid floating point value";
+}
+
+std::string NotAnIntegerValue(std::string_view text) {
+  return "'" + std::string(text) + "' is not a valid integer value";
 }
 
 }  // namespace navbin::shell

@@ -24,6 +24,8 @@ class PseudoTerminal {
   PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
   int masterFd() const { return master_; }
+  // The simulator's own slave descriptor: its settings are the monitor's.
+  int slaveFd() const { return keptSlave_; }
   const std::string& slavePath() const { return slavePath_; }
 
   // What the monitor wrote, without waiting: the count read, 0 when nothing

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "link/field_codec.h"
+#include "sim/geodesy.h"
 #include "sim/gps_time.h"
 #include "sim/settings_codec.h"
 #include "sim/simulated_receiver.h"
@@ -12,7 +13,7 @@ namespace navbin::sim {
 
 namespace {
 
-constexpr std::uint8_t kArrivalPort = 0;  // the monitor talks to receiver port 0
+constexpr std::uint8_t kArrivalPort = SimulatedReceiver::kMonitorPort;
 
 bool ValidTime(std::span<const std::uint8_t> p) {
   const float tow = link::GetSingle(&p[0]);
@@ -47,9 +48,9 @@ void SimulatedReceiver::handlePacket(std::uint8_t id, std::span<const std::uint8
       }
       break;
     case 0x2E:
-      // The receiver keeps the time of its satellites; it only says whether
-      // the offered time made sense.
-      if (n == 6) reply(SetTimeReply(ValidTime(p)));
+      // Before its first fix the receiver takes a sensible time; after it,
+      // it keeps the time of its satellites and refuses.
+      if (n == 6) reply(SetTimeReply(!solution_.hasFix && ValidTime(p)));
       break;
     case 0x38:
       satelliteData_.handle(p, clockMs_);
@@ -101,11 +102,39 @@ void SimulatedReceiver::handleSettingsPacket(std::uint8_t id, std::span<const st
         const std::uint8_t port = p[0] == 0xFF ? kArrivalPort : p[0];
         if (port <= 1) reply(SerialConfigReport(port, settings_.serial[port]));
       }
-      if (n == 10) ApplySerialConfig(settings_.serial, p, kArrivalPort);
+      if (n == 10) applySerialConfig(p);
+      break;
+    case 0x31:
+    case 0x32:
+      if (n == 12) takeExactPosition(id == 0x32, p);
       break;
     default:
-      break;  // initial position and time uploads are taken silently; the rest is unknown
+      break;  // approximate positions are hints a receiver with a fix does not need
   }
+}
+
+// An exact position moves the (stationary) receiver's site: its fixes are
+// reported around it from then on. Positions off the Earth are refused.
+void SimulatedReceiver::takeExactPosition(bool lla, std::span<const std::uint8_t> p) {
+  const double a = link::GetSingle(&p[0]);
+  const double b = link::GetSingle(&p[4]);
+  const double c = link::GetSingle(&p[8]);
+  if (!std::isfinite(a) || !std::isfinite(b) || !std::isfinite(c)) return;
+  const Lla site = lla ? Lla{a, b, c} : EcefToLla({a, b, c});
+  if (std::abs(site.latitude) > kPi / 2 || std::abs(site.longitude) > kPi ||
+      std::abs(site.altitude) > 100000.0) {
+    return;
+  }
+  profile_.site = site;
+}
+
+// A changed setting is confirmed with the port's report, sent at the old line
+// settings; the line changes once that report has left (see takeOutput).
+void SimulatedReceiver::applySerialConfig(std::span<const std::uint8_t> p) {
+  if (!ApplySerialConfig(settings_.serial, p, kArrivalPort)) return;
+  const std::uint8_t port = p[0] == 0xFF ? kArrivalPort : p[0];
+  reply(SerialConfigReport(port, settings_.serial[port]));
+  if (port == kArrivalPort) lineWasSet_ = true;
 }
 
 void SimulatedReceiver::handleSuperPacket(std::span<const std::uint8_t> p) {

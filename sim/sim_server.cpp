@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "sim/line_check.h"
+
 namespace navbin::sim {
 
 namespace {
@@ -113,7 +115,11 @@ void SimServer::serveOnce(int maxWaitMs) {
   advanceClocks(now);
   for (auto& port : ports_) {
     port->terminal->clearStaleExclusive();
+    const SerialConfig line = port->receiver.lineInForce();
     auto bytes = port->receiver.takeOutput();
+    // Once the monitor has moved the receiver's line, a PC side left at other
+    // settings hears nothing.
+    if (port->receiver.lineWasSet() && !LineAgrees(line, port->terminal->slaveFd())) continue;
     port->terminal->write(bytes);
     port->terminal->flush();
   }

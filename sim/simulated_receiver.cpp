@@ -69,6 +69,7 @@ void SimulatedReceiver::advance(std::chrono::milliseconds elapsed) {
 std::vector<std::uint8_t> SimulatedReceiver::takeOutput() {
   std::vector<std::uint8_t> out;
   out.swap(output_);
+  line_ = settings_.serial[kMonitorPort];
   return out;
 }
 

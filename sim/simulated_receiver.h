@@ -48,6 +48,13 @@ class SimulatedReceiver {
   bool hasOutput() const { return !output_.empty(); }
 
   const ReceiverSettings& settings() const { return settings_; }
+  // The line settings of the receiver port the monitor talks to, as they were
+  // while the output of the last takeOutput() was produced: a changed setting
+  // takes effect once the reply that confirms it has left. lineWasSet() tells
+  // whether a command ever changed them; until then any PC-side setting is
+  // taken (test rigs open their terminals raw).
+  const SerialConfig& lineInForce() const { return line_; }
+  bool lineWasSet() const { return lineWasSet_; }
   const ReceiverProfile& profile() const { return profile_; }
   const FixSolution& solution() const { return solution_; }
   const NavigationFix& fix() const { return fix_; }
@@ -62,12 +69,16 @@ class SimulatedReceiver {
   static constexpr std::size_t kMaxPendingOutput = 1 << 20;
   // A reset keeps the receiver deaf and mute for this long.
   static constexpr std::int64_t kResetQuietMs = 1500;
+  // The receiver port the monitor is connected to.
+  static constexpr std::uint8_t kMonitorPort = 0;
 
  private:
   // Command handling (receiver_commands.cpp).
   void handlePacket(std::uint8_t id, std::span<const std::uint8_t> p);
   void handleSettingsPacket(std::uint8_t id, std::span<const std::uint8_t> p);
   void handleSuperPacket(std::span<const std::uint8_t> p);
+  void applySerialConfig(std::span<const std::uint8_t> p);
+  void takeExactPosition(bool lla, std::span<const std::uint8_t> p);
   void handleTimingRequest(std::uint8_t which, std::span<const std::uint8_t> p);
   void answerTrackingStatus(std::uint8_t sv);
   void reset(bool cold, bool factory);
@@ -108,6 +119,8 @@ class SimulatedReceiver {
   bool storedPosition_ = true;
   bool primaryTimingDue_ = false;  // asked for "next second"
   bool supplementalTimingDue_ = false;
+  SerialConfig line_;
+  bool lineWasSet_ = false;
 };
 
 }  // namespace navbin::sim

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "protocol/reports/config_decoders.h"
 #include "protocol/reports/control_names.h"
 #include "protocol/reports/dispatch_table.h"
 
@@ -31,25 +32,25 @@ constexpr DecoderTables MakeTables() {
   t.monitored[0x56] = decodeEnuVelocity;
   t.monitored[0x5C] = decodeTrackingStatus;
   t.monitored[0x6D] = decodeFixMode;
-  t.monitored[0x7F] = NotDecodedYet;  // NavTxt configuration
+  t.monitored[0x7F] = decodeNavTxtConfig;
   t.monitored[0x82] = decodeDgpsMode;
   t.monitored[0x83] = decodeDoubleXyzPosition;
   t.monitored[0x84] = decodeDoubleLlaPosition;
-  t.monitoredSub[0x26] = NotDecodedYet;  // settings saved to flash
-  t.monitoredSub[0x4A] = NotDecodedYet;  // PPS characteristics
+  t.monitoredSub[0x26] = decodeSavedToFlash;
+  t.monitoredSub[0x4A] = decodePpsCharacteristics;
 
   t.display[0x41] = decodeGpsTime;
   t.display[0x45] = decodeVersion;
-  t.display[0x4E] = NotDecodedYet;     // reply to the set-GPS-time command
-  t.display[0x55] = NotDecodedYet;     // I/O options
-  t.display[0x70] = NotDecodedYet;     // position filter settings
-  t.display[0x89] = NotDecodedYet;     // sensitivity mode
-  t.display[0xBB] = NotDecodedYet;     // receiver (GPS) configuration
-  t.display[0xBC] = NotDecodedYet;     // receiver serial port configuration
-  t.displaySub[0x15] = NotDecodedYet;  // datum
-  t.displaySub[0x4E] = NotDecodedYet;  // PPS output mode
-  t.displaySub[0xA5] = NotDecodedYet;  // packet broadcast mask
-  t.displaySub[0xA9] = NotDecodedYet;  // self-survey parameters
+  t.display[0x4E] = decodeSetTimeReply;
+  t.display[0x55] = decodeIoOptions;
+  t.display[0x70] = decodeFilter;
+  t.display[0x89] = decodeSensitivity;
+  t.display[0xBB] = decodeGpsConfig;
+  t.display[0xBC] = decodeSerialConfig;
+  t.displaySub[0x15] = decodeDatum;
+  t.displaySub[0x4E] = decodePpsOutput;
+  t.displaySub[0xA5] = decodePacketMasks;
+  t.displaySub[0xA9] = decodeSelfSurvey;
   t.displaySub[0xAB] = NotDecodedYet;  // primary timing
   t.displaySub[0xAC] = NotDecodedYet;  // supplemental timing
   return t;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "link/port_context.h"
+#include "protocol/reports/configuration_reports.h"
 
 namespace navbin::reports {
 
@@ -44,6 +45,7 @@ struct ReceiverState {
   float pdop = 0, hdop = 0, vdop = 0, tdop = 0;
   std::array<std::int32_t, kChannelCount> fixSvs{};  // SV numbers, sign kept
   std::array<ChannelTrack, kChannelCount> channels{};
+  ConfigurationReports configuration;  // the last settings the receiver reported
 };
 
 // Reference of the change-in-position display.

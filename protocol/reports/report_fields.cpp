@@ -2,11 +2,13 @@
 
 #include <array>
 
+#include "protocol/reports/configuration_reports.h"
 #include "protocol/reports/report_fix_mode.h"
 #include "protocol/reports/report_gps_time.h"
 #include "protocol/reports/report_health.h"
 #include "protocol/reports/report_position_lla.h"
 #include "protocol/reports/report_position_xyz.h"
+#include "protocol/reports/report_saved_to_flash.h"
 #include "protocol/reports/report_tracking.h"
 #include "protocol/reports/report_velocity.h"
 #include "protocol/reports/report_version.h"
@@ -47,6 +49,20 @@ constexpr Registration kReports[] = {
     {0x82, kNoSubId, ParseAndDescribe<ParseDgpsMode>},
     {0x83, kNoSubId, ParseAndDescribe<ParseDoubleXyzPosition>},
     {0x84, kNoSubId, ParseAndDescribe<ParseDoubleLlaPosition>},
+    // Configuration reports.
+    {0x4E, kNoSubId, ParseAndDescribe<ParseSetTimeReply>},
+    {0x55, kNoSubId, ParseAndDescribe<ParseIoOptions>},
+    {0x70, kNoSubId, ParseAndDescribe<ParseFilter>},
+    {0x7F, kNoSubId, ParseAndDescribe<ParseNavTxtConfig>},
+    {0x89, kNoSubId, ParseAndDescribe<ParseSensitivity>},
+    {0xBB, kNoSubId, ParseAndDescribe<ParseGpsConfig>},
+    {0xBC, kNoSubId, ParseAndDescribe<ParseSerialConfig>},
+    {0x8F, 0x15, ParseAndDescribe<ParseDatum>},
+    {0x8F, 0x26, ParseAndDescribe<ParseSavedToFlash>},
+    {0x8F, 0x4A, ParseAndDescribe<ParsePpsCharacteristics>},
+    {0x8F, 0x4E, ParseAndDescribe<ParsePpsOutput>},
+    {0x8F, 0xA5, ParseAndDescribe<ParsePacketMasks>},
+    {0x8F, 0xA9, ParseAndDescribe<ParseSelfSurvey>},
 };
 
 // The registrations spread into direct look-up tables, one per id and one per

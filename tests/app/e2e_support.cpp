@@ -17,6 +17,7 @@
 #include <sstream>
 #include <thread>
 
+#include "sim/line_check.h"
 #include "sim/simulated_receiver.h"
 
 extern char** environ;
@@ -193,6 +194,16 @@ void ReceiverTap::hangUp() {
   slave_ = master_ = -1;
 }
 
+const sim::ReceiverSettings& ReceiverTap::receiverSettings() const {
+  return receiver_->settings();
+}
+const sim::SerialConfig& ReceiverTap::receiverLine() const {
+  return receiver_->lineInForce();
+}
+bool ReceiverTap::receiverHasFix() const {
+  return receiver_->solution().hasFix;
+}
+
 void ReceiverTap::inject(const std::vector<std::uint8_t>& packet) {
   std::vector<std::uint8_t> frame(link::FrameLength(packet));
   frame.resize(link::BuildFrame(packet, frame));
@@ -230,7 +241,9 @@ void ReceiverTap::step(int pollMs) {
     receiver_->advance(elapsed);
     lastAdvance_ += elapsed;
   }
+  const sim::SerialConfig line = receiver_->lineInForce();
   const std::vector<std::uint8_t> out = receiver_->takeOutput();
+  if (receiver_->lineWasSet() && !sim::LineAgrees(line, slave_)) return;  // garbled
   if (!out.empty() && ::write(master_, out.data(), out.size()) > 0) {
     reportBytes += out.size();
     sent.insert(sent.end(), out.begin(), out.end());

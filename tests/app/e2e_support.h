@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "link/framing.h"
+#include "sim/receiver_settings.h"
 
 namespace navbin::sim {
 class SimulatedReceiver;  // not included here: its emit() clashes with Qt's keyword
@@ -95,6 +96,11 @@ class ReceiverTap {
   // Writes one report (id first) to the monitor at once, ahead of whatever
   // the receiver answers next, as a receiver would that sent it.
   void inject(const std::vector<std::uint8_t>& packet);
+
+  // The simulated receiver's settings, line in force, and whether it has a fix.
+  const sim::ReceiverSettings& receiverSettings() const;
+  const sim::SerialConfig& receiverLine() const;
+  bool receiverHasFix() const;
 
   std::vector<Arrival> arrivals;
   std::size_t reportBytes = 0;     // report bytes written to the monitor

@@ -4,7 +4,9 @@
 #include <QAction>
 #include <QWidget>
 
+#include "protocol/reports/config_control_names.h"
 #include "tests/app/main_form_fixture.h"
+#include "ui/forms/serial_form.h"
 
 namespace navbin::main_form_testing {
 namespace {
@@ -151,6 +153,41 @@ TEST_F(MainFormCommandTest, FactoryResetKeepingThePcLineSendsTheCommandOnly) {
   EXPECT_EQ(line(kDisplayCom).lineParameters().baud, 19200u);
   EXPECT_EQ(core.shell.lineSettings[kDisplayCom - 1], (link::LineSettings{8, 3, 0, 0}));
   EXPECT_EQ(form->Panel_Serial->text(), "before");
+}
+
+TEST_F(MainFormCommandTest, SerialPortTwoAt38400WithoutAndWithThePc) {
+  ui::TForm_Serial serial(nullptr);
+  display.registerForm(reports::Form::Serial, &serial);
+  const auto& p = reports::kSerialPanels[1];  // 38400, 8, Odd, 1, NavTxt in, NMEA out
+  for (auto [c, i] : {std::pair{p.baudRate, 4},
+                      {p.dataBits, 0},
+                      {p.parity, 1},
+                      {p.stopBits, 0},
+                      {p.protocolIn, 1},
+                      {p.protocolOut, 1}}) {
+    display.setSelectedIndex(reports::Form::Serial, c, i);
+  }
+  const Bytes tail{9, 9, 3, 1, 0, 0, 1, 4, 0};
+  auto command = [&](std::uint8_t port) {
+    Bytes b{0xBC, port};
+    b.insert(b.end(), tail.begin(), tail.end());
+    return b;
+  };
+  prompter.answers = {false, false};
+  form->setReceiverSerialPort(1);
+  EXPECT_EQ(takeSent(), std::vector<Bytes>{command(1)});
+  EXPECT_EQ(line(kDisplayCom).lineParameters().baud, 9600u);
+
+  prompter.answers = {true, true};  // PC follows; save to flash
+  form->setReceiverSerialPort(1);
+  EXPECT_EQ(takeSent(), (std::vector<Bytes>{command(0xFF), {0x8E, 0x26}}));
+  ASSERT_EQ(prompter.boxes.size(), 4u);
+  EXPECT_EQ(prompter.boxes[3].text, "Do you wish to save the receiver settings to Flash memory?");
+  EXPECT_TRUE(prompter.boxes[3].noIsDefault);
+  EXPECT_EQ(prompter.boxes[3].icon, Icon::Exclamation);
+  EXPECT_EQ(form->Panel_Serial->text(), "COM3 38400, 8-O-1");
+  EXPECT_EQ(line(kDisplayCom).lineParameters().baud, 38400u);
+  EXPECT_EQ(core.shell.lineSettings[kDisplayCom - 1], (link::LineSettings{9, 3, 1, 0}));
 }
 
 TEST_F(MainFormCommandTest, DownloadEntriesArmTheirPendingFlags) {

@@ -168,8 +168,33 @@ TEST(ReceiverSettings, PacketMasksTimingRequestsAndSurveyAlarms) {
   EXPECT_EQ(ac.payload.at(3), 0);     // progress restarted
   EXPECT_NE(ac.u16(10) & 0x0020, 0);  // survey in progress
   EXPECT_NE(ac.u16(10) & 0x0040, 0);  // no stored position
+}
+
+TEST(ReceiverSettings, TimeBeforeTheFixLineAfterTheReplyExactPositionMovesTheSite) {
+  SimulatedReceiver rx(14);
+  EXPECT_FALSE(rx.solution().hasFix);
+  EXPECT_EQ(AskOne(rx, BuildSetGpsTime(-5.0f, 2300)).payload.at(0), 'N');  // no sense
   EXPECT_EQ(AskOne(rx, BuildSetGpsTime(345600.0f, 2300)).payload.at(0), 'Y');
-  EXPECT_EQ(AskOne(rx, BuildSetGpsTime(-5.0f, 2300)).payload.at(0), 'N');
+  RunFor(rx, Ms(3000));
+  ASSERT_TRUE(rx.solution().hasFix);
+  EXPECT_EQ(AskOne(rx, BuildSetGpsTime(345600.0f, 2300)).payload.at(0), 'N');
+
+  // Port 0 to 38400 8-O-1: confirmed at the old line, which changes once the
+  // confirmation has been taken.
+  EXPECT_FALSE(rx.lineWasSet());
+  Send(rx, BuildSetSerialPortConfiguration({0xFF, 9, 3, 1, 0, 2, 2}));
+  EXPECT_EQ(rx.lineInForce().inputBaud, 7);
+  EXPECT_EQ(support::Deframe(rx.takeOutput()).back().payload,
+            (Bytes{0, 9, 9, 3, 1, 0, 0, 2, 2, 0}));
+  EXPECT_EQ(rx.lineInForce().inputBaud, 9);
+  EXPECT_TRUE(rx.lineWasSet());
+
+  Send(rx, BuildSetAccuratePositionLla(0.8464847f, -0.1963495f, 10.0f));
+  Send(rx, BuildSetAccuratePositionLla(2.0f, 0.0f, 0.0f));  // off the Earth: refused
+  Send(rx, BuildSetInitialPositionLla(0.1f, 0.1f, 0.0f));   // a hint only
+  RunFor(rx, Ms(1000));
+  EXPECT_NEAR(rx.fix().position.latitude, 0.8464847, 1e-5);
+  EXPECT_NEAR(rx.fix().position.longitude, -0.1963495, 1e-5);
 }
 
 }  // namespace

@@ -1,0 +1,75 @@
+#pragma once
+// What the configuration dialogs do when the user sends: they read their
+// controls through the Display (by the controls' names), convert them, and
+// send the commands to the display port. A text that is no number, or a
+// setting the receiver has not reported yet, stops the send with a message
+// and nothing goes out; the functions then return false so OK keeps the
+// dialog open.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/system_clock.h"
+#include "protocol/commands/config_commands.h"
+#include "protocol/commands/packet_sender.h"
+#include "protocol/reports/display.h"
+#include "protocol/reports/prompter.h"
+
+namespace navbin::shell {
+
+// ---- I/O options dialog ----
+// The three option bytes of the radio groups (the fourth is 0); nothing, after
+// a message naming the group, when a group has no selection.
+std::optional<commands::IoOptions> ReadIoOptions(reports::Display& display,
+                                                 reports::Prompter& prompter);
+// Set I/O options, then Set datum with the list's entry (0xFFFF for none).
+bool SendIoOptions(reports::Display& display, reports::Prompter& prompter,
+                   commands::PacketSender& sender);
+
+// ---- GPS configuration dialog ----
+std::optional<commands::GpsConfiguration> ReadGpsConfiguration(reports::Display& display,
+                                                               reports::Prompter& prompter);
+bool SendGpsConfiguration(reports::Display& display, reports::Prompter& prompter,
+                          commands::PacketSender& sender);
+
+// ---- Initial position dialog ----
+// Mode 0/2 shows the LLA group, 1/3 the ECEF group; both file buttons enabled.
+void ShowPositionMode(reports::Display& display, int mode);
+// Sends the selected mode's command; true also when no mode is selected
+// (nothing to send), false after a conversion message.
+bool SendInitialPosition(reports::Display& display, reports::Prompter& prompter,
+                         commands::PacketSender& sender);
+
+struct PositionFile {
+  int kind = -1;                  // 0 LLA, 1 ECEF
+  std::array<float, 3> values{};  // latitude, longitude (degrees), altitude; or X, Y, Z
+  int count = 0;                  // numbers converted after the kind
+};
+// The first four items of a position file ("%d%f%f%f").
+PositionFile ParsePositionFile(std::string_view text);
+reports::FileRequest PositionFileRequest();
+// "&From File": asks for the file and fills the edits of the selected mode.
+void ReadPositionFile(reports::Display& display, reports::Prompter& prompter);
+
+// ---- Time-from-PC dialog ----
+// Seconds since 1980-01-06 00:00:00, the PC's UTC reading taken as GPS time.
+double pcClockAsGpsSeconds(const platform::CalendarTime& utc);
+struct GpsWeekTime {
+  std::int16_t week = 0;
+  float timeOfWeek = 0;
+};
+GpsWeekTime SplitGpsSeconds(double seconds);
+// "&Set Time": Set GPS time from the PC clock.
+void SendPcTime(const platform::SystemClock& clock, commands::PacketSender& sender);
+
+// ---- Serial port dialog ----
+// The settings record of panel 0 ("Port 1") or 1 ("Port 2"); nothing, after a
+// message naming the list, when a line-setting list has no selection. An
+// unselected protocol list gives NavBin.
+std::optional<commands::SerialPortConfiguration> ReadSerialPanel(reports::Display& display,
+                                                                 reports::Prompter& prompter,
+                                                                 int panel);
+
+}  // namespace navbin::shell

@@ -1,0 +1,29 @@
+#include "shell/dialog_fields.h"
+
+#include <string>
+
+#include "shell/decimal_text.h"
+
+namespace navbin::shell {
+
+std::optional<double> ReadNumber(reports::Display& display, reports::Prompter& prompter,
+                                 reports::Form form, std::string_view edit) {
+  const std::string text = display.text(form, edit);
+  const std::optional<double> value = ParseDecimalNumber(text);
+  if (!value) prompter.message(NotAFloatingPointValue(text), "Error", reports::Icon::Error);
+  return value;
+}
+
+std::optional<int> ReadChoice(reports::Display& display, reports::Prompter& prompter,
+                              reports::Form form, std::string_view control,
+                              std::string_view setting, std::string_view caption) {
+  const int index = display.selectedIndex(form, control);
+  if (index >= 0) return index;
+  prompter.message(std::string(setting) +
+                       " is not known yet: the receiver has not reported it. Choose a setting "
+                       "first; nothing was sent.",
+                   std::string(caption), reports::Icon::Exclamation);
+  return std::nullopt;
+}
+
+}  // namespace navbin::shell

@@ -1,0 +1,24 @@
+#pragma once
+// Reading one control of a dialog for sending: a number from an edit, an item
+// from a list or radio group. A failure is told to the user at once.
+
+#include <optional>
+#include <string_view>
+
+#include "protocol/reports/display.h"
+#include "protocol/reports/prompter.h"
+
+namespace navbin::shell {
+
+// The edit's text as a decimal number, or nothing after the message
+// "'%s' is not a valid floating point value".
+std::optional<double> ReadNumber(reports::Display& display, reports::Prompter& prompter,
+                                 reports::Form form, std::string_view edit);
+
+// The selected item, or nothing after a message saying that `setting` is not
+// known yet (no report has filled it and the user chose nothing).
+std::optional<int> ReadChoice(reports::Display& display, reports::Prompter& prompter,
+                              reports::Form form, std::string_view control,
+                              std::string_view setting, std::string_view caption);
+
+}  // namespace navbin::shell

@@ -1,0 +1,57 @@
+// The settings record of a panel of the serial port dialog.
+
+#include <string>
+
+#include "protocol/reports/config_control_names.h"
+#include "protocol/reports/config_lists.h"
+#include "shell/config_dialogs.h"
+#include "shell/dialog_fields.h"
+
+namespace navbin::shell {
+
+namespace {
+using reports::Form;
+namespace lists = reports::lists;
+constexpr const char* kCaption = "Serial Port Configuration";
+}  // namespace
+
+std::optional<commands::SerialPortConfiguration> ReadSerialPanel(reports::Display& display,
+                                                                 reports::Prompter& prompter,
+                                                                 int panel) {
+  if (panel < 0 || panel > 1) return std::nullopt;
+  const reports::SerialPanelControls& c = reports::kSerialPanels[panel];
+  const std::string port = panel == 0 ? "Port 1" : "Port 2";
+  struct Line {
+    std::string_view control;
+    const char* setting;
+  };
+  const Line lines[] = {{c.baudRate, " Baud Rate"},
+                        {c.dataBits, " Data Bits"},
+                        {c.parity, " Parity"},
+                        {c.stopBits, " Stop Bits"}};
+  int item[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    const auto choice = ReadChoice(display, prompter, Form::Serial, lines[i].control,
+                                   "The " + port + lines[i].setting, kCaption);
+    if (!choice) return std::nullopt;
+    item[i] = *choice;
+  }
+  commands::SerialPortConfiguration record;
+  record.receiverPort = static_cast<std::uint8_t>(panel);
+  record.baudCode = static_cast<std::uint8_t>(item[0] + lists::kFirstBaudCode);
+  record.dataBitsCode = static_cast<std::uint8_t>(item[1] + lists::kFirstDataBitsCode);
+  record.parityCode = static_cast<std::uint8_t>(item[2]);
+  record.stopBitsCode = static_cast<std::uint8_t>(item[3]);
+  const int in = display.selectedIndex(Form::Serial, c.protocolIn);
+  const int out = display.selectedIndex(Form::Serial, c.protocolOut);
+  constexpr int kNavBin = 0x02;
+  record.inputProtocolMask = static_cast<std::uint8_t>(
+      lists::ItemOrNone(in, lists::kProtocolInMasks.size()) < 0 ? kNavBin
+                                                                : lists::kProtocolInMasks[in]);
+  record.outputProtocolMask = static_cast<std::uint8_t>(
+      lists::ItemOrNone(out, lists::kProtocolOutMasks.size()) < 0 ? kNavBin
+                                                                  : lists::kProtocolOutMasks[out]);
+  return record;
+}
+
+}  // namespace navbin::shell

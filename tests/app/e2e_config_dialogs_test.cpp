@@ -1,0 +1,274 @@
+// The five configuration dialogs against the simulated receiver, in the whole
+// application: each dialog opens, shows the receiver's settings, takes
+// changes, sends them, and shows the receiver's new settings when reopened.
+// Then the serial dialog moves the receiver's line to 38400 8-O-1, with the
+// PC following (Yes) or not (No). Pictures go under the build tree.
+
+#include <gtest/gtest.h>
+
+#include <QRadioButton>
+
+#include "protocol/reports/config_control_names.h"
+#include "protocol/reports/format.h"
+#include "tests/app/e2e_live_app.h"
+#include "tests/support/fakes.h"
+
+namespace navbin::e2e {
+namespace {
+
+using reports::Colour;
+using reports::Form;
+using std::chrono::milliseconds;
+namespace names = reports::names;
+using Controls = std::vector<std::string_view>;
+using Changes = std::vector<std::pair<std::string_view, std::string>>;
+
+class E2eConfigDialogs : public ::testing::Test {
+ public:
+  E2eConfigDialogs() : app(tap.slavePath(), clock) { clock.now = {2026, 12, 8, 12, 0, 0}; }
+  void SetUp() override {
+    ASSERT_TRUE(tap.ok());
+    ASSERT_TRUE(app.start());
+    // The identification has asked for the I/O options and the datum.
+    ASSERT_TRUE(run([&] { return config().ioOptions && config().datum; }));
+  }
+
+  bool run(const std::function<bool()>& until, milliseconds limit = milliseconds(10000)) {
+    return app.runUntil(tap, limit, until);
+  }
+  int displayIndex() const { return app.core.shell.displayIndex(); }
+  const reports::ConfigurationReports& config() const {
+    return app.core.reports.receivers[static_cast<std::size_t>(displayIndex())].configuration;
+  }
+  link::PortContext& port() { return app.core.ports[static_cast<std::size_t>(displayIndex())]; }
+  void click(Form form, const char* button) {
+    auto* b = app.window(form)->findChild<QAbstractButton*>(button);
+    ASSERT_TRUE(b) << button;
+    b->click();
+  }
+
+  // The values of `controls`: texts of edits, item indices of lists and groups.
+  std::string shown(Form form, const Controls& controls) const {
+    std::string all;
+    for (std::string_view c : controls) {
+      if (!all.empty()) all += ' ';
+      all += c.substr(0, 5) == "Edit_" ? app.display.text(form, c)
+                                       : std::to_string(app.display.selectedIndex(form, c));
+    }
+    return all;
+  }
+  void set(Form form, const Changes& changes) {
+    for (const auto& [c, v] : changes) {
+      if (c.substr(0, 5) == "Edit_") {
+        app.display.setText(form, c, v);
+      } else {
+        app.display.setSelectedIndex(form, c, std::stoi(v));
+      }
+    }
+  }
+  void clear(Form form, const Controls& controls) {
+    for (std::string_view c : controls) {
+      if (c.substr(0, 5) == "Edit_") {
+        app.display.setText(form, c, "");
+      } else {
+        app.display.setSelectedIndex(form, c, -1);
+      }
+    }
+  }
+
+  support::FakeClock clock;
+  ReceiverTap tap{11};
+  LiveApp app;
+  std::string folder;
+};
+
+// One dialog: how it opens, what it shows, what the user changes and sends,
+// and what it shows afterwards (`afterSend` right after sending, when the
+// dialog itself shows no receiver setting, else `afterReopen`).
+struct DialogCase {
+  const char* name;
+  Form form;
+  QAction* app::TForm_Main::*open;
+  Controls controls;  // empty: `observe` tells what the receiver did
+  std::string before;
+  Changes changes;
+  std::function<void(E2eConfigDialogs&)> send;
+  std::string afterSend;
+  std::string afterReopen;
+};
+
+TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
+  folder = WorkFolder("config_dialogs");
+  const auto& p2 = reports::kSerialPanels[1];
+  const Controls serial{p2.baudRate, p2.dataBits,   p2.parity,
+                        p2.stopBits, p2.protocolIn, p2.protocolOut};
+  const DialogCase cases[] = {
+      {"io_options",
+       Form::IOOptions,
+       &app::TForm_Main::ConfigureIO,
+       {names::RadioGroup_Format, names::RadioGroup_AltOut, names::RadioGroup_AltIn,
+        names::RadioGroup_Precision, names::RadioGroup_Velocity, names::RadioGroup_Timing,
+        names::RadioGroup_PPSOutput, names::ComboBox_Datum},
+       "1 0 0 0 1 0 0 0",
+       {{names::RadioGroup_AltOut, "1"},
+        {names::RadioGroup_Precision, "1"},
+        {names::RadioGroup_Velocity, "0"},
+        {names::RadioGroup_Timing, "1"},
+        {names::RadioGroup_PPSOutput, "1"},
+        {names::ComboBox_Datum, "16"}},
+       [](E2eConfigDialogs& t) { t.click(Form::IOOptions, "Button_Apply"); },
+       "",
+       "1 1 0 1 0 1 1 16"},
+      {"gps",
+       Form::GPS,
+       &app::TForm_Main::ConfigureGPS,
+       {names::ComboBox_RMode, names::ComboBox_DifMode, names::ComboBox_DCode, names::Edit_EMask,
+        names::Edit_SMask, names::Edit_PMask, names::Edit_PSwitch, names::Edit_DGPSAge},
+       "0 2 1 10.0 4.0 12.0 6.0 30",
+       {{names::ComboBox_RMode, "4"},
+        {names::ComboBox_DCode, "3"},
+        {names::Edit_EMask, "5"},
+        {names::Edit_SMask, "2.5"},
+        {names::Edit_DGPSAge, "20"}},
+       [](E2eConfigDialogs& t) { t.click(Form::GPS, "Button_Apply"); },
+       "",
+       "4 2 3 5.0 2.5 12.0 6.0 20"},
+      {"serial",
+       Form::Serial,
+       &app::TForm_Main::ConfigureSerial,
+       serial,
+       "1 0 0 0 2 1",
+       {{p2.baudRate, "3"},
+        {p2.parity, "2"},
+        {p2.stopBits, "1"},
+        {p2.protocolIn, "1"},
+        {p2.protocolOut, "2"}},
+       [](E2eConfigDialogs& t) {
+         t.app.prompter.answers = {false, false};  // PC unchanged, no flash
+         t.click(Form::Serial, "Button_Port2");
+       },
+       "",
+       "3 0 2 1 1 2"},
+      {"initial_position",
+       Form::InitialPos,
+       &app::TForm_Main::InitializeUploadPos,
+       {},
+       "",
+       {{names::Edit_Lat, "48.5"}, {names::Edit_Lon, "-11.25"}, {names::Edit_Alt, "10"}},
+       [](E2eConfigDialogs& t) {
+         t.app.window(Form::InitialPos)->findChildren<QRadioButton*>().at(2)->click();  // Exact LLA
+         t.click(Form::InitialPos, "Button_OK");
+       },
+       "48.50 -11.25",
+       ""},
+      {"initial_time",
+       Form::InitialTime,
+       &app::TForm_Main::InitializeTimeFromPC,
+       {names::Shape_TimeAccepted},
+       "Gray",
+       {},
+       [](E2eConfigDialogs& t) {
+         // After its first fix the receiver keeps its own time.
+         EXPECT_TRUE(t.run([&] { return t.tap.receiverHasFix(); }));
+         t.click(Form::InitialTime, "Button_SetTime");
+       },
+       "Red",
+       "Gray"},
+  };
+  for (const DialogCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    // What a dialog shows, or for the position dialog where the receiver now is.
+    auto observe = [&] {
+      if (c.form == Form::InitialTime) {
+        const Colour lamp = app.display.colour(c.form, names::Shape_TimeAccepted);
+        return std::string(lamp == Colour::Gray ? "Gray" : lamp == Colour::Red ? "Red" : "Lime");
+      }
+      if (c.controls.empty()) {
+        const auto& fix = app.core.reports.receivers[std::size_t(displayIndex())].position;
+        return reports::Format("%.2f %.2f", fix.latitude, fix.longitude);
+      }
+      return shown(c.form, c.controls);
+    };
+    (app.form.get()->*c.open)->trigger();
+    ASSERT_TRUE(app.window(c.form)->isVisible());
+    if (!c.before.empty()) {
+      EXPECT_TRUE(run([&] { return observe() == c.before; })) << observe();
+    }
+    set(c.form, c.changes);
+    c.send(*this);
+    const std::string picture = folder + "/" + c.name + ".png";
+    if (!c.afterSend.empty()) {
+      EXPECT_TRUE(run([&] { return observe() == c.afterSend; })) << observe();
+      EXPECT_TRUE(LiveApp::SavePicture(app.window(c.form), picture));
+    }
+    if (c.afterReopen.empty()) continue;
+    click(c.form, "Button_Cancel");
+    EXPECT_FALSE(app.window(c.form)->isVisible());
+    clear(c.form, c.controls);
+    (app.form.get()->*c.open)->trigger();
+    EXPECT_TRUE(run([&] { return observe() == c.afterReopen; })) << observe();
+    if (c.afterSend.empty()) {
+      EXPECT_TRUE(LiveApp::SavePicture(app.window(c.form), picture));
+    }
+  }
+  // The receiver took every setting, and the main window follows the I/O options.
+  const auto& settings = tap.receiverSettings();
+  EXPECT_EQ(settings.datumIndex, 16);
+  EXPECT_EQ(settings.gps.dynamicsCode, 3);
+  EXPECT_EQ(settings.serial[1].parity, 2);
+  EXPECT_EQ(app.text("Label_DatumMain"), "MSL");
+  EXPECT_EQ(app.text("Label_TimeMode"), "UTC");
+  EXPECT_EQ(app.text("Panel_Datum"), "Adindan-Ethiopia");
+  EXPECT_TRUE(app.prompter.boxes.size() == 2);  // the two serial questions only
+}
+
+// Port 1, the one the monitor talks to, at 38400 8-O-1.
+class E2eSerialFollow : public E2eConfigDialogs, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(E2eSerialFollow, ReceiverAt38400WithThePcFollowingOrNot) {
+  const bool follow = GetParam();
+  folder = WorkFolder("serial_follow");
+  app.form->ConfigureSerial->trigger();
+  const auto& p1 = reports::kSerialPanels[0];
+  const Controls port1{p1.baudRate, p1.dataBits,   p1.parity,
+                       p1.stopBits, p1.protocolIn, p1.protocolOut};
+  ASSERT_TRUE(run([&] { return shown(Form::Serial, port1) == "2 0 1 0 0 0"; }));
+  set(Form::Serial, {{p1.baudRate, "4"}});
+  app.prompter.answers = {follow, false};
+  click(Form::Serial, "Button_Port1");
+  ASSERT_EQ(app.prompter.boxes.size(), 2u);
+  EXPECT_EQ(app.prompter.boxes[0].text, "Change PC com settings to match?");
+  EXPECT_EQ(app.prompter.boxes[1].text,
+            "Do you wish to save the receiver settings to Flash memory?");
+  ASSERT_TRUE(run([&] { return tap.receiverLine().inputBaud == 9; }));
+
+  const link::LineSettings pc = app.core.shell.lineSettings[std::size_t(displayIndex())];
+  const std::string com = "COM" + std::to_string(app.core.shell.displayPort);
+  const std::uint64_t bytesAtChange = port().readIo.bytes;
+  if (follow) {
+    EXPECT_EQ(pc, (link::LineSettings{9, 3, 1, 0}));
+    EXPECT_EQ(app.text("Panel_Serial"), com + " 38400, 8-O-1");
+    // Still hearing the receiver: broadcasts, and the answer to a new query.
+    clear(Form::Serial, port1);
+    app.form->ConfigureSerial->trigger();
+    EXPECT_TRUE(run([&] { return shown(Form::Serial, port1) == "4 0 1 0 0 0"; }));
+    EXPECT_TRUE(run([&] { return port().readIo.bytes > bytesAtChange + 200 && port().rxActive; }));
+    EXPECT_TRUE(LiveApp::SavePicture(app.form.get(), folder + "/main_after_38400.png"));
+  } else {
+    EXPECT_EQ(pc, (link::LineSettings{7, 3, 1, 0}));
+    EXPECT_NE(app.text("Panel_Serial"), com + " 38400, 8-O-1");
+    // Two activity periods later the port counts as silent.
+    run([] { return false; }, milliseconds(1000));
+    const std::uint64_t bytesAfterChange = port().readIo.bytes;
+    EXPECT_LT(bytesAfterChange, bytesAtChange + 200);  // what left before the change
+    run([] { return false; }, milliseconds(4500));
+    EXPECT_EQ(port().readIo.bytes, bytesAfterChange);
+    EXPECT_FALSE(port().rxActive);
+    EXPECT_EQ(app.display.colour(Form::Main, "Shape_RxLED"), Colour::Gray);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(PcFollows, E2eSerialFollow, ::testing::Bool());
+
+}  // namespace
+}  // namespace navbin::e2e
