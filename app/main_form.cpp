@@ -94,6 +94,7 @@ void TForm_Main::FormDestroy() {
   core_.multiPort.setBlankDisplayHook({});
   core_.multiPort.setDisplayPortChangedHook({});
   core_.cycle.setPortLostHook({});
+  core_.cycle.portReturn().setReopenedHook({});
   // The raw packet log closes its own file with its owner.
   for (link::PortContext& port : core_.ports) {
     if (port.isOpen) core_.channel.ClosePort(port);

@@ -19,9 +19,11 @@ void decodeGpsTime(DecoderContext& context, link::PortContext& port) {
   context.display.setText(Form::Main, names::Panel_Week, Format("%d", week));
   globals.gpsTime = week * kSecondsPerWeek + static_cast<double>(timeOfWeek);
   showGpsDate(context.display, Form::Main, names::Panel_Date, globals.gpsTime);
+  // Cleared before the box a clock request may show, so the reports that
+  // arrive while it is open do not stack more boxes.
   if (globals.setClockPending) {
-    setPcClock(context, utcOffset);
     globals.setClockPending = 0;
+    setPcClock(context, utcOffset);
   }
 }
 
