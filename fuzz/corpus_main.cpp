@@ -1,4 +1,4 @@
-// Runs the de-framing fuzz target over its corpus once, as a plain test:
+// Runs a fuzz target over its corpus once, as a plain test:
 // every file of the folders named on the command line.
 
 #include <cstdint>
