@@ -17,6 +17,8 @@ struct SimOptions {
   std::vector<int> silentPorts;  // 1-based
   double noiseProbability = 0;
   double dropReplyProbability = 0;
+  int startAfterSeconds = 0;  // the receivers are silent this long first
+  int stopAfterSeconds = 0;   // 0: the receivers never fall silent
   bool help = false;
 
   static constexpr int kMaxPorts = 16;
