@@ -34,15 +34,19 @@ void Check(bool ok, const char* what) {
   std::abort();
 }
 
-// One file for the position downloads of the whole run.
+// One file for the position downloads of the whole run, removed at exit.
 const std::string& PositionFilePath() {
-  static const std::string path = [] {
-    char name[] = "/tmp/navbin-dispatch-fuzz-XXXXXX";
-    const int fd = mkstemp(name);
-    if (fd >= 0) close(fd);
-    return std::string(name);
-  }();
-  return path;
+  static const struct TempFile {
+    std::string path;
+    TempFile() {
+      char name[] = "/tmp/navbin-dispatch-fuzz-XXXXXX";
+      const int fd = mkstemp(name);
+      if (fd >= 0) close(fd);
+      path = name;
+    }
+    ~TempFile() { unlink(path.c_str()); }
+  } file;
+  return file.path;
 }
 
 void CheckClockRequest(const platform::CalendarTime& t) {
