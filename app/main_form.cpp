@@ -95,6 +95,7 @@ void TForm_Main::FormDestroy() {
   core_.multiPort.setBlankDisplayHook({});
   core_.multiPort.setDisplayPortChangedHook({});
   core_.cycle.setPortLostHook({});
+  core_.cycle.portReturn().setReopenedHook({});
   core_.rawLog.closeFile();
   for (link::PortContext& port : core_.ports) {
     if (port.isOpen) core_.channel.ClosePort(port);

@@ -56,12 +56,16 @@ void TForm_Main::installCoreHooks() {
     refreshLostMarks();
   });
   core_.cycle.setPortLostHook([this](int portIndex) { portLost(portIndex); });
+  core_.cycle.portReturn().setReopenedHook([this](int) {
+    core_.multiPort.repaintPortPanels();
+    refreshLostMarks();
+  });
 }
 
 // A device that went away (unplugged adapter, closed pseudo-terminal) is
-// closed at once, so that plugging it back in and clicking its port panel
-// (or switching the display port to it) opens it afresh. Until then the
-// display port's serial panel, or the other port's lamp, shows it red.
+// closed at once; the core reopens it once its path exists again, and a click
+// on its port panel (or a display-port switch) opens it afresh too. Until then
+// the display port's serial panel, or the other port's lamp, shows it red.
 void TForm_Main::portLost(int portIndex) {
   if (portIndex < 0 || portIndex >= link::kPortCount) return;
   link::PortContext& port = core_.ports[static_cast<std::size_t>(portIndex)];

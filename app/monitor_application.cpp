@@ -62,6 +62,18 @@ void ScheduleGrab(QWidget& window, const std::string& file, int ms) {
   });
 }
 
+// For soak runs: with NAVBIN_PACKET_COUNTS=stderr, the packets taken from
+// every port that took any, printed when the event loop ends.
+void PrintPacketCounts(const shell::MonitorCore& core) {
+  if (qEnvironmentVariable("NAVBIN_PACKET_COUNTS") != "stderr") return;
+  for (int i = 0; i < link::kPortCount; ++i) {
+    const std::uint64_t n = core.dispatcher.packetsTaken(i);
+    if (n == 0) continue;
+    std::fprintf(stderr, "[packets] COM%d %s: %llu\n", i + 1,
+                 core.portMap.devicePath(i + 1).c_str(), static_cast<unsigned long long>(n));
+  }
+}
+
 int RunMainWindow(const shell::StartupPlan& plan, const shell::CommandLine& cl) {
   platform::PosixSerialBackend backend;
   platform::RealSystemClock clock;
@@ -81,7 +93,9 @@ int RunMainWindow(const shell::StartupPlan& plan, const shell::CommandLine& cl) 
   form.show();
   if (cl.openAll) QTimer::singleShot(0, form.MenuCOM_OpenAll, &QAction::trigger);
   if (!cl.grabFile.empty()) ScheduleGrab(form, cl.grabFile, cl.grabAfterMs);
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  PrintPacketCounts(core);
+  return status;
 }
 
 }  // namespace
@@ -110,11 +124,15 @@ int RunNavBinMonitor(int argc, char** argv) {
   const shell::CommandLine cl = shell::ReadCommandLine(Arguments(argc, argv));
 
   QtSettingsStorage settings;
+  platform::PosixSerialBackend backend;
   shell::StartupPlan plan = shell::PlanStartup(
       cl, [] { return platform::EnumerateSerialDevices(); }, shell::LoadPortMap(settings),
-      shell::LoadCommItem(settings));
+      shell::LoadCommItem(settings),
+      [&backend](const std::string& path) {
+        return backend.open(path) != nullptr;  // closed again at once
+      });
   for (const auto& w : plan.warnings) std::fprintf(stderr, "navbin-monitor: %s\n", w.c_str());
-  if (plan.portMapChanged) shell::SavePortMap(settings, plan.portMap);
+  if (plan.portMapChanged) shell::SavePortMap(settings, plan.savedPortMap);
 
   if (plan.askUser) {
     const std::optional<std::int32_t> com = AskDisplayPort(plan, settings);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QSocketNotifier>
 #include <csignal>
 #endif
@@ -33,6 +34,11 @@ void QuitOnSignals() {
   QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
     char bytes[16];
     while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
+    }
+    // A modal dialog (the port selection at start-up, a message box) runs
+    // its own event loop that quit() does not end: cancel it first.
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      dialog->reject();
     }
     QApplication::quit();
   });

@@ -102,6 +102,11 @@ int SerialChannel::OpenPort(PortContext& port, const std::string& deviceName,
   return 0;
 }
 
+bool SerialChannel::DeviceExists(int com) const {
+  const std::string path = portMap_.devicePath(com);
+  return !path.empty() && backend_.exists(path);
+}
+
 bool SerialChannel::ProbePort(std::uint32_t portIndex) {
   const int com = portIndex < kPortCount ? static_cast<int>(portIndex) + 1 : 0;
   return backend_.open(portMap_.devicePath(com)) != nullptr;  // closed again at once

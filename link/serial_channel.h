@@ -38,6 +38,9 @@ class SerialChannel {
   // `deviceLost` set and stays open until the caller closes it).
   int PollPort(PortContext& port, const PacketHandler& handler, bool stoppable);
 
+  // True when the device of COM `com` is there to be opened (a cheap look).
+  bool DeviceExists(int com) const;
+
   // Applies line settings to an open device: 0 on success, -1 when refused.
   int SetLineParameters(platform::SerialDevice& device, std::uint32_t baud, int byteSize,
                         int parity, int stopBits);

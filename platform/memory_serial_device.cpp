@@ -112,4 +112,9 @@ std::unique_ptr<SerialDevice> MemorySerialBackend::open(const std::string& path)
   return std::make_unique<MemorySerialDevice>(it->second);
 }
 
+bool MemorySerialBackend::exists(const std::string& path) const {
+  const auto it = lines_.find(path);
+  return it != lines_.end() && !it->second->lost_;
+}
+
 }  // namespace navbin::platform

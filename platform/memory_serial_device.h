@@ -121,6 +121,8 @@ class MemorySerialBackend final : public SerialBackend {
 
   std::unique_ptr<SerialDevice> open(const std::string& path) override;
   OpenError lastError() const override { return lastError_; }
+  // Registered and not lost.
+  bool exists(const std::string& path) const override;
 
  private:
   std::map<std::string, std::shared_ptr<MemoryLine>> lines_;

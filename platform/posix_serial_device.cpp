@@ -256,4 +256,8 @@ std::unique_ptr<SerialDevice> PosixSerialBackend::open(const std::string& path) 
   return device;
 }
 
+bool PosixSerialBackend::exists(const std::string& path) const {
+  return !path.empty() && ::access(path.c_str(), F_OK) == 0;
+}
+
 }  // namespace navbin::platform

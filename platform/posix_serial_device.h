@@ -58,6 +58,8 @@ class PosixSerialBackend final : public SerialBackend {
   // and RTS where the driver allows it.
   std::unique_ptr<SerialDevice> open(const std::string& path) override;
   OpenError lastError() const override { return lastError_; }
+  // The path (a link followed) names something.
+  bool exists(const std::string& path) const override;
 
  private:
   OpenError lastError_ = OpenError::None;

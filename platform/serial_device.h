@@ -69,6 +69,12 @@ class SerialBackend {
   virtual std::unique_ptr<SerialDevice> open(const std::string& path) = 0;
   // Why the last open failed.
   virtual OpenError lastError() const = 0;
+  // A cheap look whether a device is at `path` (no open); backends that
+  // cannot tell answer true and let the open decide.
+  virtual bool exists(const std::string& path) const {
+    (void)path;
+    return true;
+  }
 };
 
 }  // namespace navbin::platform

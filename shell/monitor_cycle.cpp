@@ -27,11 +27,26 @@ MonitorCycle::MonitorCycle(link::SerialChannel& channel, link::PortTable& ports,
       dispatcher_(dispatcher),
       display_(display),
       multiPort_(multiPort),
+      portReturn_(channel, ports, shell, display),
       dispatch_([this](link::PortContext& port) { dispatcher_.dispatchReport(port); }) {
   sender_.setTransmitLampHook([this] { display_.setColour(Form::Main, kTxLamp, Colour::Lime); });
 }
 
+// A message box or file chooser opened by a decoder runs a nested event loop
+// in which the timer fires again. That tick returns at once: it would read
+// the ports into the receive buffers the interrupted tick is still
+// de-framing. The interrupted tick reads on once the box closes.
 void MonitorCycle::NavBinTimer() {
+  if (ticking_) return;
+  struct Running {
+    bool& flag;
+    explicit Running(bool& f) : flag(f) { flag = true; }
+    ~Running() { flag = false; }
+  } running(ticking_);
+  tick();
+}
+
+void MonitorCycle::tick() {
   blinkLamps();
   bool anyOpen = false;
   for (int i = 0; i < link::kPortCount; ++i) {
@@ -46,6 +61,7 @@ void MonitorCycle::NavBinTimer() {
   }
   phase_ = (phase_ + 1) % kPhases;
   if (anyOpen) runPhase();
+  if (phase_ % 5 == 4) portReturn_.check();  // once a second
   if (tickEnd_) tickEnd_();
 }
 
@@ -108,6 +124,7 @@ void MonitorCycle::pollPort(link::PortContext& port, int index) {
   }
   if (reported) return;
   reported = true;
+  portReturn_.watch(index, port.monitored);
   if (portLost_) portLost_(index);
 }
 

@@ -14,6 +14,7 @@
 #include "protocol/reports/dispatcher.h"
 #include "protocol/reports/display.h"
 #include "shell/multi_port_control.h"
+#include "shell/port_return.h"
 
 namespace navbin::shell {
 
@@ -24,7 +25,7 @@ class MonitorCycle {
                commands::PacketSender& sender, reports::ReportDispatcher& dispatcher,
                reports::Display& display, MultiPortControl& multiPort);
 
-  // One tick of Timer_NavBin.
+  // One tick of Timer_NavBin; returns at once when called inside a tick.
   void NavBinTimer();
 
   std::int32_t phase() const { return phase_; }
@@ -34,6 +35,9 @@ class MonitorCycle {
   void setPortLostHook(std::function<void(int portIndex)> hook) { portLost_ = std::move(hook); }
   // Runs last in every tick (the raw packet log writes its frames there).
   void setTickEndHook(std::function<void()> hook) { tickEnd_ = std::move(hook); }
+
+  // Lost ports come back by themselves once their device is there again.
+  PortReturn& portReturn() { return portReturn_; }
 
  private:
   link::SerialChannel& channel_;
@@ -48,9 +52,12 @@ class MonitorCycle {
   bool rxLampWasLit_ = false;
   std::function<void(int)> portLost_;
   std::function<void()> tickEnd_;
+  PortReturn portReturn_;
   link::PacketHandler dispatch_;  // built once: a tick allocates nothing
   std::array<bool, link::kPortCount> lostReported_{};
+  bool ticking_ = false;  // a tick is running (a box may be open inside it)
 
+  void tick();
   void blinkLamps();
   void stepCountdown(link::PortContext& port, int index);
   void pollPort(link::PortContext& port, int index);

@@ -32,6 +32,13 @@ int AssignCom(platform::PortMap& map, const std::string& path,
   return com;
 }
 
+bool PathsDiffer(const platform::PortMap& a, const platform::PortMap& b) {
+  for (int com = 1; com <= kMaxCom; ++com) {
+    if (a.devicePath(com) != b.devicePath(com)) return true;
+  }
+  return false;
+}
+
 void SetList(StartupPlan& plan, std::vector<int> coms) {
   std::sort(coms.begin(), coms.end());
   coms.erase(std::unique(coms.begin(), coms.end()), coms.end());
@@ -92,7 +99,8 @@ void PlanDialog(StartupPlan& plan, std::optional<int> storedItem) {
 }  // namespace
 
 StartupPlan PlanStartup(const CommandLine& cl, const EnumerateDevices& enumerate,
-                        const platform::PortMap& storedMap, std::optional<int> storedItem) {
+                        const platform::PortMap& storedMap, std::optional<int> storedItem,
+                        const CanOpenDevice& canOpen) {
   StartupPlan plan;
   plan.diagnostics = cl.diagnostics;
   plan.multiPort = cl.multiPort;
@@ -105,9 +113,11 @@ StartupPlan PlanStartup(const CommandLine& cl, const EnumerateDevices& enumerate
   if (!cl.enableAll && enumerate) listed = enumerate();
   listed.insert(listed.end(), cl.extraPorts.begin(), cl.extraPorts.end());
   std::vector<std::string> wanted = listed;
-  if (cl.hasPortArgument) {
-    const PortArgument arg = ReadPortArgument(cl.portArgument);
-    if (!arg.path.empty()) wanted.push_back(arg.path);
+  const std::string commandLinePath =
+      cl.hasPortArgument ? ReadPortArgument(cl.portArgument).path : std::string();
+  if (!commandLinePath.empty()) {
+    wanted.push_back(commandLinePath);
+    AssignCom(plan.portMap, commandLinePath, wanted, plan.portMapChanged);
   }
 
   std::vector<int> coms;
@@ -126,6 +136,14 @@ StartupPlan PlanStartup(const CommandLine& cl, const EnumerateDevices& enumerate
   SetList(plan, coms);
 
   ResolveDisplayPort(plan, cl, wanted);
+  // A -c path new to the map that cannot be opened (a typing error, an
+  // adapter not plugged in) is not remembered for later runs.
+  plan.savedPortMap = plan.portMap;
+  if (const int com = plan.portMap.comOf(commandLinePath);
+      com != 0 && storedMap.comOf(commandLinePath) == 0 && canOpen && !canOpen(commandLinePath)) {
+    plan.savedPortMap.assign(com, storedMap.devicePath(com));  // what the number had before
+    plan.portMapChanged = PathsDiffer(plan.savedPortMap, storedMap);
+  }
   plan.askUser = plan.displayPort < 1 || plan.displayPort > kMaxCom;
   if (plan.askUser) {
     plan.displayPort = 0;

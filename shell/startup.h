@@ -62,7 +62,9 @@ struct StartupPlan {
   bool askUser = false;  // show the port-selection dialog
   DialogPlan dialog;
   platform::PortMap portMap;  // the stored map with this run's devices added
-  bool portMapChanged = false;
+  // What start-up saves: portMap without a -c device that cannot be opened.
+  platform::PortMap savedPortMap;
+  bool portMapChanged = false;  // savedPortMap differs from the stored map
   bool diagnostics = false;
   bool multiPort = false;
   std::vector<std::string> warnings;  // for standard error
@@ -70,9 +72,16 @@ struct StartupPlan {
 
 // Lists the serial devices of the OS (called only when enumeration runs).
 using EnumerateDevices = std::function<std::vector<std::string>()>;
+// Whether a device path can be opened now (opened and closed again at once).
+using CanOpenDevice = std::function<bool(const std::string& path)>;
 
+// The -c device is numbered first, so it is never the one left without a
+// number. When `canOpen` says the -c device cannot be opened it keeps its
+// number for this run (the open failure names it) but is left out of
+// savedPortMap.
 StartupPlan PlanStartup(const CommandLine& commandLine, const EnumerateDevices& enumerate,
-                        const platform::PortMap& storedMap, std::optional<int> storedItem);
+                        const platform::PortMap& storedMap, std::optional<int> storedItem,
+                        const CanOpenDevice& canOpen = {});
 
 // The display port that dialog item `item` stands for: portList[item], or
 // item + 1 when no list is known. 0 for an item outside the list.

@@ -74,11 +74,12 @@ long PseudoTerminal::read(std::uint8_t* buffer, std::size_t max) {
   }
 }
 
-void PseudoTerminal::write(std::span<const std::uint8_t> bytes) {
-  if (bytes.empty()) return;
-  if (queue_.size() + bytes.size() > kQueueCapacity) return;
+bool PseudoTerminal::write(std::span<const std::uint8_t> bytes) {
+  if (bytes.empty()) return true;
+  if (queue_.size() + bytes.size() > kQueueCapacity) return false;
   queue_.insert(queue_.end(), bytes.begin(), bytes.end());
   flush();
+  return true;
 }
 
 void PseudoTerminal::flush() {

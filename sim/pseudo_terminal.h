@@ -34,8 +34,8 @@ class PseudoTerminal {
   // Queues bytes for the monitor and sends what the terminal takes now.
   // Bytes that find the queue full are dropped, as on a line nobody reads;
   // the queue is small so that a monitor opening the port late gets little
-  // that is stale.
-  void write(std::span<const std::uint8_t> bytes);
+  // that is stale. False when the bytes were dropped.
+  bool write(std::span<const std::uint8_t> bytes);
   void flush();
   bool hasQueuedOutput() const { return !queue_.empty(); }
 

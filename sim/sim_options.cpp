@@ -53,6 +53,14 @@ bool ApplyOption(SimOptions& o, std::string_view name, std::string_view value, s
     }
   } else if (IsSatelliteDataOption(name) || IsSatelliteDataFlag(name)) {
     return ApplySatelliteDataOption(o.satelliteData, name, value, error);
+  } else if (name == "--start-after") {
+    if (!ParseNumber(value, o.startAfterSeconds) || o.startAfterSeconds < 0) {
+      return Fail(error, "--start-after takes a number of seconds");
+    }
+  } else if (name == "--stop-after") {
+    if (!ParseNumber(value, o.stopAfterSeconds) || o.stopAfterSeconds < 1) {
+      return Fail(error, "--stop-after takes a number of seconds from 1");
+    }
   } else {
     return Fail(error, "unknown option " + std::string(name));
   }
@@ -61,7 +69,8 @@ bool ApplyOption(SimOptions& o, std::string_view name, std::string_view value, s
 
 bool TakesValue(std::string_view name) {
   return name == "--ports" || name == "--link" || name == "--seed" || name == "--silent" ||
-         name == "--noise" || name == "--drop" || IsSatelliteDataOption(name);
+         name == "--noise" || name == "--drop" || name == "--start-after" ||
+         name == "--stop-after" || IsSatelliteDataOption(name);
 }
 
 }  // namespace
@@ -107,7 +116,8 @@ std::optional<SimOptions> ParseSimOptions(std::span<const std::string_view> args
 
 std::string SimUsage() {
   return "Usage: navbin-sim [--ports N] [--link PATH] [--seed S] [--silent K]...\n"
-         "                  [--noise P] [--drop P] [satellite-data options] [--help]\n"
+         "                  [--noise P] [--drop P] [--start-after S]\n"
+         "                  [--stop-after S] [satellite-data options] [--help]\n"
          "Simulated NavBin receivers on pseudo-terminals. Prints the device path of\n"
          "each receiver on its own line, then serves until interrupted.\n"
          "  --ports N    receivers to simulate, 1 to 16 (default 1)\n"
@@ -115,7 +125,11 @@ std::string SimUsage() {
          "  --seed S     seed of the first receiver; receiver i uses S+i (default 1)\n"
          "  --silent K   receiver K (from 1) never answers; may be repeated\n"
          "  --noise P    chance of noise bytes before each frame (default 0)\n"
-         "  --drop P     chance that an answer is lost (default 0)\n" +
+         "  --drop P     chance that an answer is lost (default 0)\n"
+         "  --start-after S  the receivers are silent for the first S seconds\n"
+         "  --stop-after S   S seconds after they began the receivers fall silent\n"
+         "               (the devices stay open) and the reports each sent since it\n"
+         "               began go to standard error\n" +
          SatelliteDataUsage();
 }
 

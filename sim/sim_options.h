@@ -20,6 +20,8 @@ struct SimOptions {
   double noiseProbability = 0;
   double dropReplyProbability = 0;
   SatelliteDataOptions satelliteData;
+  int startAfterSeconds = 0;  // the receivers are silent this long first
+  int stopAfterSeconds = 0;   // 0: the receivers never fall silent
   bool help = false;
 
   static constexpr int kMaxPorts = 16;

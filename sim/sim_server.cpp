@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "sim/line_check.h"
@@ -40,7 +41,7 @@ bool SimServer::start(const SimOptions& options, std::string& error) {
     faults.noiseProbability = options.noiseProbability;
     faults.dropReplyProbability = options.dropReplyProbability;
     auto port = std::unique_ptr<Port>(
-        new Port{std::move(terminal), SimulatedReceiver(options.seed + i, faults), {}, {}});
+        new Port{std::move(terminal), SimulatedReceiver(options.seed + i, faults), {}, {}, {}, 0});
     port->receiver.satelliteData().setOptions(options.satelliteData);
     ports_.push_back(std::move(port));
     if (!options.linkPath.empty() &&
@@ -51,6 +52,8 @@ bool SimServer::start(const SimOptions& options, std::string& error) {
     }
   }
   lastAdvance_ = Clock::now();
+  startAfterSeconds_ = options.startAfterSeconds;
+  stopAfterSeconds_ = options.stopAfterSeconds;
   return true;
 }
 
@@ -114,15 +117,26 @@ void SimServer::serveOnce(int maxWaitMs) {
   }
   advanceClocks(now);
   for (auto& port : ports_) {
-    port->terminal->clearStaleExclusive();
-    const SerialConfig line = port->receiver.lineInForce();
-    auto bytes = port->receiver.takeOutput();
-    // Once the monitor has moved the receiver's line, a PC side left at other
-    // settings hears nothing.
-    if (port->receiver.lineWasSet() && !LineAgrees(line, port->terminal->slaveFd())) continue;
-    port->terminal->write(bytes);
-    port->terminal->flush();
+    if (silent_) {
+      port->receiver.takeOutput();  // dropped: the receiver is silent
+      port->terminal->flush();
+    } else {
+      send(*port);
+    }
   }
+}
+
+void SimServer::send(Port& port) {
+  port.terminal->clearStaleExclusive();
+  const SerialConfig line = port.receiver.lineInForce();
+  const auto bytes = port.receiver.takeOutput();
+  // Once the monitor has moved the receiver's line, a PC side left at other
+  // settings hears nothing.
+  if (port.receiver.lineWasSet() && !LineAgrees(line, port.terminal->slaveFd())) return;
+  if (port.terminal->write(bytes)) {
+    for (std::uint8_t byte : bytes) port.reportsSent += port.sentFrames.feed(byte);
+  }
+  port.terminal->flush();
 }
 
 void SimServer::readPort(Port& port, short revents, Clock::time_point now) {
@@ -135,7 +149,7 @@ void SimServer::readPort(Port& port, short revents, Clock::time_point now) {
       return;
     }
     if (n == 0) return;
-    port.receiver.receive(std::span(buffer.data(), static_cast<std::size_t>(n)));
+    if (!silent_) port.receiver.receive(std::span(buffer.data(), static_cast<std::size_t>(n)));
   }
 }
 
@@ -149,7 +163,30 @@ void SimServer::advanceClocks(Clock::time_point now) {
 }
 
 void SimServer::run(const volatile std::sig_atomic_t& stop) {
-  while (stop == 0) serveOnce(250);
+  const auto speakAt = Clock::now() + std::chrono::seconds(startAfterSeconds_);
+  const auto silentAt = speakAt + std::chrono::seconds(stopAfterSeconds_);
+  silent_ = startAfterSeconds_ > 0;
+  bool started = !silent_;
+  while (stop == 0) {
+    serveOnce(250);
+    const auto now = Clock::now();
+    if (!started && now >= speakAt) {
+      started = true;
+      silent_ = false;
+    }
+    if (started && !silent_ && stopAfterSeconds_ > 0 && now >= silentAt) {
+      silence();
+      printCounts();
+    }
+  }
+}
+
+void SimServer::printCounts() const {
+  for (const auto& port : ports_) {
+    const std::string& name = port->link.empty() ? port->terminal->slavePath() : port->link;
+    std::fprintf(stderr, "navbin-sim: %s: %llu reports sent\n", name.c_str(),
+                 static_cast<unsigned long long>(port->reportsSent));
+  }
 }
 
 }  // namespace navbin::sim

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "link/framing.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/sim_options.h"
 #include "sim/simulated_receiver.h"
@@ -30,8 +31,16 @@ class SimServer {
   // a receiver's next second is due), hands them over, advances the clocks
   // and sends what the receivers produced.
   void serveOnce(int maxWaitMs);
-  // Rounds until `stop` becomes non-zero.
+  // Rounds until `stop` becomes non-zero. With startAfterSeconds the
+  // receivers are silent that long first; with stopAfterSeconds they fall
+  // silent that long after they began, and their counts are printed.
   void run(const volatile std::sig_atomic_t& stop);
+
+  // Makes every receiver fall silent: commands are read and dropped, nothing
+  // more is sent (what is queued still leaves).
+  void silence() { silent_ = true; }
+  // Reports of a port's receiver that reached its terminal.
+  std::uint64_t reportsSent(int index) const { return ports_[index]->reportsSent; }
 
   int portCount() const { return static_cast<int>(ports_.size()); }
   const std::string& slavePath(int index) const { return ports_[index]->terminal->slavePath(); }
@@ -43,6 +52,8 @@ class SimServer {
     SimulatedReceiver receiver;
     std::string link;                                     // empty when none was made
     std::chrono::steady_clock::time_point hungUpUntil{};  // skip polling until then
+    link::Deframer sentFrames;                            // counts the reports in what was sent
+    std::uint64_t reportsSent = 0;
   };
 
   bool makeLink(Port& port, const std::string& path, std::string& error);
@@ -54,6 +65,12 @@ class SimServer {
   std::vector<std::unique_ptr<Port>> ports_;
   std::chrono::steady_clock::time_point lastAdvance_{};
   std::chrono::steady_clock::duration carried_{};  // time not yet handed to the receivers
+  int startAfterSeconds_ = 0;
+  int stopAfterSeconds_ = 0;
+  bool silent_ = false;
+
+  void send(Port& port);
+  void printCounts() const;
 };
 
 }  // namespace navbin::sim

@@ -77,6 +77,7 @@ Decoder lookupDecoder(DecoderGroup group, int id, int subId) {
 void ReportDispatcher::dispatchReport(link::PortContext& port) {
   if (!port.isOpen) return;
   port.rxSeen = true;
+  ++packetsTaken_[port.portIndex % link::kPortCount];
   const bool displayPort = context_.isDisplayPort(port);
   if (!port.monitored && !displayPort) return;
 

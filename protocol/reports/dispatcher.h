@@ -2,6 +2,7 @@
 // Routes every complete packet of an open port to its decoder, by the port's
 // role (display port, monitored) and the packet id (and 0x8F sub-id).
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -56,8 +57,14 @@ class ReportDispatcher {
 
   DecoderContext& context() { return context_; }
 
+  // Packets taken from an open port since start-up, by port index.
+  std::uint64_t packetsTaken(int portIndex) const {
+    return packetsTaken_[static_cast<std::size_t>(portIndex) % link::kPortCount];
+  }
+
  private:
   DecoderContext context_;
+  std::array<std::uint64_t, link::kPortCount> packetsTaken_{};
   RawPacketWriter writeRawPacket_;
   ReportObserver observeReport_;
 };

@@ -32,9 +32,11 @@ void decodeGpsTime(DecoderContext& context, link::PortContext& port) {
   context.display.setText(Form::Main, names::Panel_Week, Format("%d", report->week));
   globals.gpsTime = report->week * kSecondsPerWeek + static_cast<double>(report->timeOfWeek);
   showGpsDate(context.display, Form::Main, names::Panel_Date, globals.gpsTime);
+  // Cleared before the box a clock request may show, so the reports that
+  // arrive while it is open do not stack more boxes.
   if (globals.setClockPending) {
-    setPcClock(context, report->utcOffset);
     globals.setClockPending = 0;
+    setPcClock(context, report->utcOffset);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "platform/build_date.h"
 #include "protocol/reports/format.h"
 
 namespace navbin::reports {
@@ -119,6 +120,13 @@ void showGpsDate(Display& display, Form form, std::string_view control, double g
   display.setText(form, control, GpsDateText(gpsTime));
 }
 
+std::string ClockBeforeBuildText(const platform::CalendarTime& time) {
+  return Format(
+      "The receiver's time (%s %d, %d) is before this program was built (%s).\n\n"
+      "The PC clock was not changed. The receiver may count GPS weeks modulo 1024.",
+      MonthName(time.month).data(), time.day, time.year, platform::BuildDateText().c_str());
+}
+
 void setPcClock(DecoderContext& context, float utcOffset) {
   const double gpsTime = context.state.globals.gpsTime;
   if (gpsTime == 0) {
@@ -128,6 +136,10 @@ void setPcClock(DecoderContext& context, float utcOffset) {
   // A time without a calendar date (negative, NaN, far future) cannot be set:
   // it fails like a clock that refuses the new time.
   const auto time = PcClockTime(gpsTime, utcOffset);
+  if (time && platform::BeforeBuildDate(*time)) {
+    context.prompter.message(ClockBeforeBuildText(*time), "Can't set time", Icon::Exclamation);
+    return;
+  }
   if (!time || !context.clock.setUtc(*time)) {
     context.prompter.message("Can't set time", "Time set failure.");
   }

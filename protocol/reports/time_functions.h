@@ -52,8 +52,10 @@ std::optional<platform::CalendarTime> PcClockTime(double gpsTime, float utcOffse
 void showTimeOfWeek(Display& display, Form form, std::string_view control, float timeOfWeek,
                     bool withDayName);
 void showGpsDate(Display& display, Form form, std::string_view control, double gpsTime);
-// Sets the PC clock from the context's gpsTime; the message boxes tell of
-// failures ("Can't set time").
+// The refusal shown for a receiver time before the build date.
+std::string ClockBeforeBuildText(const platform::CalendarTime& time);
+// Sets the PC clock from the context's gpsTime, never to a time before the
+// build date; the message boxes tell of failures ("Can't set time").
 void setPcClock(DecoderContext& context, float utcOffset);
 
 }  // namespace navbin::reports

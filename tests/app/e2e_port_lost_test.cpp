@@ -1,6 +1,6 @@
 // The display port goes away mid-run: navbin-sim is stopped under the running
 // executable. The monitor keeps running without spinning and shows the port
-// as lost.
+// as lost; a simulator started again on the same link is reopened by itself.
 
 #include <gtest/gtest.h>
 
@@ -14,20 +14,21 @@ namespace {
 
 using std::chrono::milliseconds;
 
-// Waits until a sample of the state log satisfies `want`.
+// Waits until a sample of the state log, from sample `from` on, satisfies `want`.
 template <class Want>
-bool WaitForSample(const std::string& file, Want want, milliseconds limit) {
+bool WaitForSample(const std::string& file, Want want, milliseconds limit, std::size_t from = 0) {
   const auto end = Clock::now() + limit;
   while (Clock::now() < end) {
-    for (const auto& s : ReadStateLog(file)) {
-      if (want(s)) return true;
+    const auto samples = ReadStateLog(file);
+    for (std::size_t i = from; i < samples.size(); ++i) {
+      if (want(samples[i])) return true;
     }
     std::this_thread::sleep_for(milliseconds(50));
   }
   return false;
 }
 
-TEST(E2ePortLost, MonitorKeepsRunningIdleAndShowsThePortLost) {
+TEST(E2ePortLost, MonitorShowsThePortLostIdlesAndReopensItWhenItIsBack) {
   const std::string folder = WorkFolder("port_lost");
   const std::string link = folder + "/receiver";
   ChildProcess sim(SimBinary(), {"--link", link, "--seed", "5"}, folder);
@@ -67,6 +68,20 @@ TEST(E2ePortLost, MonitorKeepsRunningIdleAndShowsThePortLost) {
   ASSERT_FALSE(samples.empty());
   EXPECT_EQ(samples.back().at("Shape_RxLED"), "Gray");
   EXPECT_EQ(samples.back().at("visible"), "1");
+  EXPECT_EQ(monitor.stderrText().find("[message]"), std::string::npos) << monitor.stderrText();
+
+  // The simulator back on the same link: the port reopens within a few
+  // seconds, identifies the receiver again and the display fills.
+  const std::size_t seen = ReadStateLog(log).size();
+  ChildProcess again(SimBinary(), {"--link", link, "--seed", "6"}, folder);
+  ASSERT_TRUE(again.started());
+  ASSERT_TRUE(WaitForSample(
+      log,
+      [](const auto& s) {
+        return s.at("Panel_Serial") == "COM1: 9600: 8-O-1" && s.at("Shape_RxLED") == "Lime";
+      },
+      milliseconds(8000), seen))
+      << ReadFile(log) << monitor.stderrText();
   EXPECT_EQ(monitor.stderrText().find("[message]"), std::string::npos) << monitor.stderrText();
   // SIGTERM ends the event loop: a normal exit.
   monitor.terminate();

@@ -130,7 +130,20 @@ TEST_F(SetPcClockTest, SetsTheClockOrSaysWhyNot) {
     expectOneBox("Time set failure.");
   }
 
-  state.globals.gpsTime = 726105600.0;
+  // A receiver counting weeks modulo 1024 reads week 1403 (2006) in 2026:
+  // never set the clock before the build date.
+  state.globals.gpsTime = 1403 * 604800.0 + 1e5;
+  setPcClock(dispatcher.context(), 14.0f);
+  EXPECT_TRUE(clock.set.empty());
+  ASSERT_EQ(prompter.boxes.size(), 1u);
+  EXPECT_EQ(prompter.boxes[0].caption, "Can't set time");
+  EXPECT_EQ(prompter.boxes[0].text.rfind("The receiver's time (Nov 27, 2006) is before this "
+                                         "program was built (",
+                                         0),
+            0u);
+  prompter.boxes.clear();
+
+  state.globals.gpsTime = 4000 * 604800.0 + 2 * 86400 + 5 * 3600 + 7;  // 2056
   clock.accept = false;
   setPcClock(dispatcher.context(), 13.0f);
   EXPECT_EQ(clock.set.size(), 1u);
@@ -140,17 +153,17 @@ TEST_F(SetPcClockTest, SetsTheClockOrSaysWhyNot) {
   setPcClock(dispatcher.context(), 13.0f);
   ASSERT_EQ(clock.set.size(), 2u);
   EXPECT_EQ((std::vector<int>{clock.set[1].day, clock.set[1].hour, clock.set[1].second}),
-            (std::vector<int>{8, 23, 47}));
+            (std::vector<int>{5, 4, 54}));
   EXPECT_TRUE(prompter.boxes.empty());
 }
 
 TEST_F(SetPcClockTest, GpsTimeReportSetsTheClockOnceWhenAsked) {
   state.globals.setClockPending = 1;
-  deliver(0x41, Payload().single(345600.0f).u16(1200).single(13.0f));
+  deliver(0x41, Payload().single(345600.0f).u16(4000).single(13.0f));
   EXPECT_EQ(state.globals.setClockPending, 0);
   ASSERT_EQ(clock.set.size(), 1u);
-  EXPECT_EQ(clock.set[0].year, 2003);
-  deliver(0x41, Payload().single(345601.0f).u16(1200).single(13.0f));
+  EXPECT_EQ(clock.set[0].year, 2056);
+  deliver(0x41, Payload().single(345601.0f).u16(4000).single(13.0f));
   EXPECT_EQ(clock.set.size(), 1u);
 
   // A first GPS time of zero still clears the request.

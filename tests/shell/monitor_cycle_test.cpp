@@ -221,5 +221,74 @@ TEST_F(MonitorCycleTest, AutoFindClosesThePortsQuietAtTheSecondRotation) {
   EXPECT_EQ(lamp(1), Colour::ButtonFace);
 }
 
+// A box opened by a decoder (here the clock refusal of a 0x41 report) stays
+// open across several ticks while reports keep arriving on the same port.
+TEST_F(MonitorCycleTest, TicksInsideAnOpenBoxLeaveEveryPacketWholeAndInOrder) {
+  openDisplayPort(1, 0);
+  core.shell.autoQuery = false;
+  core.reports.globals.setClockPending = 1;
+  core.reports.globals.rawLogActive = 1;
+  std::vector<support::Packet> sent, taken;
+  core.dispatcher.setRawPacketWriter([&](int id, const std::uint8_t* p, std::size_t n) {
+    taken.push_back({id, {p, p + n}});
+  });
+  int week = 1403;
+  const auto send = [&] {
+    for (Bytes packet : {Bytes(support::Payload().u8(0x41).single(1e5f).u16(week++).single(14)),
+                         Bytes(support::Payload().u8(0x46).u8(week % 7).u8(0))}) {
+      sent.push_back({packet[0], {packet.begin() + 1, packet.end()}});
+      receive(1, packet);
+    }
+  };
+  send();
+  send();  // the box opens at the first packet, with the rest of the read waiting
+  prompter.whileOpen = [&] {
+    for (int i = 0; i < 3; ++i) {
+      send();
+      tick();
+    }
+  };
+  tick();
+  prompter.whileOpen = nullptr;
+  tick(2);
+  EXPECT_EQ(taken, sent);
+  ASSERT_EQ(prompter.boxes.size(), 1u);  // the flag was cleared before the box
+  EXPECT_EQ(display.main("Panel_Week").text, std::to_string(week - 1));
+  EXPECT_EQ(core.reports.globals.setClockPending, 0);
+}
+
+// Lost ports come back by themselves once their device is there again: the
+// display port with its line settings, a monitored port monitored again; an
+// open port that was neither is left closed. A gone device is never opened.
+TEST_F(MonitorCycleTest, LostPortsReopenOnceTheirDeviceIsBack) {
+  openDisplayPort(1, 0);
+  openIdentified(2);
+  openIdentified(3, false);
+  core.shell.autoQuery = false;
+  core.shell.lineSettings[0] = link::LineSettings{9, 3, 0, 0};
+  core.cycle.setPortLostHook([&](int i) { core.channel.ClosePort(core.ports[i]); });
+  int reopened = 0;
+  core.cycle.portReturn().setReopenedHook([&](int) { ++reopened; });
+  for (int com : {1, 2, 3}) line(com).setLost(true);
+  tick(20);
+  EXPECT_EQ(openComs(), std::vector<int>{});
+  EXPECT_EQ(line(1).openCount(), 1);
+
+  for (int com : {1, 2, 3}) line(com).setLost(false);
+  tick(5);  // looked at once a second
+  EXPECT_EQ(openComs(), (std::vector<int>{1, 2}));
+  EXPECT_EQ(monitoredComs(), std::vector<int>{2});
+  EXPECT_EQ(reopened, 2);
+  EXPECT_EQ(line(1).lineParameters().baud, 38400u);
+  EXPECT_EQ(display.main("Panel_Serial").text, "COM1 38400, 8-N-1");
+  takeSent(1);
+  tick(3);  // the identification again, at the speed the port had
+  auto sent = takeSent(1);
+  EXPECT_EQ(sent.front(), kVersion);
+  EXPECT_EQ(std::vector<Bytes>(sent.begin() + 1, sent.end()), kIdentification);
+  tick(10);
+  EXPECT_EQ(openComs(), (std::vector<int>{1, 2}));
+}
+
 }  // namespace
 }  // namespace navbin::shell_testing

@@ -22,7 +22,11 @@ class StartupPlanTest : public ::testing::Test {
       ++enumerations;
       return found;
     };
-    return PlanStartup(ReadCommandLine(args), enumerate, stored, storedItem);
+    // Paths with "gone" in them cannot be opened.
+    const auto canOpen = [](const std::string& path) {
+      return path.find("gone") == std::string::npos;
+    };
+    return PlanStartup(ReadCommandLine(args), enumerate, stored, storedItem, canOpen);
   }
   // COM1 and COM3 are known devices that the enumeration finds.
   void findCom1AndCom3() {
@@ -54,11 +58,12 @@ TEST_F(StartupPlanTest, CommandLinesWithCom1AndCom3Found) {
       {{"-cabc"}, {1, 3}, 0, true, false},
       {{"-c"}, {1, 3}, 0, true, false},
       {{"-c99999999999"}, {1, 3}, 0, true, false},
-      {{"-c/dev/pts/7"}, {1, 2, 3}, 2, true, true},  // a new path takes the lowest free number
-      {{"-c/dev/ttyUSB0"}, {1, 3}, 3, true, false},  // a known path keeps its number
+      {{"-c/dev/pts/7"}, {1, 2, 3}, 2, true, true},   // a new path takes the lowest free number
+      {{"-c/dev/ttyUSB0"}, {1, 3}, 3, true, false},   // a known path keeps its number
+      {{"-c/dev/gone7"}, {1, 2, 3}, 2, true, false},  // numbered this run, not remembered
       {{"--port", "/dev/pts/4", "--port", "/dev/pts/5", "-c/dev/pts/5"},
        {1, 2, 3, 4},
-       4,
+       2,  // the -c device is numbered before the --port ones
        true,
        true},
   };
@@ -74,7 +79,9 @@ TEST_F(StartupPlanTest, CommandLinesWithCom1AndCom3Found) {
     EXPECT_EQ(p.portMapChanged, c.mapChanged);
     EXPECT_EQ(p.dialog.items, (p.askUser ? Paths{"COM1", "COM3"} : Paths{}));  // only when asking
   }
-  EXPECT_EQ(plan({"-c/dev/pts/7"}).portMap.devicePath(2), "/dev/pts/7");
+  EXPECT_EQ(plan({"-c/dev/pts/7"}).savedPortMap.devicePath(2), "/dev/pts/7");
+  EXPECT_EQ(plan({"-c/dev/gone7"}).portMap.devicePath(2), "/dev/gone7");
+  EXPECT_EQ(plan({"-c/dev/gone7"}).savedPortMap.assigned(), (std::vector<int>{1, 3}));
 }
 
 TEST_F(StartupPlanTest, NothingFoundLeavesNoListAndTheBuiltInItems) {
@@ -116,13 +123,16 @@ TEST_F(StartupPlanTest, NumbersStayStableAcrossRunsAndAFullMapReusesAbsentOnes) 
   EXPECT_EQ(List(full), (std::vector<int>{1, 5}));
 }
 
-TEST_F(StartupPlanTest, SeventeenthDeviceIsLeftOutWithAWarning) {
-  for (int i = 0; i < 17; ++i) found.push_back("/dev/ttyUSB" + std::to_string(i));
-  const StartupPlan p = plan({"-c/dev/ttyUSB16"});
+TEST_F(StartupPlanTest, SeventeenthDeviceIsLeftOutWithAWarningButNeverTheCommandLineOne) {
+  // A UART on ttyS0 and 16 more devices listed; -c names the last of them.
+  found = {"/dev/ttyS0"};
+  for (int i = 0; i < 16; ++i) found.push_back("/dev/ttyUSB" + std::to_string(i));
+  const StartupPlan p = plan({"-c/dev/ttyUSB15"});
   EXPECT_EQ(p.portListCount, 16);
-  EXPECT_EQ(p.portMap.comOf("/dev/ttyUSB16"), 0);
-  EXPECT_EQ(p.warnings, (Paths{"No free COM number for /dev/ttyUSB16"}));
-  EXPECT_TRUE(p.askUser);  // the -c device has no number
+  EXPECT_EQ(p.portMap.comOf("/dev/ttyUSB15"), 1);  // numbered first
+  EXPECT_EQ(p.displayPort, 1);
+  EXPECT_EQ(p.warnings, (Paths{"No free COM number for /dev/ttyUSB14"}));
+  EXPECT_FALSE(p.askUser);
 }
 
 TEST_F(StartupPlanTest, StoredItemSelectsByPositionInTheList) {

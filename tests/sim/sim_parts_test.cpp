@@ -57,7 +57,7 @@ TEST(SimCommandLine, GoodArguments) {
   EXPECT_EQ(o->seed, 1u);
 
   o = Parse({"--ports", "3", "--link=/tmp/gps", "--seed", "42", "--silent", "2", "--silent=3",
-             "--noise", "0.25"},
+             "--noise", "0.25", "--start-after", "8", "--stop-after=60"},
             error);
   ASSERT_TRUE(o) << error;
   EXPECT_EQ(o->ports, 3);
@@ -65,6 +65,8 @@ TEST(SimCommandLine, GoodArguments) {
   EXPECT_EQ(o->seed, 42u);
   EXPECT_EQ(o->silentPorts, (std::vector<int>{2, 3}));
   EXPECT_DOUBLE_EQ(o->noiseProbability, 0.25);
+  EXPECT_EQ(o->startAfterSeconds, 8);
+  EXPECT_EQ(o->stopAfterSeconds, 60);
   EXPECT_TRUE(Parse({"--help"}, error)->help);
 
   EXPECT_EQ(LinkPathOf("/tmp/gps", 0), "/tmp/gps");
@@ -73,10 +75,23 @@ TEST(SimCommandLine, GoodArguments) {
 
 TEST(SimCommandLine, BadArguments) {
   const std::vector<std::vector<std::string_view>> bad = {
-      {"--ports"},       {"--ports", "0"},   {"--ports", "17"}, {"--ports", "two"},
-      {"--ports", "3x"}, {"--seed", "-1"},   {"--seed", ""},    {"--silent", "0"},
-      {"--silent", "2"}, {"--noise", "1.5"}, {"--drop", "nan"}, {"--link="},
-      {"--frobnicate"},  {"extra"},
+      {"--ports"},
+      {"--ports", "0"},
+      {"--ports", "17"},
+      {"--ports", "two"},
+      {"--ports", "3x"},
+      {"--seed", "-1"},
+      {"--seed", ""},
+      {"--silent", "0"},
+      {"--silent", "2"},
+      {"--noise", "1.5"},
+      {"--drop", "nan"},
+      {"--link="},
+      {"--frobnicate"},
+      {"extra"},
+      {"--stop-after", "0"},
+      {"--start-after", "-1"},
+      {"--stop-after", "1m"},
   };
   for (const auto& args : bad) {
     std::string error;

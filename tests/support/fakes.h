@@ -2,6 +2,7 @@
 // Recording stand-ins for the windows, the message boxes and the clock.
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -93,6 +94,7 @@ class ScriptedPrompter final : public reports::Prompter {
  public:
   void message(const std::string& text, const std::string& caption, reports::Icon icon) override {
     boxes.push_back({text, caption, icon, false});
+    if (whileOpen) whileOpen();
   }
   // Answers from `answers` in order, then `otherwise`.
   bool ask(const std::string& text, const std::string& caption, reports::Icon icon, bool) override {
@@ -116,6 +118,8 @@ class ScriptedPrompter final : public reports::Prompter {
   bool otherwise = false;
   std::deque<std::optional<std::string>> files;
   std::vector<reports::FileRequest> requests;
+  // Runs while a message box is open, as the nested event loop of a real box.
+  std::function<void()> whileOpen;
 };
 
 // Shows a fixed time and records every attempt to set it.
