@@ -8,23 +8,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build/release}"
 seconds="${2:-6}"
-for program in sim/navbin-sim app/navbin-monitor; do
-  [ -x "$build/$program" ] || { echo "missing $build/$program: build it first"; exit 1; }
-done
-
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=bench/app_run.sh
+source bench/app_run.sh
 
 "$build/sim/navbin-sim" --ports 16 --link "$work/rx" >"$work/sim.out" 2>"$work/sim.err" &
 pids+=($!)
-for _ in $(seq 50); do [ "$(wc -l <"$work/sim.out")" -ge 16 ] && break; sleep 0.1; done
-[ "$(wc -l <"$work/sim.out")" -ge 16 ] || { echo "navbin-sim did not start"; cat "$work/sim.err"; exit 1; }
+wait_for_sim 16
 
 args=(-e -m --open-all "-c$work/rx")
 for i in $(seq 1 15); do args+=(--port "$work/rx$i"); done

@@ -11,18 +11,8 @@ cd "$(dirname "$0")/.."
 build="${1:-build/release}"
 minutes="${2:-60}"
 ports=15
-for program in sim/navbin-sim app/navbin-monitor; do
-  [ -x "$build/$program" ] || { echo "missing $build/$program: build it first"; exit 1; }
-done
-
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=bench/app_run.sh
+source bench/app_run.sh
 
 # The receivers begin once the monitor has opened every port (its open
 # discards what waits on the line) and fall silent a little after the last
@@ -33,8 +23,7 @@ run_seconds=$((minutes * 60 - 3))
   >"$work/sim.out" 2>"$work/sim.err" &
 sim=$!
 pids+=("$sim")
-for _ in $(seq 50); do [ "$(wc -l <"$work/sim.out")" -ge "$ports" ] && break; sleep 0.1; done
-[ "$(wc -l <"$work/sim.out")" -ge "$ports" ] || { echo "navbin-sim did not start"; cat "$work/sim.err"; exit 1; }
+wait_for_sim "$ports"
 
 args=(-e -m --open-all "-c$work/rx")
 for i in $(seq 1 $((ports - 1))); do args+=(--port "$work/rx$i"); done
