@@ -14,11 +14,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "platform/build_date.h"
 #include "protocol/reports/dispatcher.h"
-#include "protocol/reports/position_file.h"
+#include "shell/position_file.h"
 #include "tests/support/fakes.h"
 
 namespace {
@@ -140,8 +142,11 @@ struct Rig {
     Check(std::equal(payload, payload + n, port.frameBuffer.begin()), "payload left unchanged");
     if (prompter.requests.size() > filesBefore && prompter.boxes.size() > 0 &&
         prompter.boxes.back().caption == "Success") {
-      const auto read = reports::ReadPositionFile(PositionFilePath());
-      Check(read && read->items == 4 && (read->kind == 0 || read->kind == 1),
+      std::ifstream in(PositionFilePath());
+      const std::string text((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
+      const shell::PositionFile read = shell::ParsePositionFile(text);
+      Check(read.count == 3 && (read.kind == 0 || read.kind == 1),
             "a downloaded position reads back");
     }
   }

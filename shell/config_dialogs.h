@@ -16,6 +16,7 @@
 #include "protocol/commands/packet_sender.h"
 #include "protocol/reports/display.h"
 #include "protocol/reports/prompter.h"
+#include "shell/position_file.h"
 
 namespace navbin::shell {
 
@@ -42,13 +43,6 @@ void ShowPositionMode(reports::Display& display, int mode);
 bool SendInitialPosition(reports::Display& display, reports::Prompter& prompter,
                          commands::PacketSender& sender);
 
-struct PositionFile {
-  int kind = -1;                  // 0 LLA, 1 ECEF
-  std::array<float, 3> values{};  // latitude, longitude (degrees), altitude; or X, Y, Z
-  int count = 0;                  // numbers converted after the kind
-};
-// The first four items of a position file ("%d%f%f%f").
-PositionFile ParsePositionFile(std::string_view text);
 reports::FileRequest PositionFileRequest();
 // "&From File": asks for the file and fills the edits of the selected mode.
 void ReadPositionFile(reports::Display& display, reports::Prompter& prompter);
