@@ -73,11 +73,11 @@ std::optional<double> ScanFloat(std::string_view text) {
 }
 
 std::string NotAFloatingPointValue(std::string_view text) {
-  return "'" + std::string(text) + "' is not a valid floating point value";
+  return std::string("'").append(text).append("' is not a valid floating point value");
 }
 
 std::string NotAnIntegerValue(std::string_view text) {
-  return "'" + std::string(text) + "' is not a valid integer value";
+  return std::string("'").append(text).append("' is not a valid integer value");
 }
 
 }  // namespace navbin::shell

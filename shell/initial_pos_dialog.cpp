@@ -96,7 +96,7 @@ bool SendInitialPosition(reports::Display& display, reports::Prompter& prompter,
 }
 
 reports::FileRequest PositionFileRequest() {
-  return {"Data Files (*.dat)|*.dat|All Files (*.*)|*.*", ".dat", " ", false};
+  return reports::DataFileRequest(false);
 }
 
 void ReadPositionFile(reports::Display& display, reports::Prompter& prompter) {

@@ -10,12 +10,7 @@ SatelliteTransfer::SatelliteTransfer(const TransferLinks& links, TransferView& v
       wait_(links.channel, links.ports, links.shell, links.display, view) {}
 
 reports::FileRequest SatelliteTransfer::DataFileDialog(bool forSaving) {
-  reports::FileRequest request;
-  request.filter = "Data Files (*.dat)|*.dat|All Files (*.*)|*.*";
-  request.defaultExt = ".dat";
-  request.initialName = " ";
-  request.forSaving = forSaving;  // a download may name a new file
-  return request;
+  return reports::DataFileRequest(forSaving);  // a download may name a new file
 }
 
 std::optional<std::string> SatelliteTransfer::chooseFile(bool forSaving) {

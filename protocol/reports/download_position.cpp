@@ -55,12 +55,7 @@ void downloadPosition(DecoderContext& context, int id, double a, double b, doubl
   auto& pending = context.state.globals.downloadPositionPending;
   if (!pending) return;
   pending = 0;
-  FileRequest request;
-  request.filter = "Data Files (*.dat)|*.dat|All Files (*.*)|*.*";
-  request.defaultExt = ".dat";
-  request.initialName = " ";
-  request.forSaving = true;
-  const auto path = context.prompter.chooseFile(request);
+  const auto path = context.prompter.chooseFile(DataFileRequest(true));
   if (!path) return;
   // A file that takes the line only in part is reported like one that cannot
   // be opened: the user must not be told the position was saved.

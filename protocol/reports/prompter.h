@@ -16,6 +16,11 @@ struct FileRequest {
   bool forSaving = false;   // the chosen file may not exist yet
 };
 
+// The chooser of the position, almanac and ephemeris files.
+inline FileRequest DataFileRequest(bool forSaving) {
+  return {"Data Files (*.dat)|*.dat|All Files (*.*)|*.*", ".dat", " ", forSaving};
+}
+
 class Prompter {
  public:
   virtual ~Prompter() = default;
