@@ -129,6 +129,7 @@ TEST(ReceiverSettings, ElevationMaskRemovesSatellitesFromTheFix) {
 TEST(ReceiverSettings, ResetsApplyTheSensitivityAndFactoryDefaultsAfterAQuietSpell) {
   SimulatedReceiver rx(6);
   Send(rx, BuildSetSensitivityMode(1));
+  Send(rx, BuildSetSensitivityMode(0xFF));  // no mode: kept
   EXPECT_EQ(AskOne(rx, BuildRequestSensitivityMode()).payload, (Bytes{0, 1}));
   Send(rx, BuildSoftReset());
   rx.advance(Ms(SimulatedReceiver::kResetQuietMs + 100));
