@@ -117,6 +117,16 @@ TEST(ReceiverSettings, SetCommandsAreStoredAndReportedBack) {
             (std::vector<int>{0x1F, 300, 8, 'A', 'D'}));
 }
 
+TEST(ReceiverSettings, FiltersSmoothTheFixes) {
+  SimulatedReceiver filtered(21), rough(21);
+  Send(rough, BuildSetFilterConfiguration(0, 1, 1));  // no position-velocity filter
+  RunFor(filtered, Ms(5000));
+  RunFor(rough, Ms(5000));
+  EXPECT_DOUBLE_EQ(rough.fix().velocity.east, 2 * filtered.fix().velocity.east);
+  // The altitude filter takes back the vertical half of it.
+  EXPECT_NEAR(rough.fix().position.altitude, filtered.fix().position.altitude, 1e-6);
+}
+
 TEST(ReceiverSettings, ElevationMaskRemovesSatellitesFromTheFix) {
   SimulatedReceiver rx(12);
   RunFor(rx, std::chrono::seconds(60));
