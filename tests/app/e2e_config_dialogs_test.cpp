@@ -1,4 +1,4 @@
-// The five configuration dialogs against the simulated receiver, in the whole
+// The configuration dialogs against the simulated receiver, in the whole
 // application: each dialog opens, shows the receiver's settings, takes
 // changes, sends them, and shows the receiver's new settings when reopened.
 // Then the serial dialog moves the receiver's line to 38400 8-O-1, with the
