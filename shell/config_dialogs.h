@@ -66,10 +66,6 @@ std::optional<commands::SerialPortConfiguration> ReadSerialPanel(reports::Displa
                                                                  reports::Prompter& prompter,
                                                                  int panel);
 
-}  // namespace navbin::shell
-
-namespace navbin::shell {
-
 // ---- Filters dialog ----
 // Set filter configuration from the three boxes, each 1 when checked (a
 // disabled box goes out as it is checked).

@@ -80,13 +80,9 @@ std::string NotAnIntegerValue(std::string_view text) {
   return std::string("'").append(text).append("' is not a valid integer value");
 }
 
-}  // namespace navbin::shell
-
-namespace navbin::shell {
-
 std::optional<int> ParseDecimalInteger(std::string_view text) {
   text = TrimSpace(text);
-  std::size_t sign = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+  const std::size_t sign = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
   if (text.size() == sign) return std::nullopt;
   for (char c : text.substr(sign)) {
     if (!IsDigit(c)) return std::nullopt;

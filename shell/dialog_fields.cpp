@@ -26,10 +26,6 @@ std::optional<int> ReadChoice(reports::Display& display, reports::Prompter& prom
   return std::nullopt;
 }
 
-}  // namespace navbin::shell
-
-namespace navbin::shell {
-
 std::optional<int> ReadInteger(reports::Display& display, reports::Prompter& prompter,
                                reports::Form form, std::string_view edit) {
   const std::string text = display.text(form, edit);

@@ -20,23 +20,22 @@ std::uint16_t Low16(double whole) {
 // The first four characters of UTF-8 `text` as one byte each: the characters
 // of Latin-1 as themselves, any other as '?'; zero bytes after a shorter text.
 std::array<std::uint8_t, 4> VehicleId(std::string_view text) {
+  auto continuation = [&](std::size_t at) {
+    return at < text.size() && (static_cast<std::uint8_t>(text[at]) & 0xC0) == 0x80;
+  };
   std::array<std::uint8_t, 4> id{};
   std::size_t at = 0;
   for (std::uint8_t& out : id) {
     if (at >= text.size()) break;
-    const auto lead = static_cast<std::uint8_t>(text[at]);
-    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    if (length == 1) {
+    const auto lead = static_cast<std::uint8_t>(text[at++]);
+    if (lead < 0x80) {
       out = lead;
-    } else if (length == 2 && lead >= 0xC2 && lead <= 0xC3 && at + 1 < text.size()) {
-      out = static_cast<std::uint8_t>(((lead & 0x1F) << 6) | (text[at + 1] & 0x3F));
-    } else {
-      out = '?';
+      continue;
     }
-    at += 1;
-    // Skip the continuation bytes of this character, however many there are.
-    while (length > 1 && at < text.size() && (static_cast<std::uint8_t>(text[at]) & 0xC0) == 0x80)
-      ++at;
+    // U+0080 to U+00FF come as C2 or C3 and one continuation byte.
+    const bool latin1 = (lead == 0xC2 || lead == 0xC3) && continuation(at);
+    out = latin1 ? static_cast<std::uint8_t>(((lead & 0x03) << 6) | (text[at] & 0x3F)) : '?';
+    while (continuation(at)) ++at;
   }
   return id;
 }
