@@ -119,7 +119,8 @@ TEST_F(ConfigDialogsTest, GpsConfigurationBytesDefaultsAndBadNumbers) {
   for (const char* bad : {"", "abc", "1,5", "nan", "inf", "1e999", "0x10", "5 5"}) {
     type(Form::GPS, names::Edit_PMask, bad);
     EXPECT_FALSE(SendGpsConfiguration(display, prompter, core.sender)) << bad;
-    EXPECT_EQ(lastBox(), "'" + std::string(bad) + "' is not a valid floating point value");
+    EXPECT_EQ(lastBox(),
+              std::string("'").append(bad).append("' is not a valid floating point value"));
   }
   EXPECT_TRUE(sent().empty());
 }
