@@ -94,8 +94,7 @@ TEST(ConfigForms, FilterRuleAndTypedMode) {
     EXPECT_EQ(mode->currentIndex(), index) << text;
     EXPECT_EQ(mode->currentText(), text);
   }
-  EXPECT_EQ(mode->count(), 2);
-  EXPECT_EQ(mode->itemText(0) + mode->itemText(1), "OFFON");
+  EXPECT_EQ(mode->count(), 2);  // typed text adds no item
 }
 
 }  // namespace
