@@ -10,6 +10,11 @@
 #include "ui/forms/initial_time_form.h"
 #include "ui/forms/io_options_form.h"
 #include "ui/forms/serial_form.h"
+// Filters, packet masks, sensitivity and NavTxt dialogs.
+#include "ui/forms/filters_form.h"
+#include "ui/forms/navtxt_form.h"
+#include "ui/forms/packet_masks_form.h"
+#include "ui/forms/sensitivity_form.h"
 
 namespace navbin::app {
 
@@ -33,6 +38,26 @@ void TForm_Main::connectConfigurationDialogs(const ui::SecondaryForms& forms) {
   }
   if (auto* serial = forms.Form_Serial) {
     serial->setSetPortHandler([this](int panel) { setReceiverSerialPort(panel); });
+  }
+  // Filters, packet masks, sensitivity and NavTxt dialogs.
+  if (auto* filters = forms.Form_Filters) {
+    filters->setSendHandler([this] {
+      shell::SendFilters(display_, core_.sender);
+      return true;
+    });
+  }
+  if (auto* masks = forms.Form_PacketMasks) {
+    masks->setSendHandler([this] { shell::SendPacketMasks(display_, core_.sender); });
+  }
+  if (auto* sensitivity = forms.Form_Sensitivity) {
+    sensitivity->setSendHandler([this] {
+      shell::SendSensitivity(display_, core_.sender);
+      return true;
+    });
+  }
+  if (auto* navTxt = forms.Form_NavTxt) {
+    navTxt->setSendHandler(
+        [this] { return shell::SendNavTxtConfiguration(display_, prompter_, core_.sender); });
   }
 }
 

@@ -66,4 +66,28 @@ std::optional<commands::SerialPortConfiguration> ReadSerialPanel(reports::Displa
                                                                  reports::Prompter& prompter,
                                                                  int panel);
 
+// ---- Filters dialog ----
+// Set filter configuration from the three boxes, each 1 when checked (a
+// disabled box goes out as it is checked).
+void SendFilters(reports::Display& display, commands::PacketSender& sender);
+
+// ---- Packet masks dialog ----
+// Set packet masks: mask byte 1 from the three boxes (0x20, 0x40, 0x80); mask
+// byte 0 and the low bits of mask byte 1 always go out as 0.
+void SendPacketMasks(reports::Display& display, commands::PacketSender& sender);
+
+// ---- Sensitivity dialog ----
+// Set sensitivity mode with the list's item, 0xFF when none is selected
+// (typed text of the user's own).
+void SendSensitivity(reports::Display& display, commands::PacketSender& sender);
+
+// ---- NavTxt dialog ----
+// The dialog's settings: the offset truncated, every number modulo 65536, the
+// vehicle ID's first four characters zero-padded. Nothing, after the
+// conversion message, when the offset is no number or a period no integer.
+std::optional<commands::NavTxtConfiguration> ReadNavTxtConfiguration(reports::Display& display,
+                                                                     reports::Prompter& prompter);
+bool SendNavTxtConfiguration(reports::Display& display, reports::Prompter& prompter,
+                             commands::PacketSender& sender);
+
 }  // namespace navbin::shell

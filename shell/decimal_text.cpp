@@ -80,4 +80,18 @@ std::string NotAnIntegerValue(std::string_view text) {
   return std::string("'").append(text).append("' is not a valid integer value");
 }
 
+std::optional<int> ParseDecimalInteger(std::string_view text) {
+  text = TrimSpace(text);
+  const std::size_t sign = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+  if (text.size() == sign) return std::nullopt;
+  for (char c : text.substr(sign)) {
+    if (!IsDigit(c)) return std::nullopt;
+  }
+  if (text[0] == '+') text.remove_prefix(1);  // from_chars takes '-' only
+  int value = 0;
+  const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
 }  // namespace navbin::shell

@@ -26,4 +26,8 @@ std::string NotAFloatingPointValue(
     std::string_view text);                            // "'%s' is not a valid floating point value"
 std::string NotAnIntegerValue(std::string_view text);  // "'%s' is not a valid integer value"
 
+// An edit's whole text as a decimal integer ("12", "-3"), white space around
+// it allowed; nothing for any other text and beyond the range of int.
+std::optional<int> ParseDecimalInteger(std::string_view text);
+
 }  // namespace navbin::shell

@@ -26,4 +26,12 @@ std::optional<int> ReadChoice(reports::Display& display, reports::Prompter& prom
   return std::nullopt;
 }
 
+std::optional<int> ReadInteger(reports::Display& display, reports::Prompter& prompter,
+                               reports::Form form, std::string_view edit) {
+  const std::string text = display.text(form, edit);
+  const std::optional<int> value = ParseDecimalInteger(text);
+  if (!value) prompter.message(NotAnIntegerValue(text), "Error", reports::Icon::Error);
+  return value;
+}
+
 }  // namespace navbin::shell

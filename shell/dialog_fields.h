@@ -21,4 +21,9 @@ std::optional<int> ReadChoice(reports::Display& display, reports::Prompter& prom
                               reports::Form form, std::string_view control,
                               std::string_view setting, std::string_view caption);
 
+// The edit's text as a decimal integer, or nothing after the message
+// "'%s' is not a valid integer value".
+std::optional<int> ReadInteger(reports::Display& display, reports::Prompter& prompter,
+                               reports::Form form, std::string_view edit);
+
 }  // namespace navbin::shell

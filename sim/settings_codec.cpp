@@ -180,9 +180,11 @@ Packet SensitivityReport(const SensitivityMode& m) {
   return PacketWriter(0x89).u8(m.current).u8(m.afterReset).take();
 }
 
+// Only 0 (off) and 1 (on) are modes; any other byte (0xFF from a dialog with
+// no choice) keeps the mode.
 bool ApplySensitivity(SensitivityMode& m, Payload p) {
-  if (p.size() != 2) return false;
-  m.afterReset = p[0] != 0 ? 1 : 0;
+  if (p.size() != 2 || p[0] > 1) return false;
+  m.afterReset = p[0];
   return true;
 }
 

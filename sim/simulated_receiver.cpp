@@ -92,14 +92,23 @@ void SimulatedReceiver::updateWorld(std::int64_t gpsSecond) {
   const double skySeconds = static_cast<double>(gpsSecond * 1000 - profile_.startGpsMs) / 1000.0;
   solution_ = Solve(constellation_.viewAt(skySeconds, settings_.gps), settings_.gps);
 
-  const double h = solution_.dops.valid ? std::min(solution_.dops.hdop, 10.0) : 2.0;
-  const double v = solution_.dops.valid ? std::min(solution_.dops.vdop, 10.0) : 3.0;
+  // The navigation filters smooth the fixes (the factory settings are the
+  // reference): without the position-velocity filter positions and velocities
+  // scatter twice as far, without the static filter velocities do; the
+  // altitude filter halves the vertical scatter.
+  const FilterConfig& filter = settings_.filter;
+  const double unfiltered = filter.positionVelocity ? 1.0 : 2.0;
+  const double moving = filter.positionVelocity && filter.staticFilter ? 1.0 : 2.0;
+  const double h = (solution_.dops.valid ? std::min(solution_.dops.hdop, 10.0) : 2.0) * unfiltered;
+  const double v = (solution_.dops.valid ? std::min(solution_.dops.vdop, 10.0) : 3.0) * unfiltered *
+                   (filter.altitude ? 0.5 : 1.0);
   const Enu scatter{worldRandom_.uniform(-1.0, 1.0) * h, worldRandom_.uniform(-1.0, 1.0) * h,
                     worldRandom_.uniform(-1.5, 1.5) * v};
   fix_.position = OffsetLla(profile_.site, scatter);
   fix_.geoidSeparation = profile_.geoidSeparation;
-  fix_.velocity = {worldRandom_.uniform(-0.05, 0.05), worldRandom_.uniform(-0.05, 0.05),
-                   worldRandom_.uniform(-0.08, 0.08)};
+  fix_.velocity = {worldRandom_.uniform(-0.05, 0.05) * moving,
+                   worldRandom_.uniform(-0.05, 0.05) * moving,
+                   worldRandom_.uniform(-0.08, 0.08) * moving};
   fix_.clockBias = clockBias_;
   fix_.biasRate = biasRate_;
   const bool utc = (settings_.io.timing & 0x01) != 0;

@@ -1,7 +1,9 @@
 // Configuration reports shown by the filters, NavTxt, sensitivity, PPS,
 // packet masks and self-survey dialogs.
 
+#include <array>
 #include <span>
+#include <string>
 
 #include "protocol/reports/config_control_names.h"
 #include "protocol/reports/config_decoders.h"
@@ -30,6 +32,23 @@ constexpr int kNewModeItems = 2;
 
 int ItemOrNone(int index, int count) {
   return index >= 0 && index < count ? index : -1;
+}
+
+// The vehicle ID's characters up to the first zero byte, each byte a Latin-1
+// character (in UTF-8, as the display takes text), so the dialog sends back
+// the same bytes.
+std::string VehicleIdText(const std::array<std::uint8_t, 4>& id) {
+  std::string text;
+  for (std::uint8_t c : id) {
+    if (c == 0) break;
+    if (c < 0x80) {
+      text += static_cast<char>(c);
+    } else {
+      text += static_cast<char>(0xC0 | (c >> 6));
+      text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return text;
 }
 
 }  // namespace
@@ -65,8 +84,7 @@ void decodeNavTxtConfig(DecoderContext& context, link::PortContext& port) {
   for (std::size_t i = 0; i < report->periods.size(); ++i) {
     d.setText(Form::NavTxt, periods[i], Format("%d", report->periods[i]));
   }
-  const auto& id = report->vehicleId;
-  d.setText(Form::NavTxt, names::Edit_VehID, Format("%c%c%c%c", id[0], id[1], id[2], id[3]));
+  d.setText(Form::NavTxt, names::Edit_VehID, VehicleIdText(report->vehicleId));
 }
 
 void decodeSensitivity(DecoderContext& context, link::PortContext& port) {

@@ -1,4 +1,4 @@
-// The five configuration dialogs against the simulated receiver, in the whole
+// The configuration dialogs against the simulated receiver, in the whole
 // application: each dialog opens, shows the receiver's settings, takes
 // changes, sends them, and shows the receiver's new settings when reopened.
 // Then the serial dialog moves the receiver's line to 38400 8-O-1, with the
@@ -22,6 +22,14 @@ using std::chrono::milliseconds;
 namespace names = reports::names;
 using Controls = std::vector<std::string_view>;
 using Changes = std::vector<std::pair<std::string_view, std::string>>;
+
+// Controls shown by their text, or by their check mark ("1" checked).
+bool Textual(std::string_view c) {
+  return c.starts_with("Edit_") || c.starts_with("Panel_");
+}
+bool Checkable(std::string_view c) {
+  return c.starts_with("CheckBox_") || c.starts_with("RadioButton_");
+}
 
 class E2eConfigDialogs : public ::testing::Test {
  public:
@@ -52,28 +60,26 @@ class E2eConfigDialogs : public ::testing::Test {
     std::string all;
     for (std::string_view c : controls) {
       if (!all.empty()) all += ' ';
-      all += c.substr(0, 5) == "Edit_" ? app.display.text(form, c)
-                                       : std::to_string(app.display.selectedIndex(form, c));
+      all += Textual(c)     ? app.display.text(form, c)
+             : Checkable(c) ? std::string(app.display.checked(form, c) ? "1" : "0")
+                            : std::to_string(app.display.selectedIndex(form, c));
     }
     return all;
   }
   void set(Form form, const Changes& changes) {
     for (const auto& [c, v] : changes) {
-      if (c.substr(0, 5) == "Edit_") {
+      if (Textual(c)) {
         app.display.setText(form, c, v);
+      } else if (Checkable(c)) {
+        app.display.setChecked(form, c, v == "1");
       } else {
         app.display.setSelectedIndex(form, c, std::stoi(v));
       }
     }
   }
   void clear(Form form, const Controls& controls) {
-    for (std::string_view c : controls) {
-      if (c.substr(0, 5) == "Edit_") {
-        app.display.setText(form, c, "");
-      } else {
-        app.display.setSelectedIndex(form, c, -1);
-      }
-    }
+    for (std::string_view c : controls)
+      set(form, {{c, Textual(c) ? "" : Checkable(c) ? "0" : "-1"}});
   }
 
   support::FakeClock clock;
@@ -95,6 +101,7 @@ struct DialogCase {
   std::function<void(E2eConfigDialogs&)> send;
   std::string afterSend;
   std::string afterReopen;
+  const char* close = "Button_Cancel";
 };
 
 TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
@@ -174,6 +181,55 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
        },
        "Red",
        "Gray"},
+      // A static filter set with the position-velocity one cleared comes back checked, disabled.
+      {"filters",
+       Form::Filters,
+       &app::TForm_Main::ConfigureFilters,
+       {names::CheckBox_Dynamic, names::CheckBox_Static, names::CheckBox_Altitude},
+       "1 1 0",
+       {{names::CheckBox_Dynamic, "0"},
+        {names::CheckBox_Static, "1"},
+        {names::CheckBox_Altitude, "1"}},
+       [](E2eConfigDialogs& t) { t.click(Form::Filters, "Button_Apply"); },
+       "",
+       "0 1 1"},
+      {"packet_masks",
+       Form::PacketMasks,
+       &app::TForm_Main::ConfigurePacketMasks,
+       {names::CheckBox_B2Bit5, names::CheckBox_B2Bit6, names::CheckBox_B2Bit7},
+       "1 0 0",
+       {{names::CheckBox_B2Bit6, "1"}},
+       [](E2eConfigDialogs& t) {
+         t.click(Form::PacketMasks, "Button_OK");
+         EXPECT_TRUE(t.app.window(Form::PacketMasks)->isVisible());  // OK stays open here
+       },
+       "",
+       "1 1 0",
+       "Button_Close"},
+      {"sensitivity",
+       Form::Sensitivity,
+       &app::TForm_Main::ConfigureSensitivity,
+       {names::Panel_CurMode, names::ComboBox_NewMode},
+       " OFF 0",
+       {{names::ComboBox_NewMode, "1"}},
+       [](E2eConfigDialogs& t) { t.click(Form::Sensitivity, "Button_OK"); },
+       "",
+       " OFF 1"},
+      {"navtxt",
+       Form::NavTxt,
+       &app::TForm_Main::ConfigureNavTxt,
+       {names::CheckBox_ID, names::CheckBox_CS, names::CheckBox_EC, names::CheckBox_FR,
+        names::CheckBox_CR, names::Edit_TOH, names::Edit_AL, names::Edit_PV, names::Edit_VehID},
+       "0 1 0 0 1 0 0 1 0001",
+       {{names::CheckBox_ID, "1"},
+        {names::CheckBox_CR, "0"},
+        {names::Edit_TOH, "12.9"},
+        {names::Edit_AL, "5"},
+        {names::Edit_PV, "70000"},
+        {names::Edit_VehID, "AB"}},
+       [](E2eConfigDialogs& t) { t.click(Form::NavTxt, "Button_Apply"); },
+       "",
+       "1 1 0 0 0 12 5 4464 AB"},
   };
   for (const DialogCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -202,7 +258,7 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
       EXPECT_TRUE(LiveApp::SavePicture(app.window(c.form), picture));
     }
     if (c.afterReopen.empty()) continue;
-    click(c.form, "Button_Cancel");
+    click(c.form, c.close);
     EXPECT_FALSE(app.window(c.form)->isVisible());
     clear(c.form, c.controls);
     (app.form.get()->*c.open)->trigger();
@@ -216,6 +272,7 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
   EXPECT_EQ(settings.datumIndex, 16);
   EXPECT_EQ(settings.gps.dynamicsCode, 3);
   EXPECT_EQ(settings.serial[1].parity, 2);
+  EXPECT_FALSE(app.window(Form::Filters)->findChild<QWidget*>("CheckBox_Static")->isEnabled());
   EXPECT_EQ(app.text("Label_DatumMain"), "MSL");
   EXPECT_EQ(app.text("Label_TimeMode"), "UTC");
   EXPECT_EQ(app.text("Panel_Datum"), "Adindan-Ethiopia");

@@ -119,7 +119,8 @@ TEST_F(ConfigDialogsTest, GpsConfigurationBytesDefaultsAndBadNumbers) {
   for (const char* bad : {"", "abc", "1,5", "nan", "inf", "1e999", "0x10", "5 5"}) {
     type(Form::GPS, names::Edit_PMask, bad);
     EXPECT_FALSE(SendGpsConfiguration(display, prompter, core.sender)) << bad;
-    EXPECT_EQ(lastBox(), "'" + std::string(bad) + "' is not a valid floating point value");
+    EXPECT_EQ(lastBox(),
+              std::string("'").append(bad).append("' is not a valid floating point value"));
   }
   EXPECT_TRUE(sent().empty());
 }
@@ -223,6 +224,66 @@ TEST_F(ConfigDialogsTest, PcClockAsGpsWeekAndTimeOfWeek) {
   EXPECT_EQ(sent(), (std::vector<Bytes>{Cat({{0x2E}, Single(216000), {0x04, 0xFB}})}));
 }
 
+TEST_F(ConfigDialogsTest, FiltersMasksAndSensitivityBytes) {
+  const std::pair<Form, std::string_view> boxes[] = {
+      {Form::Filters, names::CheckBox_Dynamic},    {Form::Filters, names::CheckBox_Static},
+      {Form::Filters, names::CheckBox_Altitude},   {Form::PacketMasks, names::CheckBox_B2Bit5},
+      {Form::PacketMasks, names::CheckBox_B2Bit6}, {Form::PacketMasks, names::CheckBox_B2Bit7}};
+  // The boxes above checked ('1'), the mode item; the filters, masks and mode sent. A disabled
+  // static filter goes out as checked; masks reported as 03 61 go out as 00 60.
+  const std::tuple<std::string, int, std::vector<Bytes>> cases[] = {
+      {"011110", 1, {{0x70, 0, 1, 1, 0}, {0x8E, 0xA5, 0, 0x60, 0, 0}, {0x69, 1, 0xFF}}},
+      {"100111", 0, {{0x70, 1, 0, 0, 0}, {0x8E, 0xA5, 0, 0xE0, 0, 0}, {0x69, 0, 0xFF}}},
+      {"000000", -1, {{0x70, 0, 0, 0, 0}, {0x8E, 0xA5, 0, 0, 0, 0}, {0x69, 0xFF, 0xFF}}},
+  };
+  for (const auto& [checks, mode, bytes] : cases) {
+    for (std::size_t i = 0; i < 6; ++i) {
+      display.setChecked(boxes[i].first, boxes[i].second, checks[i] == '1');
+    }
+    select(Form::Sensitivity, names::ComboBox_NewMode, mode);  // -1: text typed
+    SendFilters(display, core.sender);
+    SendPacketMasks(display, core.sender);
+    SendSensitivity(display, core.sender);
+    EXPECT_EQ(sent(), bytes);
+  }
+}
+
+TEST_F(ConfigDialogsTest, NavTxtBytesModuloAndRefusals) {
+  for (auto box : {names::CheckBox_ID, names::CheckBox_CS, names::CheckBox_CR})
+    display.setChecked(Form::NavTxt, box, true);  // flags 0x13
+  const std::string_view periods[] = {names::Edit_AL, names::Edit_CP, names::Edit_ID,
+                                      names::Edit_LN, names::Edit_PV, names::Edit_ST,
+                                      names::Edit_TM, names::Edit_VR};
+  const char* typed[] = {"0", " 1 ", "+2", "65535", "65536", "70000", "-1", "300"};
+  for (int i = 0; i < 8; ++i) type(Form::NavTxt, periods[i], typed[i]);
+  const Bytes periodBytes{0, 0, 0, 1, 0, 2, 0xFF, 0xFF, 0, 0, 0x11, 0x70, 0xFF, 0xFF, 0x01, 0x2C};
+  const std::tuple<const char*, const char*, Bytes, Bytes> cases[] = {
+      // offset, vehicle ID
+      {"12.9", "AB", {0, 12}, {'A', 'B', 0, 0}},
+      {"-1.5", "ABCDEF", {0xFF, 0xFF}, {'A', 'B', 'C', 'D'}},
+      {"1e6", "\xC3\xA9\xE2\x82\xAC!", {0x42, 0x40}, {0xE9, '?', '!', 0}},  // é, euro sign
+  };
+  for (const auto& [offset, vehicleId, offsetBytes, idBytes] : cases) {
+    type(Form::NavTxt, names::Edit_TOH, offset);
+    type(Form::NavTxt, names::Edit_VehID, vehicleId);
+    EXPECT_TRUE(SendNavTxtConfiguration(display, prompter, core.sender));
+    EXPECT_EQ(sent(),
+              (std::vector<Bytes>{Cat({{0x7E, 0x00, 0x13}, offsetBytes, periodBytes, idBytes})}));
+  }
+  const std::tuple<std::string_view, const char*, std::string> refusals[] = {
+      {names::Edit_TOH, "noon", "'noon' is not a valid floating point value"},
+      {names::Edit_VR, "", "'' is not a valid integer value"},  // no report yet
+      {names::Edit_AL, "1.5", "'1.5' is not a valid integer value"},
+  };
+  for (const auto& [edit, text, box] : refusals) {
+    type(Form::NavTxt, edit, text);
+    EXPECT_FALSE(SendNavTxtConfiguration(display, prompter, core.sender)) << text;
+    EXPECT_EQ(lastBox(), box);
+    type(Form::NavTxt, edit, "0");
+  }
+  EXPECT_TRUE(sent().empty());
+}
+
 TEST(DecimalText, NumbersOfEdits) {
   const std::pair<const char*, std::optional<double>> cases[] = {
       {"12", 12},    {" -0.5 ", -0.5}, {"+3", 3},   {"1e3", 1000}, {".5", 0.5},
@@ -230,6 +291,9 @@ TEST(DecimalText, NumbersOfEdits) {
       {"1,5", {}},   {"inf", {}},      {"nan", {}}, {"1e999", {}}, {"0x1A", {}}};
   for (auto [text, value] : cases) EXPECT_EQ(ParseDecimalNumber(text), value) << text;
   EXPECT_EQ(ScanFloat("  48.5abc"), 48.5);
+  const std::pair<const char*, std::optional<int>> integers[] = {
+      {" -12 ", -12}, {"+7", 7}, {"2147483648", {}}, {"1e3", {}}, {"+-1", {}}, {"0x10", {}}};
+  for (auto [text, value] : integers) EXPECT_EQ(ParseDecimalInteger(text), value) << text;
   EXPECT_EQ(NotAnIntegerValue("x"), "'x' is not a valid integer value");
 }
 

@@ -117,6 +117,14 @@ TEST(ReceiverSettings, SetCommandsAreStoredAndReportedBack) {
             (std::vector<int>{0x1F, 300, 8, 'A', 'D'}));
 }
 
+TEST(ReceiverSettings, FiltersSmoothTheFixes) {
+  SimulatedReceiver filtered(21), rough(21);
+  Send(rough, BuildSetFilterConfiguration(0, 1, 1));  // no position-velocity filter
+  RunFor(filtered, Ms(5000));
+  RunFor(rough, Ms(5000));
+  EXPECT_DOUBLE_EQ(rough.fix().velocity.east, 2 * filtered.fix().velocity.east);
+}
+
 TEST(ReceiverSettings, ElevationMaskRemovesSatellitesFromTheFix) {
   SimulatedReceiver rx(12);
   RunFor(rx, std::chrono::seconds(60));
@@ -129,6 +137,7 @@ TEST(ReceiverSettings, ElevationMaskRemovesSatellitesFromTheFix) {
 TEST(ReceiverSettings, ResetsApplyTheSensitivityAndFactoryDefaultsAfterAQuietSpell) {
   SimulatedReceiver rx(6);
   Send(rx, BuildSetSensitivityMode(1));
+  Send(rx, BuildSetSensitivityMode(0xFF));  // no mode: kept
   EXPECT_EQ(AskOne(rx, BuildRequestSensitivityMode()).payload, (Bytes{0, 1}));
   Send(rx, BuildSoftReset());
   rx.advance(Ms(SimulatedReceiver::kResetQuietMs + 100));

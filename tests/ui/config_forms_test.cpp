@@ -1,16 +1,19 @@
-// The five configuration dialogs as built: every control the decoders and
+// The configuration dialogs as built: every control the decoders and
 // dialog steps reach, start states, lists, and OK/Apply/Close.
 
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTest>
 
 #include "protocol/reports/config_control_names.h"
+#include "ui/forms/filters_form.h"
 #include "ui/forms/gps_form.h"
 #include "ui/forms/initial_pos_form.h"
 #include "ui/forms/initial_time_form.h"
 #include "ui/forms/io_options_form.h"
+#include "ui/forms/sensitivity_form.h"
 #include "ui/forms/serial_form.h"
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/widget_display.h"
@@ -66,6 +69,32 @@ TEST(ConfigForms, ControlsStartStatesListsAndButtons) {
   gps.Button_Cancel->click();
   EXPECT_FALSE(gps.isVisible());
   EXPECT_EQ(sends, 3);
+}
+
+TEST(ConfigForms, FilterRuleAndTypedMode) {
+  TForm_Filters filters(nullptr);
+  TForm_Sensitivity sensitivity(nullptr);
+  // Clearing the position-velocity filter clears and disables the static one;
+  // checking it again enables it, still cleared.
+  filters.CheckBox_Dynamic->click();
+  filters.CheckBox_Static->click();
+  filters.CheckBox_Dynamic->click();
+  EXPECT_FALSE(filters.CheckBox_Static->isChecked() || filters.CheckBox_Static->isEnabled());
+  filters.CheckBox_Dynamic->click();
+  EXPECT_TRUE(filters.CheckBox_Static->isEnabled() && !filters.CheckBox_Static->isChecked());
+
+  // The mode list: "OFF", "ON", nothing selected; typed text selects the item
+  // it spells, or none while keeping the text.
+  QComboBox* mode = sensitivity.ComboBox_NewMode;
+  EXPECT_EQ(mode->currentIndex(), -1);
+  const std::pair<const char*, int> typed[] = {{"ON", 1}, {"O", -1}, {"OFF", 0}, {"maybe", -1}};
+  for (auto [text, index] : typed) {
+    mode->lineEdit()->selectAll();
+    QTest::keyClicks(mode->lineEdit(), text);
+    EXPECT_EQ(mode->currentIndex(), index) << text;
+    EXPECT_EQ(mode->currentText(), text);
+  }
+  EXPECT_EQ(mode->count(), 2);  // typed text adds no item
 }
 
 }  // namespace

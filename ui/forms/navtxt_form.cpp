@@ -1,10 +1,75 @@
 #include "ui/forms/navtxt_form.h"
 
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
 namespace navbin::ui {
 
+namespace {
+// An edit with its caption beside it in `form`.
+QLineEdit* LabelledEdit(const char* name, const char* label, QWidget* parent, QFormLayout* form) {
+  QLineEdit* edit = Edit(name, "", parent);
+  auto* caption = new QLabel(label, parent);
+  caption->setBuddy(edit);
+  form->addRow(caption, edit);
+  return edit;
+}
+}  // namespace
+
 TForm_NavTxt::TForm_NavTxt(QWidget* parent)
-    : FormWindow("Form_NavTxt", "NavTxt Configuration", parent) {
-  setFixedSize(kPlaceholderSize);
+    : ConfigDialog("Form_NavTxt", "NavTxt Configuration", parent) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(10, 10, 10, 10);
+  auto* row = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+  left->addWidget(buildReportingMode());
+  auto* other = new QFormLayout;
+  Edit_TOH = LabelledEdit("Edit_TOH", "Top Of Hour Offset", this, other);
+  Edit_VehID = LabelledEdit("Edit_VehID", "Vehicle ID", this, other);
+  left->addLayout(other);
+  left->addStretch(1);
+  row->addLayout(left);
+  row->addWidget(buildOutputPeriods());
+  layout->addLayout(row);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  addButtons(buttons);
+  layout->addLayout(buttons);
+  fixSize();
+}
+
+QWidget* TForm_NavTxt::buildReportingMode() {
+  auto* group = new QGroupBox("Reporting Mode", this);
+  auto* column = new QVBoxLayout(group);
+  auto box = [group, column](const char* name, const char* caption) {
+    auto* check = new QCheckBox(caption, group);
+    check->setObjectName(name);
+    column->addWidget(check);
+    return check;
+  };
+  CheckBox_ID = box("CheckBox_ID", "ID Flag (Vehicle ID)");
+  CheckBox_CS = box("CheckBox_CS", "CS Flag (Checksum)");
+  CheckBox_EC = box("CheckBox_EC", "EC Flag (Echo)");
+  CheckBox_FR = box("CheckBox_FR", "FR Flag (Frequency Output)");
+  CheckBox_CR = box("CheckBox_CR", "CR Flag (Carriage Return)");
+  return group;
+}
+
+QWidget* TForm_NavTxt::buildOutputPeriods() {
+  auto* group = new QGroupBox("Output Periods", this);
+  auto* form = new QFormLayout(group);
+  Edit_AL = LabelledEdit("Edit_AL", "AL Message", group, form);
+  Edit_CP = LabelledEdit("Edit_CP", "CP Message", group, form);
+  Edit_ID = LabelledEdit("Edit_ID", "ID Message", group, form);
+  Edit_LN = LabelledEdit("Edit_LN", "LN Message", group, form);
+  Edit_PV = LabelledEdit("Edit_PV", "PV Message", group, form);
+  Edit_ST = LabelledEdit("Edit_ST", "ST Message", group, form);
+  Edit_TM = LabelledEdit("Edit_TM", "TM Message", group, form);
+  Edit_VR = LabelledEdit("Edit_VR", "VR Message", group, form);
+  return group;
 }
 
 }  // namespace navbin::ui

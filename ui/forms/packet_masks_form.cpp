@@ -1,10 +1,39 @@
 #include "ui/forms/packet_masks_form.h"
 
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "ui/forms/config_dialog.h"
+
 namespace navbin::ui {
 
 TForm_PacketMasks::TForm_PacketMasks(QWidget* parent)
     : FormWindow("Form_PacketMasks", "Broadcast Packet Masks", parent) {
-  setFixedSize(kPlaceholderSize);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(12, 12, 12, 12);
+  auto box = [this, layout](const char* name, const char* caption) {
+    auto* check = new QCheckBox(caption, this);
+    check->setObjectName(name);
+    layout->addWidget(check);
+    return check;
+  };
+  CheckBox_B2Bit5 = box("CheckBox_B2Bit5", "Auto NavBin Outputs");
+  CheckBox_B2Bit6 = box("CheckBox_B2Bit6", "8F-AB on all NavBin ports");
+  CheckBox_B2Bit7 = box("CheckBox_B2Bit7", "8F-AC on all NavBin ports");
+  layout->addSpacing(8);
+  auto* buttons = new QHBoxLayout;
+  Button_OK = Button("Button_OK", "&OK", this);
+  Button_Close = Button("Button_Close", "&Close", this);
+  connect(Button_OK, &QPushButton::clicked, this, &TForm_PacketMasks::Button_OKClick);
+  connect(Button_Close, &QPushButton::clicked, this, &TForm_PacketMasks::Button_CloseClick);
+  buttons->addWidget(Button_OK);
+  buttons->addWidget(Button_Close);
+  layout->addLayout(buttons);
+  fixSize();
+}
+
+void TForm_PacketMasks::Button_OKClick() {
+  if (send_) send_();
 }
 
 }  // namespace navbin::ui
