@@ -22,6 +22,8 @@ constexpr auto kOpenSettle = std::chrono::milliseconds(300);
 constexpr int kMaxWaitMs = 250;
 // At the end: the reader has this long to take each part of what is left.
 constexpr auto kDrainPatience = std::chrono::seconds(2);
+// At a set pace: how long a full line may hold up the replay.
+constexpr auto kStallPatience = std::chrono::seconds(1);
 
 }  // namespace
 
@@ -88,20 +90,24 @@ void ReplayServer::idleUntil(Clock::time_point until, const volatile std::sig_at
 }
 
 bool ReplayServer::send(const TimedFrame& frame, const volatile std::sig_atomic_t& stop) {
-  if (options_.replayAsFast) {
-    while (!terminal_->hasRoomFor(frame.frame.size())) {
-      if (stop != 0) return false;
-      serveOnce(kMaxWaitMs, true);
-    }
-  } else {
-    const auto due = start_ + std::chrono::duration_cast<Clock::duration>(
-                                  std::chrono::duration<double>(frame.at / options_.replaySpeed));
-    idleUntil(due, stop);
+  if (!options_.replayAsFast) {
+    // Capped far beyond any recording, so that a tiny speed cannot overflow the clock.
+    const double seconds = std::min(frame.at / options_.replaySpeed, 1e9);
+    idleUntil(start_ + std::chrono::duration_cast<Clock::duration>(
+                           std::chrono::duration<double>(seconds)),
+              stop);
+  }
+  // As fast as possible waits for room as long as the reader takes; at a set
+  // pace a reader gets a while to make room, then the frame is lost as on a
+  // live line that nobody reads.
+  const auto giveUp = Clock::now() + kStallPatience;
+  while (!terminal_->hasRoomFor(frame.frame.size()) &&
+         (options_.replayAsFast || Clock::now() < giveUp)) {
+    if (stop != 0) return false;
+    serveOnce(kMaxWaitMs, true);
   }
   if (stop != 0) return false;
   terminal_->clearStaleExclusive();
-  // At a set pace bytes that find the line full are lost, as from a live
-  // receiver nobody reads; as fast as possible waited for room above.
   terminal_->write(frame.frame);
   ++packetsSent_;
   return true;
