@@ -30,7 +30,7 @@ int Replay(const navbin::sim::SimOptions& options) {
   auto reader = navbin::sim::RecordingReader::Open(options.replayPath, error);
   if (!reader) return Fail(error);
   navbin::sim::ReplayServer server(*reader, options);
-  if (!server.start(error)) return Fail(error);
+  if (!server.start(error)) return navbin::platform::StopRequested() ? 0 : Fail(error);
   PrintPath(server.slavePath());
   if (!server.run(navbin::platform::StopFlag(), error)) return Fail(error);
   return 0;

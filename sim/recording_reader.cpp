@@ -34,17 +34,16 @@ RecordingReader::~RecordingReader() {
 }
 
 bool RecordingReader::fill() {
-  for (;;) {
-    const ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
-    if (n >= 0) {
-      pos_ = 0;
-      end_ = static_cast<std::size_t>(n);
-      return n > 0;
-    }
-    if (errno == EINTR) continue;
-    error_ = name_ + ": " + std::strerror(errno);
-    return false;
+  const ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
+  if (n >= 0) {
+    pos_ = 0;
+    end_ = static_cast<std::size_t>(n);
+    return n > 0;
   }
+  // A stop signal interrupts a read that waits on a pipe: the recording ends
+  // there, and the caller sees the stop.
+  if (errno != EINTR) error_ = name_ + ": " + std::strerror(errno);
+  return false;
 }
 
 bool RecordingReader::next(std::vector<std::uint8_t>& packet) {

@@ -22,8 +22,9 @@ class RecordingReader {
   RecordingReader(const RecordingReader&) = delete;
   RecordingReader& operator=(const RecordingReader&) = delete;
 
-  // The next packet (id first) into `packet`; false at the end of the file
-  // or on a read error (then failed() is true and error() says why).
+  // The next packet (id first) into `packet`; false at the end of the file,
+  // when a signal interrupted the read, or on a read error (then failed() is
+  // true and error() says why).
   bool next(std::vector<std::uint8_t>& packet);
   // Back to the start of the file, the de-framer cleared; false for a
   // stream that cannot go back.

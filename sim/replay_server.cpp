@@ -100,13 +100,14 @@ bool ReplayServer::send(const TimedFrame& frame, const volatile std::sig_atomic_
   // As fast as possible waits for room as long as the reader takes; at a set
   // pace a reader gets a while to make room, then the frame is lost as on a
   // live line that nobody reads.
-  const auto giveUp = Clock::now() + kStallPatience;
+  const auto giveUp = Clock::now() + (lineStalled_ ? Clock::duration{} : kStallPatience);
   while (!terminal_->hasRoomFor(frame.frame.size()) &&
          (options_.replayAsFast || Clock::now() < giveUp)) {
     if (stop != 0) return false;
     serveOnce(kMaxWaitMs, true);
   }
   if (stop != 0) return false;
+  lineStalled_ = !terminal_->hasRoomFor(frame.frame.size());  // then nobody reads: no more waits
   terminal_->clearStaleExclusive();
   terminal_->write(frame.frame);
   ++packetsSent_;

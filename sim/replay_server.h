@@ -57,6 +57,7 @@ class ReplayServer {
   std::vector<std::uint8_t> firstPacket_;
   Clock::time_point start_{};
   std::uint64_t packetsSent_ = 0;
+  bool lineStalled_ = false;  // the last frame found the line full for too long
 };
 
 }  // namespace navbin::sim
