@@ -4,7 +4,6 @@
 #include <QPixmap>
 #include <QWidget>
 #include <filesystem>
-#include <thread>
 
 #include "app/monitor_application.h"
 
@@ -35,16 +34,6 @@ bool LiveApp::runUntil(ReceiverTap& tap, std::chrono::milliseconds limit,
   while (Clock::now() < end) {
     if (until()) return true;
     tap.step(2);
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return until();
-}
-
-bool LiveApp::runUntil(std::chrono::milliseconds limit, const std::function<bool()>& until) {
-  const auto end = Clock::now() + limit;
-  while (Clock::now() < end) {
-    if (until()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   }
   return until();

@@ -38,8 +38,6 @@ class LiveApp {
   // passed; whether `until` held.
   bool runUntil(ReceiverTap& tap, std::chrono::milliseconds limit,
                 const std::function<bool()>& until);
-  // The same for a line served by another program (navbin-sim).
-  bool runUntil(std::chrono::milliseconds limit, const std::function<bool()>& until);
 
   // Text of a control of the main window, or of another window.
   std::string text(const char* control, reports::Form form = reports::Form::Main) const;

@@ -11,15 +11,11 @@ namespace {
 
 using support::Bytes;
 
-// 0x8F-AB of `second` in GPS week 2085; its frame is 21 bytes.
-Bytes Timing(std::uint32_t second) {
-  return support::Payload()
-      .u8(0x8F)
-      .u8(0xAB)
-      .u16(static_cast<int>(second >> 16))
-      .u16(static_cast<int>(second & 0xFFFF))
-      .u16(2085)
-      .zeros(10);
+// 0x8F-AB of `second` (below 65536) in GPS week 2085: a 21-byte frame.
+Bytes Timing(int second) {
+  Bytes b = {0x8F, 0xAB, 0, 0, std::uint8_t(second >> 8), std::uint8_t(second), 0x08, 0x25};
+  b.resize(18);
+  return b;
 }
 
 TEST(ReplayPacer, TimeReportsPinTheTimelineAndBreaksFallBackToTheLine) {

@@ -15,7 +15,6 @@ namespace {
 
 using support::ChildProcess;
 using support::Ms;
-using Clock = std::chrono::steady_clock;
 
 const std::string kSim = NAVBIN_BINARY_DIR "/sim/navbin-sim";
 const std::string kDump = NAVBIN_BINARY_DIR "/tools/navbin-dump";
@@ -25,7 +24,7 @@ std::string TempPath(const std::string& name) {
          ("navbin-replay-" + std::to_string(::getpid()) + "-" + name);
 }
 
-std::string WriteTemp(const std::string& name, const support::Bytes& bytes) {
+std::string TempFile(const std::string& name, const support::Bytes& bytes) {
   const std::string path = TempPath(name);
   std::ofstream(path, std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
@@ -38,31 +37,25 @@ std::vector<std::string> DumpOfFile(const std::string& path) {
   return dump.outLines();
 }
 
-// The recording replayed into navbin-dump on its device: what the dump
-// printed, the seconds from its first line to its last, and both exit codes.
-struct Replayed {
-  std::vector<std::string> lines;
-  double seconds = -1;
-  int simExit = -100;
-  int dumpExit = -100;
-};
-
-Replayed ReplayIntoDump(const std::string& file, const std::string& speed, std::size_t packets,
-                        const std::string& input = "/dev/null") {
-  Replayed r;
+// Replays `file` into navbin-dump on the device: the lines it printed, and
+// the seconds from the first to the last. Both programs end normally, the
+// simulator once the dump has the last packet.
+std::vector<std::string> ReplayIntoDump(const std::string& file, const std::string& speed,
+                                        std::size_t packets, double* seconds = nullptr,
+                                        const std::string& input = "/dev/null") {
   const std::string link = TempPath("link");
   ChildProcess sim(kSim, {"--replay", file, "--speed", speed, "--link", link}, input);
   sim.readOut(1, Ms(5000));  // the device path: the link is made
   ChildProcess dump(kDump, {link});
   dump.readOut(1, Ms(10000));
-  const auto first = Clock::now();
+  const auto first = std::chrono::steady_clock::now();
   dump.readOut(static_cast<long>(packets), Ms(60000));
-  r.seconds = std::chrono::duration<double>(Clock::now() - first).count();
-  r.simExit = sim.finish(Ms(10000));   // after the last packet and a drain
-  r.dumpExit = dump.finish(Ms(5000));  // the device went away with the simulator
-  r.lines = dump.outLines();
-  EXPECT_FALSE(std::filesystem::is_symlink(link)) << "link removed at exit";
-  return r;
+  if (seconds)
+    *seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - first).count();
+  EXPECT_EQ(sim.finish(Ms(10000)), 0) << sim.out();
+  EXPECT_EQ(dump.finish(Ms(5000)), 0) << "the device went away with the simulator";
+  EXPECT_FALSE(std::filesystem::exists(link)) << "link removed at exit";
+  return dump.outLines();
 }
 
 // timing-b.nvb: 8F-AB reports of GPS seconds 72888 to 72917 (0x11CB8 to
@@ -70,27 +63,23 @@ Replayed ReplayIntoDump(const std::string& file, const std::string& speed, std::
 // the last one: 29 s of recording, 2.9 s at ten times the speed.
 TEST(ReplayProgram, RecordingAtTenTimesItsSpeedReachesNavbinDumpInItsTime) {
   const std::string file = support::CapturePath("timing-b.nvb");
-  const auto packets = support::Deframe(support::ReadCapture("timing-b.nvb"));
-  const double span = 72917 - 72888;
-  const Replayed r = ReplayIntoDump(file, "10", packets.size());
-  EXPECT_EQ(r.lines, DumpOfFile(file)) << "the same packets, in order";
-  EXPECT_EQ(r.simExit, 0);
-  EXPECT_EQ(r.dumpExit, 0);
-  std::printf("replayed %zu packets of %.0f s at speed 10 in %.3f s\n", packets.size(), span,
-              r.seconds);
-  RecordProperty("replay_seconds", std::to_string(r.seconds));
-  EXPECT_GE(r.seconds, 0.9 * span / 10);
-  EXPECT_LE(r.seconds, 1.1 * span / 10 + 3) << "a loaded machine may be late, never early";
+  const auto want = DumpOfFile(file);
+  double seconds = 0;
+  EXPECT_EQ(ReplayIntoDump(file, "10", want.size(), &seconds), want)
+      << "the same packets, in order";
+  std::printf("29 s of recording replayed at speed 10 in %.3f s\n", seconds);
+  RecordProperty("replay_seconds", std::to_string(seconds));
+  EXPECT_GE(seconds, 0.9 * 2.9);
+  EXPECT_LE(seconds, 1.1 * 2.9 + 3) << "a loaded machine may be late, never early";
 }
 
-// Damaged recordings play like a noisy line, as fast as the dump reads: the
-// packets the de-framer finds, nothing else, and a normal end.
+// Damaged recordings play like a noisy line: the packets the de-framer finds.
 TEST(ReplayProgram, DamagedRecordingsAndStandardInputAtFullSpeed) {
   const auto tracking = support::ReadCapture("nav-tracking.nvb");
   std::size_t cut = tracking.size() / 2;
   while (tracking[cut] == 0x10 || tracking[cut - 1] == 0x10) ++cut;  // inside a payload
-  support::Bytes noisy = {0x55, 0xAA, 0x10, 0x03, 0x03, 0x10};
   const auto timing = support::ReadCapture("timing-a.nvb");
+  support::Bytes noisy = {0x55, 0xAA, 0x10, 0x03, 0x03, 0x10};
   noisy.insert(noisy.end(), timing.begin(), timing.end());
   noisy.insert(noisy.end(), {0x00, 0xFF, 0x10, 0x10, 0x42});
   noisy.insert(noisy.end(), tracking.begin(), tracking.end());
@@ -105,20 +94,18 @@ TEST(ReplayProgram, DamagedRecordingsAndStandardInputAtFullSpeed) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    const std::string file = WriteTemp("damaged", row.bytes);
+    const std::string file = TempFile("damaged", row.bytes);
     const auto want = DumpOfFile(file);
-    ASSERT_FALSE(want.empty());
-    const Replayed r = row.standardInput ? ReplayIntoDump("-", "max", want.size(), file)
-                                         : ReplayIntoDump(file, "max", want.size());
-    EXPECT_EQ(r.lines, want);
-    EXPECT_EQ(r.simExit, 0);
+    EXPECT_EQ(ReplayIntoDump(row.standardInput ? "-" : file, "max", want.size(), nullptr,
+                             row.standardInput ? file : "/dev/null"),
+              want);
     std::filesystem::remove(file);
   }
 }
 
 TEST(ReplayProgram, RefusesBadFilesAndOptionsWithAClearMessage) {
-  const std::string empty = WriteTemp("empty", {});
-  const std::string noise = WriteTemp("noise", {0x55, 0xAA, 0x00, 0x10});
+  const std::string empty = TempFile("empty", {});
+  const std::string noise = TempFile("noise", {0x55, 0xAA, 0x00, 0x10});
   const std::string good = support::CapturePath("timing-a.nvb");
   const struct {
     std::vector<std::string> args;
@@ -131,9 +118,7 @@ TEST(ReplayProgram, RefusesBadFilesAndOptionsWithAClearMessage) {
       {{"--replay", noise}, 1, "no NavBin packet"},
       {{"--replay", good, "--speed", "0"}, 2, "--speed takes real, max or a factor above 0"},
       {{"--replay", good, "--speed", "abc"}, 2, "--speed takes"},
-      {{"--replay", good, "--speed", "-2"}, 2, "--speed takes"},
       {{"--replay", good, "--speed", "nan"}, 2, "--speed takes"},
-      {{"--replay", good, "--speed"}, 2, "--speed needs a value"},
       {{"--replay", "-", "--loop"}, 2, "--loop cannot start standard input again"},
       {{"--replay", good, "--ports", "2"}, 2, "--ports is for simulated receivers"},
       {{"--loop"}, 2, "--speed and --loop go with --replay"},
@@ -143,10 +128,9 @@ TEST(ReplayProgram, RefusesBadFilesAndOptionsWithAClearMessage) {
     EXPECT_EQ(sim.finish(Ms(5000)), row.exit) << row.args[0] << " " << row.args.back();
     EXPECT_NE(sim.out().find(row.message), std::string::npos) << sim.out();
   }
-  ChildProcess version(kSim, {"--version"});
+  ChildProcess version(kSim, {"--version"}), help(kSim, {"--help"});
   EXPECT_EQ(version.finish(Ms(5000)), 0);
-  EXPECT_EQ(version.out().rfind("navbin-sim ", 0), 0u) << version.out();
-  ChildProcess help(kSim, {"--help"});
+  EXPECT_EQ(version.out().rfind("navbin-sim 0.", 0), 0u) << version.out();
   EXPECT_EQ(help.finish(Ms(5000)), 0);
   for (const char* option : {"--replay FILE", "--speed max", "--loop", "--version", "--link"}) {
     EXPECT_NE(help.out().find(option), std::string::npos) << option;
