@@ -110,23 +110,23 @@ bool ReplayServer::send(const TimedFrame& frame, const volatile std::sig_atomic_
   lineStalled_ = !terminal_->hasRoomFor(frame.frame.size());  // then nobody reads: no more waits
   terminal_->clearStaleExclusive();
   terminal_->write(frame.frame);
-  ++packetsSent_;
   return true;
 }
 
 void ReplayServer::drain(const volatile std::sig_atomic_t& stop) {
-  // The terminal hands written bytes to the slave side a moment later.
-  idleUntil(Clock::now() + std::chrono::milliseconds(100), stop);
+  // The terminal hands written bytes to the slave side a moment after they
+  // were written, so the reader has them all once two looks find none left.
   long unread = -1;
+  int emptyLooks = 0;
   auto progress = Clock::now();
-  while (stop == 0 && Clock::now() - progress < kDrainPatience) {
-    const long now = terminal_->unreadBySlave() + (terminal_->hasQueuedOutput() ? 1 : 0);
-    if (now == 0) return;
-    if (now != unread) {
-      unread = now;
+  while (stop == 0 && emptyLooks < 2 && Clock::now() - progress < kDrainPatience) {
+    serveOnce(50, false);
+    const long left = terminal_->unreadBySlave() + (terminal_->hasQueuedOutput() ? 1 : 0);
+    emptyLooks = left == 0 ? emptyLooks + 1 : 0;
+    if (left != unread) {
+      unread = left;
       progress = Clock::now();
     }
-    serveOnce(50, false);
   }
 }
 

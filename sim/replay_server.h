@@ -36,7 +36,6 @@ class ReplayServer {
   // `stop`, then lets the reader take what is left; false with a message
   // when the file cannot be read.
   bool run(const volatile std::sig_atomic_t& stop, std::string& error);
-  std::uint64_t packetsSent() const { return packetsSent_; }
 
  private:
   using Clock = std::chrono::steady_clock;
@@ -56,7 +55,6 @@ class ReplayServer {
   std::string link_;
   std::vector<std::uint8_t> firstPacket_;
   Clock::time_point start_{};
-  std::uint64_t packetsSent_ = 0;
   bool lineStalled_ = false;  // the last frame found the line full for too long
 };
 
