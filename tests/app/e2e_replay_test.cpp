@@ -13,14 +13,12 @@
 namespace navbin::e2e {
 namespace {
 
-using reports::Form;
 using support::Ms;
 
-// The last 0x84 of nav-lla-double.nvb: latitude 3FD70ACC18DAAA6F (0.360034 rad,
-// 20.628429 degrees), longitude BFF850590223B45E (-1.519616 rad, -87.067590
-// degrees), altitude 4029BFA9CB780000 (12.874 m), time of fix 48DA4660
-// (447027 s); the 0x41 reports carry week 1406. The fix before it differs in
-// the minutes of latitude (37.70565') and the time of fix.
+// The last 0x84 of nav-lla-double.nvb: latitude 3FD70ACC18DAAA6F (20.628429
+// degrees), longitude BFF850590223B45E (-87.067590), altitude 4029BFA9CB780000
+// (12.874 m), time of fix 48DA4660 (447027 s; the fix before: 447026 s, 37.70565');
+// week 1406 from the 0x41 reports.
 const std::map<std::string, std::string> kLastFix = {
     {"Panel_LatDeg", "20\u00B0"}, {"Panel_LatMin", "37.70575'"}, {"Panel_NorthSouth", "N"},
     {"Panel_LonDeg", "87\u00B0"}, {"Panel_LonMin", "4.05538'"},  {"Panel_EastWest", "W"},
@@ -47,7 +45,8 @@ TEST(E2eReplay, RecordingAtFullSpeedLeavesItsLastFixOnTheDisplay) {
   EXPECT_EQ(sim.finish(Ms(10000)), 0) << sim.out();
   app.runUntil(idle, Ms(600), [] { return false; });  // the monitor notices the line is gone
   EXPECT_TRUE(showsLastFix()) << "kept after the end: " << ::testing::PrintToString(shown);
-  EXPECT_TRUE(LiveApp::SavePicture(app.window(Form::Main), folder + "/navbin-monitor.png"));
+  EXPECT_TRUE(
+      LiveApp::SavePicture(app.window(reports::Form::Main), folder + "/navbin-monitor.png"));
 }
 
 }  // namespace

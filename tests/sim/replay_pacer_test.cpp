@@ -1,5 +1,4 @@
-// When the packets of a recording go out: by the receiver's time reports, and
-// by the line's rate where those are missing, jump back or leave a long gap.
+// Packet times: by the time reports, else (none, going back, a gap) by the line.
 
 #include <gtest/gtest.h>
 
