@@ -5,7 +5,6 @@
 
 #include "link/field_codec.h"
 #include "link/framing.h"
-#include "protocol/reports/report_gps_time.h"
 
 namespace navbin::sim {
 
@@ -22,19 +21,17 @@ std::optional<double> GpsSeconds(double week, double timeOfWeek) {
 
 }  // namespace
 
+// The simulator writes these reports itself, so it reads the two fields it
+// needs here rather than building on the monitor's report layer.
 std::optional<double> TimeReportSeconds(std::span<const std::uint8_t> packet) {
   if (packet.empty()) return std::nullopt;
-  const auto payload = packet.subspan(1);
-  if (packet[0] == 0x41) {
-    const auto report = reports::ParseGpsTime(payload);
-    if (!report) return std::nullopt;
-    return GpsSeconds(report->week, report->timeOfWeek);
-  }
-  // 0x8F-AB: sub-id, time of week (U32 s), week (U16), then the UTC fields.
-  // Only these two fields are needed here; the report has no parser of its
-  // own in the reports layer yet.
-  if (packet[0] == 0x8F && payload.size() == 17 && payload[0] == 0xAB) {
-    return GpsSeconds(link::GetU16(payload.data() + 5), link::GetU32(payload.data() + 1));
+  const std::uint8_t* p = packet.data() + 1;
+  const std::size_t length = packet.size() - 1;
+  // 0x41: time of week (single, s), week (U16), UTC offset (single).
+  if (packet[0] == 0x41 && length == 10) return GpsSeconds(link::GetU16(p + 4), link::GetSingle(p));
+  // 0x8F-AB: sub-id, time of week (U32, s), week (U16), then the UTC fields.
+  if (packet[0] == 0x8F && length == 17 && p[0] == 0xAB) {
+    return GpsSeconds(link::GetU16(p + 5), link::GetU32(p + 1));
   }
   return std::nullopt;
 }
