@@ -1,7 +1,7 @@
 #pragma once
 // When each packet of a recording goes out, in seconds of the recording from
-// its first packet. The receiver's own time reports (0x41, or 0x8F-AB when
-// the recording starts with those) pin the timeline: a report that comes
+// its first packet. The receiver's own time reports (0x41 or 0x8F-AB,
+// whichever kind comes first) pin the timeline: a report that comes
 // t seconds of GPS time after the previous one goes out t seconds after it,
 // and the packets between them are spread over that stretch by their bytes,
 // as they shared the line. Without such reports, before the first one, after
