@@ -99,6 +99,11 @@ void PseudoTerminal::flush() {
   queue_.erase(queue_.begin(), queue_.begin() + static_cast<std::ptrdiff_t>(sent));
 }
 
+long PseudoTerminal::unreadBySlave() const {
+  int count = 0;
+  return ::ioctl(keptSlave_, FIONREAD, &count) == 0 ? count : 0;
+}
+
 bool PseudoTerminal::clearStaleExclusive() {
 #ifdef TIOCGEXCL
   int exclusive = 0;

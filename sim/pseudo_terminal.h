@@ -38,6 +38,10 @@ class PseudoTerminal {
   bool write(std::span<const std::uint8_t> bytes);
   void flush();
   bool hasQueuedOutput() const { return !queue_.empty(); }
+  // Whether write() would take `bytes` more without dropping them.
+  bool hasRoomFor(std::size_t bytes) const { return queue_.size() + bytes <= kQueueCapacity; }
+  // Bytes sent that no program on the slave side has read yet.
+  long unreadBySlave() const;
 
   // A monitor that dies without clearing its exclusive flag leaves the flag
   // on the slave, which lives on while the master is open, and every later

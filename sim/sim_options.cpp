@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace navbin::sim {
@@ -24,6 +25,24 @@ bool ParseProbability(std::string_view text, double& out) {
   return true;
 }
 
+// "real" (as recorded), "max" (as fast as the reader takes it) or a factor.
+bool ParseSpeed(std::string_view text, SimOptions& o) {
+  if (text == "real" || text == "max") {
+    o.replaySpeed = 1;
+    o.replayAsFast = text == "max";
+    return true;
+  }
+  const std::string copy(text);
+  char* end = nullptr;
+  const double v = std::strtod(copy.c_str(), &end);
+  if (copy.empty() || end != copy.c_str() + copy.size() || !std::isfinite(v) || v <= 0) {
+    return false;
+  }
+  o.replaySpeed = v;
+  o.replayAsFast = false;
+  return true;
+}
+
 bool Fail(std::string& error, std::string message) {
   error = std::move(message);
   return false;
@@ -37,6 +56,13 @@ bool ApplyOption(SimOptions& o, std::string_view name, std::string_view value, s
   } else if (name == "--link") {
     if (value.empty()) return Fail(error, "--link takes a path");
     o.linkPath = value;
+  } else if (name == "--replay") {
+    if (value.empty()) return Fail(error, "--replay takes a file, or - for standard input");
+    o.replayPath = value;
+  } else if (name == "--speed") {
+    if (!ParseSpeed(value, o)) {
+      return Fail(error, "--speed takes real, max or a factor above 0 (e.g. 10)");
+    }
   } else if (name == "--seed") {
     if (!ParseNumber(value, o.seed)) return Fail(error, "--seed takes a non-negative integer");
   } else if (name == "--silent") {
@@ -69,8 +95,24 @@ bool ApplyOption(SimOptions& o, std::string_view name, std::string_view value, s
 
 bool TakesValue(std::string_view name) {
   return name == "--ports" || name == "--link" || name == "--seed" || name == "--silent" ||
-         name == "--noise" || name == "--drop" || name == "--start-after" ||
-         name == "--stop-after" || IsSatelliteDataOption(name);
+         name == "--replay" || name == "--speed" || name == "--noise" || name == "--drop" ||
+         name == "--start-after" || name == "--stop-after" || IsSatelliteDataOption(name);
+}
+
+// A replay serves one recorded line: the receivers' options do not apply.
+bool CheckReplayOptions(const SimOptions& o, bool speedGiven, const std::string& receiverOption,
+                        std::string& error) {
+  if (o.replayPath.empty()) {
+    if (speedGiven || o.replayLoop) return Fail(error, "--speed and --loop go with --replay");
+    return true;
+  }
+  if (!receiverOption.empty()) {
+    return Fail(error, receiverOption + " is for simulated receivers, not for --replay");
+  }
+  if (o.replayLoop && o.replayPath == "-") {
+    return Fail(error, "--loop cannot start standard input again: give a file");
+  }
+  return true;
 }
 
 }  // namespace
@@ -78,14 +120,25 @@ bool TakesValue(std::string_view name) {
 std::optional<SimOptions> ParseSimOptions(std::span<const std::string_view> args,
                                           std::string& error) {
   SimOptions o;
+  bool speedGiven = false;
+  std::string receiverOption;  // the first option that only simulated receivers take
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string_view arg = args[i];
     if (arg == "--help" || arg == "-h") {
       o.help = true;
       continue;
     }
+    if (arg == "--version") {
+      o.version = true;
+      continue;
+    }
+    if (arg == "--loop") {
+      o.replayLoop = true;
+      continue;
+    }
     if (IsSatelliteDataFlag(arg)) {
       ApplySatelliteDataOption(o.satelliteData, arg, {}, error);
+      if (receiverOption.empty()) receiverOption = arg;
       continue;
     }
     std::string_view name = arg;
@@ -104,7 +157,12 @@ std::optional<SimOptions> ParseSimOptions(std::span<const std::string_view> args
       return std::nullopt;
     }
     if (!ApplyOption(o, name, value, error)) return std::nullopt;
+    speedGiven = speedGiven || name == "--speed";
+    if (receiverOption.empty() && name != "--link" && name != "--replay" && name != "--speed") {
+      receiverOption = name;
+    }
   }
+  if (!CheckReplayOptions(o, speedGiven, receiverOption, error)) return std::nullopt;
   for (int k : o.silentPorts) {
     if (k > o.ports) {
       error = "--silent " + std::to_string(k) + " names a port beyond --ports";
@@ -117,7 +175,9 @@ std::optional<SimOptions> ParseSimOptions(std::span<const std::string_view> args
 std::string SimUsage() {
   return "Usage: navbin-sim [--ports N] [--link PATH] [--seed S] [--silent K]...\n"
          "                  [--noise P] [--drop P] [--start-after S]\n"
-         "                  [--stop-after S] [satellite-data options] [--help]\n"
+         "                  [--stop-after S] [satellite-data options]\n"
+         "       navbin-sim --replay FILE|- [--speed real|max|N] [--loop] [--link PATH]\n"
+         "       navbin-sim --help | --version\n"
          "Simulated NavBin receivers on pseudo-terminals. Prints the device path of\n"
          "each receiver on its own line, then serves until interrupted.\n"
          "  --ports N    receivers to simulate, 1 to 16 (default 1)\n"
@@ -130,7 +190,18 @@ std::string SimUsage() {
          "  --stop-after S   S seconds after they began the receivers fall silent\n"
          "               (the devices stay open) and the reports each sent since it\n"
          "               began go to standard error\n" +
-         SatelliteDataUsage();
+         SatelliteDataUsage() +
+         "Replay of a raw packet log (.nvb) as a live receiver on one device, from\n"
+         "the moment a program opens it; commands sent to it are read and ignored:\n"
+         "  --replay FILE  the recording; - reads it from standard input\n"
+         "  --speed real   as long as the recording took, paced by its time reports\n"
+         "                 (0x41, 0x8F-AB), else by a 9600 baud line (default)\n"
+         "  --speed N      N times faster (N above 0, e.g. 10 or 0.5)\n"
+         "  --speed max    as fast as the reader takes the bytes\n"
+         "  --loop         start again at the end; without it the program exits\n"
+         "                 after the last packet, once the reader has taken it\n"
+         "  --help         this text\n"
+         "  --version      the program's version\n";
 }
 
 std::string LinkPathOf(const std::string& linkPath, int index) {

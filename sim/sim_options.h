@@ -23,6 +23,13 @@ struct SimOptions {
   int startAfterSeconds = 0;  // the receivers are silent this long first
   int stopAfterSeconds = 0;   // 0: the receivers never fall silent
   bool help = false;
+  bool version = false;
+
+  // Replay of a raw packet log instead of simulated receivers.
+  std::string replayPath;  // empty: no replay; "-": standard input
+  double replaySpeed = 1;  // times faster than recorded; ignored with replayAsFast
+  bool replayAsFast = false;
+  bool replayLoop = false;
 
   static constexpr int kMaxPorts = 16;
 };

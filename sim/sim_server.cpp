@@ -1,15 +1,12 @@
 #include "sim/sim_server.h"
 
 #include <poll.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 
+#include "sim/device_link.h"
 #include "sim/line_check.h"
 
 namespace navbin::sim {
@@ -58,18 +55,7 @@ bool SimServer::start(const SimOptions& options, std::string& error) {
 }
 
 bool SimServer::makeLink(Port& port, const std::string& path, std::string& error) {
-  struct stat st {};
-  if (::lstat(path.c_str(), &st) == 0) {
-    if (!S_ISLNK(st.st_mode)) {
-      error = path + " exists and is not a symbolic link";
-      return false;
-    }
-    ::unlink(path.c_str());  // left behind by an earlier run
-  }
-  if (::symlink(port.terminal->slavePath().c_str(), path.c_str()) != 0) {
-    error = "symlink " + path + ": " + std::strerror(errno);
-    return false;
-  }
+  if (!MakeDeviceLink(port.terminal->slavePath(), path, error)) return false;
   port.link = path;
   return true;
 }
@@ -77,13 +63,7 @@ bool SimServer::makeLink(Port& port, const std::string& path, std::string& error
 void SimServer::removeLinks() {
   for (auto& port : ports_) {
     if (port->link.empty()) continue;
-    // Only a link that still points at this simulator's terminal is ours.
-    std::array<char, 4096> target{};
-    const ssize_t n = ::readlink(port->link.c_str(), target.data(), target.size() - 1);
-    if (n > 0 &&
-        std::string(target.data(), static_cast<std::size_t>(n)) == port->terminal->slavePath()) {
-      ::unlink(port->link.c_str());
-    }
+    RemoveDeviceLink(port->terminal->slavePath(), port->link);
     port->link.clear();
   }
 }
