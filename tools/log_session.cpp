@@ -95,6 +95,15 @@ bool LogSession::startLogs() {
     note("cannot write data logs into " + Folder(root) + ": " + std::strerror(errno));
     return false;
   }
+  // Both files are tried before either log empties anything.
+  if (!options_.rawFile.empty()) {
+    std::FILE* raw = std::fopen(options_.rawFile.c_str(), "ab");
+    if (!raw) {
+      note("cannot open the raw log " + options_.rawFile + ": " + std::strerror(errno));
+      return false;
+    }
+    std::fclose(raw);
+  }
   logging::DataLogSetup setup;
   setup.sets = options_.sets;
   setup.intervalText = std::to_string(options_.interval);
@@ -116,7 +125,7 @@ bool LogSession::startLogs() {
   core_.rawLog.rawLogFileName = options_.rawFile;
   core_.rawLog.Start(options_.append);
   if (!core_.rawLog.active()) {
-    note("cannot open the raw log " + options_.rawFile + ": " + std::strerror(errno));
+    note("cannot open the raw log " + options_.rawFile);
     return false;
   }
   return true;

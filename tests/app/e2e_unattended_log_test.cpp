@@ -60,9 +60,23 @@ TEST(E2eUnattendedLog, ThreeReceiversUntilSigterm) {
   ASSERT_TRUE(WaitFor(milliseconds(20000), [&] { return std::filesystem::exists(raw); }))
       << log.stderrText();
   ReceiverTap::ServeAll(taps, milliseconds(10000));
-  // All of the first line read, and a tick more for the others.
-  WaitFor(milliseconds(20000), [&] { return ReadFile(raw).size() == rx1.sent.size(); });
-  std::this_thread::sleep_for(milliseconds(1000));
+
+  // What the application's core writes for the same bytes, with the same
+  // choices; navbin-log is stopped once it has caught up with all of it.
+  logging::DataLogSetup setup;
+  setup.sets.set();  // as the window's All leaves them: XYZ wins over LLA and ENU
+  logging::Select(setup.sets, logging::DataSet::PositionLla) = false;
+  logging::Select(setup.sets, logging::DataSet::VelocityEnu) = false;
+  setup.fileRoot = folder + "/app";
+  WriteAsTheApplication(taps, setup);
+  auto file = [&](const char* root, int com) {
+    return ReadFile(folder + "/" + root + std::to_string(com) + ".dat");
+  };
+  WaitFor(milliseconds(20000), [&] {
+    return ReadFile(raw).size() == rx1.sent.size() && file("data", 2) == file("app", 2) &&
+           file("data", 3) == file("app", 3);
+  });
+  std::this_thread::sleep_for(milliseconds(1000));  // the packets after the last record
   log.terminate();
   ASSERT_EQ(log.wait(milliseconds(10000)), 0) << log.stderrText();
 
@@ -81,18 +95,12 @@ TEST(E2eUnattendedLog, ThreeReceiversUntilSigterm) {
 
   // Data files: the application's writer, record for record; the status line
   // at the stop counts them and every packet of each line.
-  logging::DataLogSetup setup;
-  setup.sets.set();  // as the window's All leaves them: XYZ wins over LLA and ENU
-  logging::Select(setup.sets, logging::DataSet::PositionLla) = false;
-  logging::Select(setup.sets, logging::DataSet::VelocityEnu) = false;
-  setup.fileRoot = folder + "/app";
-  WriteAsTheApplication(taps, setup);
   std::string status = "navbin-log: stopped: ";
   for (int com = 1; com <= 3; ++com) {
     SCOPED_TRACE("COM" + std::to_string(com));
-    const std::string logged = ReadFile(folder + "/data" + std::to_string(com) + ".dat");
+    const std::string logged = file("data", com);
     EXPECT_GE(LineCount(logged), 8u);
-    EXPECT_EQ(logged, ReadFile(folder + "/app" + std::to_string(com) + ".dat"));
+    EXPECT_EQ(logged, file("app", com));
     status += reports::Format("%sCOM%d %zu records, %zu packets", com > 1 ? "; " : "", com,
                               LineCount(logged),
                               support::Deframe(taps[std::size_t(com - 1)]->sent).size());

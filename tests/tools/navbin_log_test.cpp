@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "tests/support/child_process.h"
 #include "tests/support/pty.h"
 
@@ -59,16 +62,26 @@ TEST(NavbinLog, RefusesWhatItCannotUseWithExitTwoAndTheReason) {
       {{"--port", rx, "--data", "/nonexistent/logs/data"},
        "cannot write data logs into "
        "/nonexistent/logs"},
+      {{"--port", rx, "--data", std::string(130, 'd')}, "Error: File name longer than 127"},
       {{"--port", rx, "--raw", "/nonexistent/raw.nvb"},
        "cannot open the raw log "
        "/nonexistent/raw.nvb"},
   };
+  // A file of an earlier run is not emptied by a run that is refused.
+  const std::string kept = testing::TempDir() + "/navbin_log_refused_";
+  std::ofstream(kept + "1.dat") << "1.00 \n";
   for (const auto& row : rows) {
-    const ProgramRun run = LogRun(row.args);
+    std::vector<std::string> args = row.args;
+    if (!args.empty() && args[0] == "--port" && args.size() > 1 && args[1] == rx) {
+      args.insert(args.begin() + 2, {"--data", kept});
+    }
+    const ProgramRun run = LogRun(args);
     EXPECT_EQ(run.exitCode, 2) << row.says;
     EXPECT_NE(run.out.find("navbin-log: " + row.says), std::string::npos)
         << "want: " << row.says << "\ngot: " << run.out;
   }
+  std::ifstream in(kept + "1.dat");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "1.00 \n");
 }
 
 TEST(NavbinLog, HelpListsEveryOptionAndNoQtIsLinked) {
