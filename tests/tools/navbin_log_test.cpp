@@ -1,10 +1,14 @@
 // navbin-log run as a program: its refusals (bad options, devices and files
-// it cannot use) and its help, version and libraries.
+// it cannot use), a receiver that goes away and comes back, and its help,
+// version and libraries.
 
 #include <gtest/gtest.h>
+#include <signal.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 #include "tests/support/child_process.h"
 #include "tests/support/pty.h"
@@ -82,6 +86,49 @@ TEST(NavbinLog, RefusesWhatItCannotUseWithExitTwoAndTheReason) {
   }
   std::ifstream in(kept + "1.dat");
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "1.00 \n");
+}
+
+std::size_t Records(const std::string& file) {
+  std::ifstream in(file);
+  std::size_t lines = 0;
+  for (std::string line; std::getline(in, line);) ++lines;
+  return lines;
+}
+
+// The receiver's simulator stops and starts again on the same link: the
+// port is reopened and its file goes on. Quiet: only those two events.
+TEST(NavbinLog, ReopensALostPortWhenItComesBack) {
+  const std::string dir = testing::TempDir() + "navbin_log_reopen";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  const std::string sim = std::string(NAVBIN_BINARY_DIR) + "/sim/navbin-sim";
+  auto startSim = [&] {
+    auto child = std::make_unique<support::ChildProcess>(
+        sim, std::vector<std::string>{"--link", dir + "/rx"});
+    child->readOut(1, Ms(10000));  // its device line
+    return child;
+  };
+  auto recordsReach = [&](std::size_t n) {
+    for (int i = 0; i < 1000 && Records(dir + "/data1.dat") < n; ++i) {
+      std::this_thread::sleep_for(Ms(20));
+    }
+    return Records(dir + "/data1.dat");
+  };
+  auto first = startSim();
+  support::ChildProcess log(kLog, {"--port", dir + "/rx", "--data", dir, "--quiet"});
+  EXPECT_GE(recordsReach(2), 2u);
+  ::kill(first->pid(), SIGTERM);
+  EXPECT_EQ(first->finish(Ms(10000)), 0);
+  log.readOut(1, Ms(10000));
+  auto second = startSim();
+  log.readOut(2, Ms(10000));
+  const std::size_t before = Records(dir + "/data1.dat");
+  EXPECT_GE(recordsReach(before + 2), before + 2);
+  ::kill(log.pid(), SIGTERM);
+  EXPECT_EQ(log.finish(Ms(10000)), 0);
+  EXPECT_EQ(log.outLines(),
+            (std::vector<std::string>{"navbin-log: COM1 " + dir + "/rx: device lost",
+                                      "navbin-log: COM1 " + dir + "/rx: back, logging again"}));
 }
 
 TEST(NavbinLog, HelpListsEveryOptionAndNoQtIsLinked) {
