@@ -59,12 +59,10 @@ TForm_Main::~TForm_Main() {
 }
 
 bool TForm_Main::FormCreate() {
-  if (!openDisplayPort()) {
+  if (!core_.openDisplayPort()) {
     reportOpenFailure();
     return false;
   }
-  link::PortContext& port = core_.ports[core_.shell.displayIndex()];
-  port.startupState = 7;
   showDisplayPortTitle();
 
   if (core_.shell.portListCount == -1) {
@@ -77,9 +75,7 @@ bool TForm_Main::FormCreate() {
   }
   core_.multiPort.repaintPortPanels();
 
-  core_.shell.lineSettings.fill(link::LineSettings{7, 3, 1, 0});
-  core_.shell.autoQuery = true;
-  LoggingAutoQuery->setChecked(true);
+  LoggingAutoQuery->setChecked(core_.shell.autoQuery);
 
   installCoreHooks();
   Timer_NavBin->start();
@@ -96,10 +92,7 @@ void TForm_Main::FormDestroy() {
   core_.multiPort.setDisplayPortChangedHook({});
   core_.cycle.setPortLostHook({});
   core_.cycle.portReturn().setReopenedHook({});
-  core_.rawLog.closeFile();
-  for (link::PortContext& port : core_.ports) {
-    if (port.isOpen) core_.channel.ClosePort(port);
-  }
+  core_.closeAll();
 }
 
 void TForm_Main::NavBinTimer() {

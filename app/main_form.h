@@ -349,7 +349,6 @@ class TForm_Main : public QMainWindow {
   void portLost(int portIndex);
   void refreshLostMarks();
   void showDisplayPortTitle();
-  bool openDisplayPort();
   void reportOpenFailure();
 
   shell::MonitorCore& core_;

@@ -1,5 +1,5 @@
-// The main window's part in port supervision: opening the display port,
-// the title, the core's hooks, and showing ports whose device went away.
+// The main window's part in port supervision: the open failure, the title,
+// the core's hooks, and showing ports whose device went away.
 
 #include <QGuiApplication>
 #include <string>
@@ -23,13 +23,6 @@ QString LostText(int com) {
 
 }  // namespace
 
-bool TForm_Main::openDisplayPort() {
-  const int com = core_.shell.displayPort;
-  if (!IsCom(com)) return false;
-  const auto index = static_cast<std::uint32_t>(com - 1);
-  return core_.channel.OpenPort(core_.ports[index], core_.channel.DeviceName(com), index) == 0;
-}
-
 void TForm_Main::reportOpenFailure() {
   const int com = core_.shell.displayPort;
   std::string text = "Could not initialize COM" + std::to_string(com) + ".";
@@ -49,7 +42,7 @@ void TForm_Main::showDisplayPortTitle() {
 
 void TForm_Main::installCoreHooks() {
   core_.sender.setTransmitLampHook([this] { Shape_TxLED->setFill(Colour::Lime); });
-  core_.sender.setPause(std::chrono::microseconds(1000));
+  core_.sender.setPause(shell::kCommandPause);
   core_.multiPort.setBlankDisplayHook([this] { blankDisplay(); });
   core_.multiPort.setDisplayPortChangedHook([this] {
     showDisplayPortTitle();
@@ -68,9 +61,8 @@ void TForm_Main::installCoreHooks() {
 // the display port's serial panel, or the other port's lamp, shows it red.
 void TForm_Main::portLost(int portIndex) {
   if (portIndex < 0 || portIndex >= link::kPortCount) return;
-  link::PortContext& port = core_.ports[static_cast<std::size_t>(portIndex)];
   const bool isDisplay = core_.shell.isDisplayPort(static_cast<std::uint32_t>(portIndex));
-  core_.channel.ClosePort(port);
+  core_.closeLostPort(portIndex);
   if (isDisplay) {
     Panel_Serial->setText(LostText(portIndex + 1));
     Panel_Serial->setFill(Colour::Red);

@@ -1,9 +1,11 @@
 # Shared by the scripts that run navbin-sim and navbin-monitor together:
 # checks the programs are built, makes a work folder that is removed with
 # every started process at exit, and waits for navbin-sim's device lines.
-# Source it after setting `build`; started processes go into `pids`.
+# Source it after setting `build` (and `programs`, when not these two);
+# started processes go into `pids`.
 
-for program in sim/navbin-sim app/navbin-monitor; do
+[ -n "${programs+x}" ] || programs=(sim/navbin-sim app/navbin-monitor)
+for program in "${programs[@]}"; do
   [ -x "$build/$program" ] || { echo "missing $build/$program: build it first"; exit 1; }
 done
 

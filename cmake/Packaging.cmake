@@ -9,6 +9,13 @@ foreach(program navbin-monitor navbin-sim navbin-dump navbin-log)
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endforeach()
+if(TARGET navbin-log)
+  # The service unit, not enabled; its options file is an example to copy.
+  install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/packaging/navbin-log.service
+          DESTINATION lib/systemd/system)
+  install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/packaging/navbin-log.default
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/navbin-monitor)
+endif()
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/packaging/navbin-monitor.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/packaging/navbin-monitor.svg
@@ -25,7 +32,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Monitor and configuration tool for NavBin
 set(CPACK_PACKAGE_DESCRIPTION
     "Shows a GPS receiver's fix, time, satellites, health and timing outputs live, resets and
 configures it over a serial line, and watches up to 16 receivers at once. Includes a simulated
-receiver (navbin-sim) and a packet printer (navbin-dump).")
+receiver (navbin-sim), a packet printer (navbin-dump) and unattended logging without a display
+(navbin-log, with a systemd unit).")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)

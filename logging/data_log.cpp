@@ -81,6 +81,7 @@ bool DataLog::startDataLog(const DataLogSetup& setup) {
         reports::Format("%s%d.dat", setup.fileRoot.c_str(), i + 1);
     reports_.globals.logTrigger[std::size_t(i)] = 0;
     faults_[std::size_t(i)].clear();
+    written_[std::size_t(i)] = 0;
   }
   PortLogSlot& status = portLogSlots[std::size_t(logStatusPort)];
   if (chosenLogFile) status.fileName = *chosenLogFile;
@@ -187,6 +188,7 @@ bool DataLog::appendRecord(int port, const std::string& line) {
     noteFault(port, Reason(name, error));
     return false;
   }
+  ++written_[std::size_t(port)];
   if (!faults_[std::size_t(port)].empty()) {
     faults_[std::size_t(port)].clear();
     noteFault(port, {});

@@ -5,6 +5,7 @@
 // logging panels through Display, and asks through Prompter.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -59,6 +60,11 @@ class DataLog {
     return faults_.at(static_cast<std::size_t>(port));
   }
 
+  // Records written into port `port`'s file since Start.
+  std::uint64_t recordsWritten(int port) const {
+    return written_.at(static_cast<std::size_t>(port));
+  }
+
   std::int32_t logInterval = 0;
   std::int32_t logStatusPort = 0;
   std::int32_t recordCount = 0;
@@ -82,6 +88,7 @@ class DataLog {
   DataSets sets_;
   std::string line_;  // reused: a record allocates only when it outgrows the last
   std::array<std::string, link::kPortCount> faults_{};
+  std::array<std::uint64_t, link::kPortCount> written_{};
 };
 
 // The interval text as "%d" reads it: nothing when it does not start with a

@@ -61,6 +61,22 @@ class SerialDevice {
 
 enum class OpenError { None, NotFound, PermissionDenied, Busy, NotATerminal, Other };
 
+// A few words on why an open failed, for the command-line programs.
+inline const char* OpenErrorText(OpenError error) {
+  switch (error) {
+    case OpenError::NotFound:
+      return "no such device";
+    case OpenError::PermissionDenied:
+      return "permission denied";
+    case OpenError::Busy:
+      return "device is in use";
+    case OpenError::NotATerminal:
+      return "not a terminal";
+    default:
+      return "cannot open the device";
+  }
+}
+
 // Opens devices by path. Every open is exclusive: a second open of a device
 // that is already held (by this program or another) fails with Busy.
 class SerialBackend {

@@ -3,6 +3,8 @@
 // path, the report state and dispatcher, the monitor cycle and the multi-port
 // control, created once by main and handed to the windows by reference.
 
+#include <chrono>
+
 #include "link/port_context.h"
 #include "link/serial_channel.h"
 #include "link/shell_globals.h"
@@ -23,6 +25,9 @@
 
 namespace navbin::shell {
 
+// The pause after every command sent by a running program (tests use none).
+inline constexpr std::chrono::microseconds kCommandPause{1000};
+
 struct MonitorCore {
   MonitorCore(platform::SerialBackend& backend, reports::Display& display,
               reports::Prompter& prompter, platform::SystemClock& clock)
@@ -42,6 +47,17 @@ struct MonitorCore {
 
   MonitorCore(const MonitorCore&) = delete;
   MonitorCore& operator=(const MonitorCore&) = delete;
+
+  // Opens the display port as start-up does: its identification runs from
+  // countdown 7, every port's PC side is 9600 8-O-1 and auto-queries are on.
+  // False when the device cannot be opened (channel.lastOpenError() says why).
+  bool openDisplayPort();
+  // A port whose device went away is closed; the monitor cycle's port
+  // return opens it again once the device is back.
+  void closeLostPort(int portIndex);
+  // At exit: the raw log's last frames written and its file closed, then
+  // every open port closed.
+  void closeAll();
 
   platform::PortMap portMap;
   link::PortTable ports;

@@ -20,6 +20,7 @@
 namespace {
 
 using navbin::platform::OpenError;
+using navbin::platform::OpenErrorText;
 using navbin::tools::PacketPrinter;
 
 void WriteOut(std::string_view lines) {
@@ -58,21 +59,6 @@ int DumpDevice(navbin::platform::SerialDevice& device, PacketPrinter& printer) {
     printer.feed(buffer, static_cast<std::size_t>(n));
   }
   return 0;
-}
-
-const char* OpenErrorText(OpenError error) {
-  switch (error) {
-    case OpenError::NotFound:
-      return "no such device";
-    case OpenError::PermissionDenied:
-      return "permission denied";
-    case OpenError::Busy:
-      return "device is in use";
-    case OpenError::NotATerminal:
-      return "not a terminal";
-    default:
-      return "cannot open the device";
-  }
 }
 
 int Usage() {

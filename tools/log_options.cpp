@@ -1,0 +1,213 @@
+#include "tools/log_options.h"
+
+#include <sys/stat.h>
+
+#include <array>
+#include <cctype>
+#include <climits>
+#include <string_view>
+
+namespace navbin::tools {
+namespace {
+
+using logging::DataSet;
+
+// --sets names, in record order.
+constexpr std::array<std::string_view, logging::kDataSetCount> kSetNames{
+    "tow", "bias",    "bias-rate", "levels", "lla",  "xyz",
+    "enu", "vel-xyz", "mode",      "health", "dgps", "dops"};
+
+// Sets that exclude each other, as the logging window's check boxes do.
+constexpr std::array<std::pair<DataSet, DataSet>, 2> kExclusive{{
+    {DataSet::PositionLla, DataSet::PositionXyz},
+    {DataSet::VelocityEnu, DataSet::VelocityXyz},
+}};
+
+std::string NameOf(DataSet set) {
+  return std::string(kSetNames[static_cast<std::size_t>(set)]);
+}
+
+std::string KnownNames() {
+  std::string known = "all";
+  for (std::string_view name : kSetNames) known += ", " + std::string(name);
+  return known;
+}
+
+std::optional<int> ParseInterval(const std::string& text) {
+  if (text.empty() || text.size() > 9) return std::nullopt;
+  long value = 0;
+  for (char c : text) {
+    if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  if (value < 1 || value > kMaxInterval) return std::nullopt;
+  return static_cast<int>(value);
+}
+
+// Options that take a value, as "--name VALUE" or "--name=VALUE".
+bool TakesValue(std::string_view name) {
+  return name == "--port" || name == "--data" || name == "--sets" || name == "--interval" ||
+         name == "--raw";
+}
+
+bool Apply(LogOptions& o, const std::string& name, const std::string& value, std::string& error) {
+  if (name == "--port") {
+    if (value.empty()) {
+      error = "--port needs a device path";
+      return false;
+    }
+    for (const std::string& p : o.ports) {
+      if (p == value) {
+        error = "--port " + value + " is given twice";
+        return false;
+      }
+    }
+    o.ports.push_back(value);
+  } else if (name == "--data") {
+    if (value.empty()) {
+      error = "--data needs a file name root or a folder";
+      return false;
+    }
+    o.dataRoot = value;
+  } else if (name == "--sets") {
+    auto sets = ParseDataSets(value, error);
+    if (!sets) return false;
+    o.sets = *sets;
+  } else if (name == "--interval") {
+    auto interval = ParseInterval(value);
+    if (!interval) {
+      error = "--interval '" + value + "': give whole seconds from 1 to " +
+              std::to_string(kMaxInterval);
+      return false;
+    }
+    o.interval = *interval;
+  } else if (name == "--raw") {
+    if (value.empty()) {
+      error = "--raw needs a file name";
+      return false;
+    }
+    o.rawFile = value;
+  }
+  return true;
+}
+
+bool ApplyFlag(LogOptions& o, const std::string& name) {
+  if (name == "--system-timer") {
+    o.systemTimer = true;
+  } else if (name == "--append") {
+    o.append = true;
+  } else if (name == "--quiet") {
+    o.quiet = true;
+  } else if (name == "--help" || name == "-h") {
+    o.help = true;
+  } else if (name == "--version") {
+    o.version = true;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<logging::DataSets> ParseDataSets(const std::string& text, std::string& error) {
+  logging::DataSets sets;
+  if (text == "all") {
+    sets.set();
+    for (const auto& [lost, kept] : kExclusive) sets.reset(static_cast<std::size_t>(lost));
+    return sets;
+  }
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const std::size_t comma = std::min(text.find(',', start), text.size());
+    const std::string name = text.substr(start, comma - start);
+    std::size_t i = 0;
+    while (i < kSetNames.size() && kSetNames[i] != name) ++i;
+    if (i == kSetNames.size()) {
+      error = "--sets: unknown data set '" + name + "' (known: " + KnownNames() + ")";
+      return std::nullopt;
+    }
+    sets.set(i);
+    start = comma + 1;
+  }
+  for (const auto& [a, b] : kExclusive) {
+    if (logging::Has(sets, a) && logging::Has(sets, b)) {
+      error = "--sets: " + NameOf(a) + " and " + NameOf(b) + " exclude each other";
+      return std::nullopt;
+    }
+  }
+  return sets;
+}
+
+std::optional<LogOptions> ParseLogOptions(const std::vector<std::string>& args,
+                                          std::string& error) {
+  LogOptions o;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string name = args[i];
+    std::optional<std::string> value;
+    if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+      value = name.substr(eq + 1);
+      name.resize(eq);
+    }
+    if (TakesValue(name)) {
+      if (!value) {
+        if (i + 1 >= args.size()) {
+          error = name + " needs a value";
+          return std::nullopt;
+        }
+        value = args[++i];
+      }
+      if (!Apply(o, name, *value, error)) return std::nullopt;
+    } else if (value || !ApplyFlag(o, name)) {
+      error =
+          (name.rfind('-', 0) == 0 ? "unknown option '" : "unexpected argument '") + args[i] + "'";
+      return std::nullopt;
+    }
+  }
+  if (o.help || o.version) return o;
+  if (o.ports.empty()) {
+    error = "give at least one --port PATH";
+    return std::nullopt;
+  }
+  if (o.ports.size() > 16) {
+    error = "at most 16 ports (" + std::to_string(o.ports.size()) + " given)";
+    return std::nullopt;
+  }
+  return o;
+}
+
+std::string DataFileRoot(const std::string& root) {
+  struct stat info {};
+  if (!root.empty() && root.back() == '/') return root + "data";
+  if (::stat(root.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return root + "/data";
+  return root;
+}
+
+std::string LogUsage() {
+  return "usage: navbin-log --port PATH [--port PATH]... [options]\n"
+         "Logs up to 16 receivers without a display: the monitor cycle of navbin-monitor\n"
+         "(identification, auto-queries to the first port), one data log file per port\n"
+         "and the raw packet log of the first port. Ends on SIGINT or SIGTERM.\n"
+         "\n"
+         "  --port PATH       a receiver's serial device, opened at 9600 8-O-1; the first\n"
+         "                    is the display port (COM1), the next COM2 and so on\n"
+         "  --data ROOT       file name root of the data logs: ROOT1.dat, ROOT2.dat, ...\n"
+         "                    (default data); a folder gives FOLDER/data1.dat, ...\n"
+         "  --sets LIST|all   data sets of a record, comma-separated, in record order:\n"
+         "                    tow, bias, bias-rate, levels, lla or xyz, enu or vel-xyz,\n"
+         "                    mode, health, dgps, dops; all = every set with xyz and\n"
+         "                    vel-xyz (default tow)\n"
+         "  --interval N      at least N seconds between two records of a port (default 1)\n"
+         "  --system-timer    records paced by a one-second timer, not by position reports\n"
+         "  --append          append to the data and raw log files instead of emptying them\n"
+         "  --raw FILE.nvb    raw packet log of the first port\n"
+         "  --quiet           no status line on standard error (otherwise one a minute:\n"
+         "                    records and packets per port, ports silent or lost)\n"
+         "  --help            this text\n"
+         "  --version         the version\n"
+         "\n"
+         "Exit status: 0 when stopped by a signal, 2 for bad options or a port or log\n"
+         "file that cannot be opened.\n";
+}
+
+}  // namespace navbin::tools

@@ -1,0 +1,197 @@
+#include "tools/log_session.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "protocol/reports/control_names.h"
+
+namespace navbin::tools {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr auto kTick = std::chrono::milliseconds(200);
+constexpr int kTicksPerSecond = 5;
+constexpr auto kStatusEvery = std::chrono::minutes(1);
+constexpr const char* kProgram = "navbin-log";
+
+std::string Folder(const std::string& root) {
+  const auto slash = root.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : root.substr(0, slash);
+}
+
+}  // namespace
+
+LogSession::LogSession(const LogOptions& options, platform::SerialBackend& backend, std::FILE* err)
+    : options_(options),
+      err_(err),
+      prompter_(kProgram, err),
+      core_(backend, display_, prompter_, clock_),
+      ports_(static_cast<int>(options.ports.size())),
+      packetsAtStatus_(options.ports.size(), 0) {}
+
+LogSession::~LogSession() {
+  finish();
+}
+
+void LogSession::note(const std::string& text) {
+  std::fprintf(err_, "%s: %s\n", kProgram, text.c_str());
+  std::fflush(err_);
+}
+
+int LogSession::start() {
+  for (int i = 0; i < ports_; ++i) {
+    core_.portMap.assign(i + 1, options_.ports[static_cast<std::size_t>(i)]);
+    core_.shell.portList[static_cast<std::size_t>(i)] = i + 1;
+  }
+  core_.shell.portListCount = ports_;
+  core_.shell.displayPort = 1;
+  core_.sender.setPause(shell::kCommandPause);
+  core_.cycle.setPortLostHook([this](int index) { portLost(index); });
+  core_.cycle.portReturn().setReopenedHook([this](int index) {
+    note("COM" + std::to_string(index + 1) + " " + core_.channel.DeviceName(index + 1) +
+         ": back, logging again");
+  });
+  if (!openPorts() || !startLogs()) {
+    finished_ = true;
+    core_.dataLogger.stopDataLog();
+    core_.closeAll();
+    return 2;
+  }
+  if (!options_.quiet) {
+    std::string text = "logging";
+    for (int i = 0; i < ports_; ++i) {
+      text += (i ? ", COM" : " COM") + std::to_string(i + 1) + " " + options_.ports[std::size_t(i)];
+    }
+    text += " into " + DataFileRoot(options_.dataRoot) + "N.dat";
+    if (!options_.rawFile.empty()) text += ", raw log of COM1 into " + options_.rawFile;
+    note(text);
+  }
+  return 0;
+}
+
+// The first port opens as the application's display port does, the others
+// as its multi-port commands open them; all are monitored.
+bool LogSession::openPorts() {
+  for (int com = 1; com <= ports_; ++com) {
+    const bool opened = com == 1 ? core_.openDisplayPort() : core_.multiPort.openOnePort(com) == 0;
+    if (!opened) {
+      note("cannot open " + core_.channel.DeviceName(com) + ": " +
+           platform::OpenErrorText(core_.channel.lastOpenError()));
+      return false;
+    }
+    core_.ports[static_cast<std::size_t>(com - 1)].monitored = true;
+  }
+  return true;
+}
+
+bool LogSession::startLogs() {
+  const std::string root = DataFileRoot(options_.dataRoot);
+  if (::access(Folder(root).c_str(), W_OK) != 0) {
+    note("cannot write data logs into " + Folder(root) + ": " + std::strerror(errno));
+    return false;
+  }
+  // Both files are tried before either log empties anything.
+  if (!options_.rawFile.empty()) {
+    std::FILE* raw = std::fopen(options_.rawFile.c_str(), "ab");
+    if (!raw) {
+      note("cannot open the raw log " + options_.rawFile + ": " + std::strerror(errno));
+      return false;
+    }
+    std::fclose(raw);
+  }
+  logging::DataLogSetup setup;
+  setup.sets = options_.sets;
+  setup.intervalText = std::to_string(options_.interval);
+  setup.fileRoot = root;
+  setup.systemTimer = options_.systemTimer;
+  setup.append = options_.append;
+  // The missing-bias warning looks at the Bias box of the logging window.
+  display_.setChecked(reports::Form::Log, reports::names::CheckBox_Bias,
+                      logging::Has(setup.sets, logging::DataSet::Bias));
+  core_.dataLog.biasWarningGiven.fill(0);
+  if (!core_.dataLogger.startDataLog(setup)) return false;
+  for (int i = 0; i < ports_; ++i) {
+    if (const std::string& fault = core_.dataLogger.fileFault(i); !fault.empty()) {
+      note(fault);
+      return false;
+    }
+  }
+  if (options_.rawFile.empty()) return true;
+  core_.rawLog.rawLogFileName = options_.rawFile;
+  core_.rawLog.Start(options_.append);
+  if (!core_.rawLog.active()) {
+    note("cannot open the raw log " + options_.rawFile);
+    return false;
+  }
+  return true;
+}
+
+void LogSession::run(const std::function<bool()>& stop) {
+  auto next = Clock::now() + kTick;
+  auto nextStatus = Clock::now() + kStatusEvery;
+  while (!stop()) {
+    const auto now = Clock::now();
+    if (now < next) {
+      // A signal ends the sleep at once.
+      const auto ms = std::chrono::ceil<std::chrono::milliseconds>(next - now).count();
+      ::poll(nullptr, 0, static_cast<int>(ms));
+      continue;
+    }
+    tick();
+    next += kTick;
+    if (next < now) next = now + kTick;  // after a stall, no burst of ticks
+    if (!options_.quiet && now >= nextStatus) {
+      note(statusLine());
+      nextStatus += kStatusEvery;
+    }
+  }
+}
+
+void LogSession::tick() {
+  core_.cycle.NavBinTimer();
+  if (++ticks_ % kTicksPerSecond == 0) core_.dataLogger.systemTimer();
+}
+
+// As in the application: the port is closed and opened again once its
+// device is back; its data log file goes on where it stopped.
+void LogSession::portLost(int index) {
+  core_.closeLostPort(index);
+  note("COM" + std::to_string(index + 1) + " " + core_.channel.DeviceName(index + 1) +
+       ": device lost");
+}
+
+std::string LogSession::statusLine() {
+  std::string line;
+  for (int i = 0; i < ports_; ++i) {
+    const auto at = static_cast<std::size_t>(i);
+    const std::uint64_t packets = core_.dispatcher.packetsTaken(i);
+    const link::PortContext& port = core_.ports[at];
+    line += i ? "; COM" : "COM";
+    line += std::to_string(i + 1) + " " + std::to_string(core_.dataLogger.recordsWritten(i)) +
+            " records, " + std::to_string(packets) + " packets";
+    if (port.deviceLost && !port.isOpen) {
+      line += ", lost";
+    } else if (packets == packetsAtStatus_[at]) {
+      line += ", silent";
+    }
+    if (const std::string& fault = core_.dataLogger.fileFault(i); !fault.empty()) {
+      line += ", " + fault;
+    }
+    packetsAtStatus_[at] = packets;
+  }
+  return line;
+}
+
+void LogSession::finish() {
+  if (finished_) return;
+  finished_ = true;
+  if (!options_.quiet) note("stopped: " + statusLine());
+  core_.closeAll();
+}
+
+}  // namespace navbin::tools

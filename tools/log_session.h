@@ -1,0 +1,60 @@
+#pragma once
+// navbin-log without its command line: the application's core over the
+// given ports, both logs started, the monitor cycle ticking every 200 ms and
+// the data log's one-second timer, a status line now and then.
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/serial_device.h"
+#include "platform/system_clock.h"
+#include "shell/monitor_core.h"
+#include "tools/headless_io.h"
+#include "tools/log_options.h"
+
+namespace navbin::tools {
+
+class LogSession {
+ public:
+  // Messages and status lines go to `err`.
+  LogSession(const LogOptions& options, platform::SerialBackend& backend, std::FILE* err);
+  ~LogSession();
+  LogSession(const LogSession&) = delete;
+  LogSession& operator=(const LogSession&) = delete;
+
+  // Opens every port and starts the logs: 0, or 2 after a message naming
+  // the device or file that cannot be used (everything is closed again).
+  int start();
+  // Ticks until `stop` answers true; sleeps between ticks.
+  void run(const std::function<bool()>& stop);
+  // The last status line, the raw log's last frames, every port closed.
+  void finish();
+
+  // "navbin-log: COM1 12 records, 80 packets; COM2 0 records, 0 packets, silent; ..."
+  // A port is silent when no packet came since the last status line.
+  std::string statusLine();
+
+ private:
+  bool openPorts();
+  bool startLogs();
+  void tick();
+  void portLost(int index);
+  void note(const std::string& text);
+
+  LogOptions options_;
+  std::FILE* err_;
+  HeadlessDisplay display_;
+  StderrPrompter prompter_;
+  platform::RealSystemClock clock_;
+  shell::MonitorCore core_;
+  int ports_ = 0;
+  std::uint64_t ticks_ = 0;
+  std::vector<std::uint64_t> packetsAtStatus_;
+  bool finished_ = false;
+};
+
+}  // namespace navbin::tools
