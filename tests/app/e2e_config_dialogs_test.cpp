@@ -1,12 +1,15 @@
-// The five configuration dialogs against the simulated receiver, in the whole
+// The configuration dialogs against the simulated receiver, in the whole
 // application: each dialog opens, shows the receiver's settings, takes
 // changes, sends them, and shows the receiver's new settings when reopened.
 // Then the serial dialog moves the receiver's line to 38400 8-O-1, with the
-// PC following (Yes) or not (No). Pictures go under the build tree.
+// PC following (Yes) or not (No). A generic command typed as hexadecimal
+// reaches the receiver byte for byte; bad hexadecimal sends nothing. Pictures
+// go under the build tree.
 
 #include <gtest/gtest.h>
 
 #include <QRadioButton>
+#include <algorithm>
 
 #include "protocol/reports/config_control_names.h"
 #include "protocol/reports/format.h"
@@ -22,6 +25,11 @@ using std::chrono::milliseconds;
 namespace names = reports::names;
 using Controls = std::vector<std::string_view>;
 using Changes = std::vector<std::pair<std::string_view, std::string>>;
+
+// Check boxes and radio buttons show "1" or "0".
+bool IsCheck(std::string_view c) {
+  return c.starts_with("CheckBox_") || c.starts_with("RadioButton_");
+}
 
 class E2eConfigDialogs : public ::testing::Test {
  public:
@@ -53,6 +61,7 @@ class E2eConfigDialogs : public ::testing::Test {
     for (std::string_view c : controls) {
       if (!all.empty()) all += ' ';
       all += c.substr(0, 5) == "Edit_" ? app.display.text(form, c)
+             : IsCheck(c)              ? std::to_string(app.display.checked(form, c))
                                        : std::to_string(app.display.selectedIndex(form, c));
     }
     return all;
@@ -61,6 +70,8 @@ class E2eConfigDialogs : public ::testing::Test {
     for (const auto& [c, v] : changes) {
       if (c.substr(0, 5) == "Edit_") {
         app.display.setText(form, c, v);
+      } else if (IsCheck(c)) {
+        app.display.setChecked(form, c, v == "1");
       } else {
         app.display.setSelectedIndex(form, c, std::stoi(v));
       }
@@ -70,6 +81,8 @@ class E2eConfigDialogs : public ::testing::Test {
     for (std::string_view c : controls) {
       if (c.substr(0, 5) == "Edit_") {
         app.display.setText(form, c, "");
+      } else if (IsCheck(c)) {
+        app.display.setChecked(form, c, false);
       } else {
         app.display.setSelectedIndex(form, c, -1);
       }
@@ -174,6 +187,52 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
        },
        "Red",
        "Gray"},
+      {"pps",
+       Form::PPSOutput,
+       &app::TForm_Main::ConfigurePPS,
+       {names::ComboBox_Switch, names::ComboBox_TimeBase, names::ComboBox_Polarity,
+        names::Edit_Offset, names::Edit_Bias, names::RadioButton_Always, names::RadioButton_1SV,
+        names::RadioButton_3SV},
+       "1 0 0 0.000e+00 300.00 1 0 0",
+       {{names::Edit_Offset, "1.5e-7"}},
+       [](E2eConfigDialogs& t) { t.click(Form::PPSOutput, "Button_SetChar"); },
+       "",
+       "1 0 0 1.500e-07 300.00 1 0 0"},
+      {"self_survey",
+       Form::SelfSurvey,
+       &app::TForm_Main::ConfigureSelfSurvey,
+       {names::CheckBox_EnableSurvey, names::CheckBox_Flag, names::Edit_Limit},
+       "1 0 2000",
+       {{names::CheckBox_EnableSurvey, "0"},
+        {names::CheckBox_Flag, "1"},
+        {names::Edit_Limit, "3600 fixes"}},
+       [](E2eConfigDialogs& t) {
+         t.click(Form::SelfSurvey, "Button_OK");
+         EXPECT_TRUE(t.app.window(Form::SelfSurvey)->isVisible());  // OK stays open
+       },
+       "",
+       "0 1 3600"},
+      {"generic_command",
+       Form::GenNavBin,
+       &app::TForm_Main::DiagnosticsGenericNavBin,
+       {names::Edit_NavBin},
+       "",
+       {{names::Edit_NavBin, "8e A9 0 1 00 00 10 10 0x0 00 00 00"}},  // length 0x1010, DLEs
+       [](E2eConfigDialogs& t) {
+         const std::vector<std::uint8_t> typed{0x8E, 0xA9, 0, 1, 0, 0, 0x10, 0x10, 0, 0, 0, 0};
+         t.click(Form::GenNavBin, "Button_Send");
+         EXPECT_TRUE(t.run([&] { return t.tap.receiverSettings().survey.length == 0x1010; }));
+         // Bad hexadecimal: a message, nothing sent, the text kept.
+         t.app.display.setText(Form::GenNavBin, names::Edit_NavBin, "8E A9 1 1 0 0 0 100");
+         t.click(Form::GenNavBin, "Button_Send");
+         t.run([] { return false; }, milliseconds(700));
+         const auto last = std::find_if(t.tap.arrivals.rbegin(), t.tap.arrivals.rend(),
+                                        [](const Arrival& a) { return a.name == "8E-A9"; });
+         EXPECT_EQ(last->bytes, typed);  // byte for byte past the DLE doubling, and the last
+         EXPECT_EQ(t.app.prompter.boxes.back().text, "Error in data");
+       },
+       "8E A9 1 1 0 0 0 100",
+       ""},
   };
   for (const DialogCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -202,7 +261,8 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
       EXPECT_TRUE(LiveApp::SavePicture(app.window(c.form), picture));
     }
     if (c.afterReopen.empty()) continue;
-    click(c.form, "Button_Cancel");
+    const bool closeButton = app.window(c.form)->findChild<QAbstractButton*>("Button_Close");
+    click(c.form, closeButton ? "Button_Close" : "Button_Cancel");
     EXPECT_FALSE(app.window(c.form)->isVisible());
     clear(c.form, c.controls);
     (app.form.get()->*c.open)->trigger();
@@ -216,10 +276,12 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
   EXPECT_EQ(settings.datumIndex, 16);
   EXPECT_EQ(settings.gps.dynamicsCode, 3);
   EXPECT_EQ(settings.serial[1].parity, 2);
+  EXPECT_EQ(settings.pps.offset, 1.5e-7);
+  EXPECT_EQ(settings.survey, (sim::SelfSurvey{0, 1, 0x1010}));  // the typed packet's last
   EXPECT_EQ(app.text("Label_DatumMain"), "MSL");
   EXPECT_EQ(app.text("Label_TimeMode"), "UTC");
   EXPECT_EQ(app.text("Panel_Datum"), "Adindan-Ethiopia");
-  EXPECT_TRUE(app.prompter.boxes.size() == 2);  // the two serial questions only
+  EXPECT_TRUE(app.prompter.boxes.size() == 3);  // the two serial questions, the bad hexadecimal
 }
 
 // Port 1, the one the monitor talks to, at 38400 8-O-1.
