@@ -195,7 +195,13 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
         names::RadioButton_3SV},
        "1 0 0 0.000e+00 300.00 1 0 0",
        {{names::Edit_Offset, "1.5e-7"}},
-       [](E2eConfigDialogs& t) { t.click(Form::PPSOutput, "Button_SetChar"); },
+       [](E2eConfigDialogs& t) {
+         t.click(Form::PPSOutput, "Button_SetChar");
+         t.tap.inject({0x8F, 0x4E, 0x05});  // an unknown output code clears all three options
+         const Controls options{names::RadioButton_Always, names::RadioButton_1SV,
+                                names::RadioButton_3SV};
+         EXPECT_TRUE(t.run([&] { return t.shown(Form::PPSOutput, options) == "0 0 0"; }));
+       },
        "",
        "1 0 0 1.500e-07 300.00 1 0 0"},
       {"self_survey",
