@@ -1,20 +1,22 @@
-// The send steps of the I/O options, initial position, time-from-PC, GPS and
-// serial port dialogs, over the main window's core and message boxes.
+// The send steps of the configuration dialogs, over the main window's core
+// and message boxes.
 
 #include "app/main_form.h"
 #include "app/main_serial_apply.h"
 #include "protocol/commands/config_commands.h"
 #include "shell/config_dialogs.h"
+#include "ui/forms/filters_form.h"
+#include "ui/forms/gen_navbin_form.h"
 #include "ui/forms/gps_form.h"
 #include "ui/forms/initial_pos_form.h"
 #include "ui/forms/initial_time_form.h"
 #include "ui/forms/io_options_form.h"
-#include "ui/forms/serial_form.h"
-// Filters, packet masks, sensitivity and NavTxt dialogs.
-#include "ui/forms/filters_form.h"
 #include "ui/forms/navtxt_form.h"
 #include "ui/forms/packet_masks_form.h"
+#include "ui/forms/pps_output_form.h"
+#include "ui/forms/self_survey_form.h"
 #include "ui/forms/sensitivity_form.h"
+#include "ui/forms/serial_form.h"
 
 namespace navbin::app {
 
@@ -39,7 +41,6 @@ void TForm_Main::connectConfigurationDialogs(const ui::SecondaryForms& forms) {
   if (auto* serial = forms.Form_Serial) {
     serial->setSetPortHandler([this](int panel) { setReceiverSerialPort(panel); });
   }
-  // Filters, packet masks, sensitivity and NavTxt dialogs.
   if (auto* filters = forms.Form_Filters) {
     filters->setSendHandler([this] {
       shell::SendFilters(display_, core_.sender);
@@ -58,6 +59,17 @@ void TForm_Main::connectConfigurationDialogs(const ui::SecondaryForms& forms) {
   if (auto* navTxt = forms.Form_NavTxt) {
     navTxt->setSendHandler(
         [this] { return shell::SendNavTxtConfiguration(display_, prompter_, core_.sender); });
+  }
+  if (auto* pps = forms.Form_PPSOutput) {
+    pps->setSetCharHandler(
+        [this] { shell::SendPpsCharacteristics(display_, prompter_, core_.sender); });
+    pps->setSetOutputHandler([this] { shell::SendPpsOutput(display_, core_.sender); });
+  }
+  if (auto* survey = forms.Form_SelfSurvey) {
+    survey->setSendHandler([this] { shell::SendSelfSurvey(display_, prompter_, core_.sender); });
+  }
+  if (auto* generic = forms.Form_GenNavBin) {
+    generic->setSendHandler([this] { shell::SendHexCommand(display_, prompter_, core_.sender); });
   }
 }
 

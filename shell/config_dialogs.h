@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/system_clock.h"
 #include "protocol/commands/config_commands.h"
@@ -89,5 +90,25 @@ std::optional<commands::NavTxtConfiguration> ReadNavTxtConfiguration(reports::Di
                                                                      reports::Prompter& prompter);
 bool SendNavTxtConfiguration(reports::Display& display, reports::Prompter& prompter,
                              commands::PacketSender& sender);
+// ---- PPS, self-survey and generic command dialogs ----
+// "&Set Characteristics": the lists as item bytes (0xFF for none), the offset
+// and bias threshold edits as numbers; false after a conversion message.
+bool SendPpsCharacteristics(reports::Display& display, reports::Prompter& prompter,
+                            commands::PacketSender& sender);
+// "&Set &Output": the checked option's code; false, and nothing sent, with none.
+bool SendPpsOutput(reports::Display& display, commands::PacketSender& sender);
+// "&OK": the flags and the limit read as "%ld" reads it; a limit that does
+// not start with a number is refused with a message and nothing is sent.
+bool SendSelfSurvey(reports::Display& display, reports::Prompter& prompter,
+                    commands::PacketSender& sender);
+// The bytes typed as hexadecimal, or the message that refuses them.
+struct HexBytes {
+  std::vector<std::uint8_t> bytes;
+  std::string error;  // empty when the bytes are good
+};
+HexBytes ParseHexBytes(std::string_view text);
+// "&Send": the edit's bytes as one packet; false after a message.
+bool SendHexCommand(reports::Display& display, reports::Prompter& prompter,
+                    commands::PacketSender& sender);
 
 }  // namespace navbin::shell

@@ -94,6 +94,8 @@ inline constexpr std::string_view Edit_Bias = "Edit_Bias";
 inline constexpr std::string_view RadioButton_Always = "RadioButton_Always";
 inline constexpr std::string_view RadioButton_1SV = "RadioButton_1SV";
 inline constexpr std::string_view RadioButton_3SV = "RadioButton_3SV";
+inline constexpr std::string_view Button_SetChar = "Button_SetChar";
+inline constexpr std::string_view Button_SetOutput = "Button_SetOutput";
 // Packet masks dialog (Form::PacketMasks).
 inline constexpr std::string_view CheckBox_B2Bit5 = "CheckBox_B2Bit5";
 inline constexpr std::string_view CheckBox_B2Bit6 = "CheckBox_B2Bit6";
@@ -102,6 +104,9 @@ inline constexpr std::string_view CheckBox_B2Bit7 = "CheckBox_B2Bit7";
 inline constexpr std::string_view CheckBox_EnableSurvey = "CheckBox_EnableSurvey";
 inline constexpr std::string_view CheckBox_Flag = "CheckBox_Flag";
 inline constexpr std::string_view Edit_Limit = "Edit_Limit";
+// Generic command dialog (Form::GenNavBin).
+inline constexpr std::string_view Edit_NavBin = "Edit_NavBin";
+inline constexpr std::string_view Button_Send = "Button_Send";
 }  // namespace names
 
 // Every control of the five dialogs built so far that the decoders and the

@@ -2,11 +2,14 @@
 // application: each dialog opens, shows the receiver's settings, takes
 // changes, sends them, and shows the receiver's new settings when reopened.
 // Then the serial dialog moves the receiver's line to 38400 8-O-1, with the
-// PC following (Yes) or not (No). Pictures go under the build tree.
+// PC following (Yes) or not (No). A generic command typed as hexadecimal
+// reaches the receiver byte for byte; bad hexadecimal sends nothing. Pictures
+// go under the build tree.
 
 #include <gtest/gtest.h>
 
 #include <QRadioButton>
+#include <algorithm>
 
 #include "protocol/reports/config_control_names.h"
 #include "protocol/reports/format.h"
@@ -230,6 +233,59 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
        [](E2eConfigDialogs& t) { t.click(Form::NavTxt, "Button_Apply"); },
        "",
        "1 1 0 0 0 12 5 4464 AB"},
+      {"pps",
+       Form::PPSOutput,
+       &app::TForm_Main::ConfigurePPS,
+       {names::ComboBox_Switch, names::ComboBox_TimeBase, names::ComboBox_Polarity,
+        names::Edit_Offset, names::Edit_Bias, names::RadioButton_Always, names::RadioButton_1SV,
+        names::RadioButton_3SV},
+       "1 0 0 0.000e+00 300.00 1 0 0",
+       {{names::Edit_Offset, "1.5e-7"}},
+       [](E2eConfigDialogs& t) {
+         t.click(Form::PPSOutput, "Button_SetChar");
+         t.tap.inject({0x8F, 0x4E, 0x05});  // an unknown output code clears all three options
+         const Controls options{names::RadioButton_Always, names::RadioButton_1SV,
+                                names::RadioButton_3SV};
+         EXPECT_TRUE(t.run([&] { return t.shown(Form::PPSOutput, options) == "0 0 0"; }));
+       },
+       "",
+       "1 0 0 1.500e-07 300.00 1 0 0"},
+      {"self_survey",
+       Form::SelfSurvey,
+       &app::TForm_Main::ConfigureSelfSurvey,
+       {names::CheckBox_EnableSurvey, names::CheckBox_Flag, names::Edit_Limit},
+       "1 0 2000",
+       {{names::CheckBox_EnableSurvey, "0"},
+        {names::CheckBox_Flag, "1"},
+        {names::Edit_Limit, "3600 fixes"}},
+       [](E2eConfigDialogs& t) {
+         t.click(Form::SelfSurvey, "Button_OK");
+         EXPECT_TRUE(t.app.window(Form::SelfSurvey)->isVisible());  // OK stays open
+       },
+       "",
+       "0 1 3600",
+       "Button_Close"},
+      {"generic_command",
+       Form::GenNavBin,
+       &app::TForm_Main::DiagnosticsGenericNavBin,
+       {names::Edit_NavBin},
+       "",
+       {{names::Edit_NavBin, "8e A9 0 1 00 00 10 10 0x0 00 00 00"}},  // length 0x1010, DLEs
+       [](E2eConfigDialogs& t) {
+         const std::vector<std::uint8_t> typed{0x8E, 0xA9, 0, 1, 0, 0, 0x10, 0x10, 0, 0, 0, 0};
+         t.click(Form::GenNavBin, "Button_Send");
+         EXPECT_TRUE(t.run([&] { return t.tap.receiverSettings().survey.length == 0x1010; }));
+         // Bad hexadecimal: a message, nothing sent, the text kept.
+         t.app.display.setText(Form::GenNavBin, names::Edit_NavBin, "8E A9 1 1 0 0 0 100");
+         t.click(Form::GenNavBin, "Button_Send");
+         t.run([] { return false; }, milliseconds(700));
+         const auto last = std::find_if(t.tap.arrivals.rbegin(), t.tap.arrivals.rend(),
+                                        [](const Arrival& a) { return a.name == "8E-A9"; });
+         EXPECT_EQ(last->bytes, typed);  // byte for byte past the DLE doubling, and the last
+         EXPECT_EQ(t.app.prompter.boxes.back().text, "Error in data");
+       },
+       "8E A9 1 1 0 0 0 100",
+       ""},
   };
   for (const DialogCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -273,10 +329,12 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
   EXPECT_EQ(settings.gps.dynamicsCode, 3);
   EXPECT_EQ(settings.serial[1].parity, 2);
   EXPECT_FALSE(app.window(Form::Filters)->findChild<QWidget*>("CheckBox_Static")->isEnabled());
+  EXPECT_EQ(settings.pps.offset, 1.5e-7);
+  EXPECT_EQ(settings.survey, (sim::SelfSurvey{0, 1, 0x1010}));  // the typed packet's last
   EXPECT_EQ(app.text("Label_DatumMain"), "MSL");
   EXPECT_EQ(app.text("Label_TimeMode"), "UTC");
   EXPECT_EQ(app.text("Panel_Datum"), "Adindan-Ethiopia");
-  EXPECT_TRUE(app.prompter.boxes.size() == 2);  // the two serial questions only
+  EXPECT_TRUE(app.prompter.boxes.size() == 3);  // the two serial questions, the bad hexadecimal
 }
 
 // Port 1, the one the monitor talks to, at 38400 8-O-1.

@@ -223,7 +223,9 @@ void ReceiverTap::take(const std::uint8_t* bytes, std::size_t n) {
     } else {
       std::snprintf(text, sizeof text, "%02X", deframer_.packetId);
     }
-    arrivals.push_back({text, ms});
+    std::vector<std::uint8_t> packet{static_cast<std::uint8_t>(deframer_.packetId)};
+    packet.insert(packet.end(), payload.begin(), payload.end());
+    arrivals.push_back({text, ms, std::move(packet)});
   }
   receiver_->receive({bytes, n});
 }

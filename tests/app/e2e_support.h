@@ -71,7 +71,8 @@ class ChildProcess {
 // One command as it arrived: its id (and sub-id for 0x8E) as "1F", "8E-15".
 struct Arrival {
   std::string name;
-  double ms;  // since the tap started
+  double ms;                        // since the tap started
+  std::vector<std::uint8_t> bytes;  // the packet, id first, unframed
 };
 
 class ReceiverTap {

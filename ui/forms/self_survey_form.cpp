@@ -1,10 +1,45 @@
 #include "ui/forms/self_survey_form.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "ui/forms/config_dialog.h"
+
 namespace navbin::ui {
 
 TForm_SelfSurvey::TForm_SelfSurvey(QWidget* parent)
     : FormWindow("Form_SelfSurvey", "Self Survey", parent) {
-  setFixedSize(kPlaceholderSize);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(10, 10, 10, 10);
+  CheckBox_EnableSurvey = new QCheckBox("Enable Self Survey", this);
+  CheckBox_EnableSurvey->setObjectName("CheckBox_EnableSurvey");
+  CheckBox_Flag = new QCheckBox("Auto Save Position", this);
+  CheckBox_Flag->setObjectName("CheckBox_Flag");
+  layout->addWidget(CheckBox_EnableSurvey);
+  layout->addWidget(CheckBox_Flag);
+  auto* row = new QHBoxLayout;
+  auto* label = new QLabel("Self Survey Limit", this);
+  Edit_Limit = Edit("Edit_Limit", "", this, 100);
+  label->setBuddy(Edit_Limit);
+  row->addWidget(label);
+  row->addWidget(Edit_Limit);
+  row->addStretch(1);
+  layout->addLayout(row);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  Button_OK = Button("Button_OK", "&OK", this);
+  Button_Close = Button("Button_Close", "&Close", this);
+  connect(Button_OK, &QPushButton::clicked, this, &TForm_SelfSurvey::Button_OKClick);
+  connect(Button_Close, &QPushButton::clicked, this, &TForm_SelfSurvey::Button_CloseClick);
+  buttons->addWidget(Button_OK);
+  buttons->addWidget(Button_Close);
+  layout->addLayout(buttons);
+  fixSize();
+}
+
+void TForm_SelfSurvey::Button_OKClick() {
+  if (send_) send_();
 }
 
 }  // namespace navbin::ui
