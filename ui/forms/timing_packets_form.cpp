@@ -134,6 +134,7 @@ QWidget* TForm_TimingPackets::buildOutputs() {
   Panel_Quantization =
       ValueRow(grid, 2, "PPS Quantization Error", names::Panel_Quantization, "ns", widest, frame);
   auto* pps = new QHBoxLayout;
+  pps->setSpacing(6);
   Shape_PPS = new Shape(Name(names::Shape_PPS), frame);
   Shape_PPS->setToolTip("When green, PPS was generated");
   auto* ppsLabel = new QLabel("PPS Generated", frame);
