@@ -87,6 +87,8 @@ class TForm_Main : public QMainWindow {
 
   // Gives the configuration dialogs their send steps over this window's core.
   void connectConfigurationDialogs(const ui::SecondaryForms& forms);
+  // Gives the timing packets window its 0x8E-AB / 0x8E-AC requests.
+  void connectTimingPackets(const ui::SecondaryForms& forms);
   // "&Set Port 1" / "Set Port &2" of the serial port dialog (panel 0 or 1).
   void setReceiverSerialPort(int panel);
 

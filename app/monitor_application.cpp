@@ -105,6 +105,7 @@ bool CreateWindows(TForm_Main& form, ui::WidgetDisplay& display, const shell::St
   const ui::SecondaryForms forms = ui::CreateSecondaryForms(display, &form);
   form.attachLogWindows(forms);
   form.connectConfigurationDialogs(forms);
+  form.connectTimingPackets(forms);
   form.installTransfers();
   shell::MonitorCore& core = form.core();
   ui::CreateSkyView(display, &form, {core.history, core.reports, core.shell}, form.prompter());

@@ -19,6 +19,8 @@ constexpr double kMaxBiasRate = 200.0;  // m/s
 constexpr std::int64_t kMaxBroadcastCatchUp = 5;
 // Beyond this many seconds in one advance the sky is not stepped second by second.
 constexpr std::int64_t kMaxEpochsPerAdvance = 3600;
+// Receiver mode of 0x8F-AC once the self-survey is complete.
+constexpr std::uint8_t kOverdeterminedClockMode = 7;
 
 double OfWeek(double seconds) {
   const double w = std::fmod(seconds, static_cast<double>(kSecondsPerWeek));
@@ -143,7 +145,10 @@ Packet SimulatedReceiver::primaryTiming() const {
 
 Packet SimulatedReceiver::supplementalTiming() const {
   SupplementalTiming t;
-  t.receiverMode = settings_.gps.receiverMode;
+  // A timing receiver that has surveyed its position keeps it and solves for
+  // the clock alone: the overdetermined clock mode.
+  const bool surveyed = settings_.survey.enabled && surveyedFixes_ >= settings_.survey.length;
+  t.receiverMode = surveyed ? kOverdeterminedClockMode : settings_.gps.receiverMode;
   const std::uint32_t length = std::max<std::uint32_t>(settings_.survey.length, 1);
   t.surveyProgress = static_cast<std::uint8_t>(
       std::min<std::uint64_t>(100, std::uint64_t{surveyedFixes_} * 100 / length));

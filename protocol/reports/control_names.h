@@ -28,6 +28,10 @@
 //   Panel_SigVersion, Panel_SigDate
 // Data log window (Form::Log): CheckBox_Bias (read with checked(), enabled, unchecked)
 // I/O options dialog (Form::IOOptions): Label_Datum, ComboBox_Datum
+// Timing packets window (Form::TimingPackets): Panel_TOW, Panel_Time, Panel_Date
+//   (names shared with the main window), Panel_WeekNum, Panel_UTCOffset, Label_TimeType,
+//   Panel_PPSOffset, Panel_10MHz, Panel_Quantization, Shape_PPS, Shape_Bit3, Shape_Bit5..11,
+//   Panel_Mode, Panel_Status, Panel_Latitude, Panel_Longitude, Panel_Altitude, Panel_SelfSurvey
 //
 // Label texts may hold "&&" ("complete && current"): a label shows it as one "&".
 
@@ -109,6 +113,28 @@ inline constexpr std::string_view CheckBox_Bias = "CheckBox_Bias";
 // I/O options dialog.
 inline constexpr std::string_view Label_Datum = "Label_Datum";
 inline constexpr std::string_view ComboBox_Datum = "ComboBox_Datum";
+// Timing packets window.
+inline constexpr std::string_view Panel_WeekNum = "Panel_WeekNum";
+inline constexpr std::string_view Panel_UTCOffset = "Panel_UTCOffset";
+inline constexpr std::string_view Label_TimeType = "Label_TimeType";
+inline constexpr std::string_view Panel_PPSOffset = "Panel_PPSOffset";
+inline constexpr std::string_view Panel_10MHz = "Panel_10MHz";
+inline constexpr std::string_view Panel_Quantization = "Panel_Quantization";
+inline constexpr std::string_view Shape_PPS = "Shape_PPS";
+inline constexpr std::string_view Shape_Bit3 = "Shape_Bit3";
+inline constexpr std::string_view Shape_Bit5 = "Shape_Bit5";
+inline constexpr std::string_view Shape_Bit6 = "Shape_Bit6";
+inline constexpr std::string_view Shape_Bit7 = "Shape_Bit7";
+inline constexpr std::string_view Shape_Bit8 = "Shape_Bit8";
+inline constexpr std::string_view Shape_Bit9 = "Shape_Bit9";
+inline constexpr std::string_view Shape_Bit10 = "Shape_Bit10";
+inline constexpr std::string_view Shape_Bit11 = "Shape_Bit11";
+inline constexpr std::string_view Panel_Mode = "Panel_Mode";
+inline constexpr std::string_view Panel_Status = "Panel_Status";
+inline constexpr std::string_view Panel_Latitude = "Panel_Latitude";
+inline constexpr std::string_view Panel_Longitude = "Panel_Longitude";
+inline constexpr std::string_view Panel_Altitude = "Panel_Altitude";
+inline constexpr std::string_view Panel_SelfSurvey = "Panel_SelfSurvey";
 }  // namespace names
 
 // Controls that come in numbered rows or triples, indexed from 0: element k is
@@ -216,6 +242,30 @@ inline constexpr ControlName kReportControls[] = {
     {Form::Log, names::CheckBox_Bias},
     {Form::IOOptions, names::Label_Datum},
     {Form::IOOptions, names::ComboBox_Datum},
+    {Form::TimingPackets, names::Panel_TOW},
+    {Form::TimingPackets, names::Panel_Time},
+    {Form::TimingPackets, names::Panel_Date},
+    {Form::TimingPackets, names::Panel_WeekNum},
+    {Form::TimingPackets, names::Panel_UTCOffset},
+    {Form::TimingPackets, names::Label_TimeType},
+    {Form::TimingPackets, names::Panel_PPSOffset},
+    {Form::TimingPackets, names::Panel_10MHz},
+    {Form::TimingPackets, names::Panel_Quantization},
+    {Form::TimingPackets, names::Shape_PPS},
+    {Form::TimingPackets, names::Shape_Bit3},
+    {Form::TimingPackets, names::Shape_Bit5},
+    {Form::TimingPackets, names::Shape_Bit6},
+    {Form::TimingPackets, names::Shape_Bit7},
+    {Form::TimingPackets, names::Shape_Bit8},
+    {Form::TimingPackets, names::Shape_Bit9},
+    {Form::TimingPackets, names::Shape_Bit10},
+    {Form::TimingPackets, names::Shape_Bit11},
+    {Form::TimingPackets, names::Panel_Mode},
+    {Form::TimingPackets, names::Panel_Status},
+    {Form::TimingPackets, names::Panel_Latitude},
+    {Form::TimingPackets, names::Panel_Longitude},
+    {Form::TimingPackets, names::Panel_Altitude},
+    {Form::TimingPackets, names::Panel_SelfSurvey},
 };
 
 struct ControlRows {

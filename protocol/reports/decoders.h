@@ -32,6 +32,10 @@ void decodeTrackingStatus(DecoderContext& context, link::PortContext& port);  //
 void decodeFixMode(DecoderContext& context, link::PortContext& port);         // 0x6D
 void decodeDgpsMode(DecoderContext& context, link::PortContext& port);        // 0x82
 
+// Timing super-packets (display port only).
+void decodePrimaryTiming(DecoderContext& context, link::PortContext& port);       // 0x8F-AB
+void decodeSupplementalTiming(DecoderContext& context, link::PortContext& port);  // 0x8F-AC
+
 // The payload of the port's last complete packet, for a report's parser.
 inline std::span<const std::uint8_t> PacketPayload(const link::PortContext& port) {
   return {port.payload(), std::min<std::size_t>(port.packetLen, port.frameBuffer.size())};

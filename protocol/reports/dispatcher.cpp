@@ -9,10 +9,6 @@
 namespace navbin::reports {
 namespace {
 
-// The slot of a report whose decoder is not built yet: the packet is taken
-// (and raw-logged) but changes nothing.
-void NotDecodedYet(DecoderContext&, link::PortContext&) {}
-
 constexpr int kSuperPacket = 0x8F;
 
 struct DecoderTables {
@@ -51,8 +47,8 @@ constexpr DecoderTables MakeTables() {
   t.displaySub[0x4E] = decodePpsOutput;
   t.displaySub[0xA5] = decodePacketMasks;
   t.displaySub[0xA9] = decodeSelfSurvey;
-  t.displaySub[0xAB] = NotDecodedYet;  // primary timing
-  t.displaySub[0xAC] = NotDecodedYet;  // supplemental timing
+  t.displaySub[0xAB] = decodePrimaryTiming;
+  t.displaySub[0xAC] = decodeSupplementalTiming;
   return t;
 }
 

@@ -8,7 +8,9 @@
 #include "protocol/reports/report_health.h"
 #include "protocol/reports/report_position_lla.h"
 #include "protocol/reports/report_position_xyz.h"
+#include "protocol/reports/report_primary_timing.h"
 #include "protocol/reports/report_saved_to_flash.h"
+#include "protocol/reports/report_supplemental_timing.h"
 #include "protocol/reports/report_tracking.h"
 #include "protocol/reports/report_velocity.h"
 #include "protocol/reports/report_version.h"
@@ -63,6 +65,8 @@ constexpr Registration kReports[] = {
     {0x8F, 0x4E, ParseAndDescribe<ParsePpsOutput>},
     {0x8F, 0xA5, ParseAndDescribe<ParsePacketMasks>},
     {0x8F, 0xA9, ParseAndDescribe<ParseSelfSurvey>},
+    {0x8F, 0xAB, ParseAndDescribe<ParsePrimaryTiming>},
+    {0x8F, 0xAC, ParseAndDescribe<ParseSupplementalTiming>},
 };
 
 // The registrations spread into direct look-up tables, one per id and one per

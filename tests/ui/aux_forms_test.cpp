@@ -16,6 +16,7 @@
 #include "ui/forms/io_options_form.h"
 #include "ui/forms/log_form.h"
 #include "ui/forms/product_form.h"
+#include "ui/forms/timing_packets_form.h"
 #include "ui/widgets/widget_display.h"
 
 namespace navbin::ui {
@@ -86,6 +87,8 @@ TEST(AuxForms, DatumStartsUnselectedTheUserTicksTheBiasColumnAndEveryControlExis
   display.registerForm(Form::Product, &product);
   display.registerForm(Form::IOOptions, &io);
   display.registerForm(Form::Log, &log);
+  TForm_TimingPackets timing(nullptr);
+  display.registerForm(Form::TimingPackets, &timing);
   EXPECT_EQ(io.Label_Datum->text(), "Datum:");
   EXPECT_FALSE(io.ComboBox_Datum->isEditable());
   EXPECT_EQ(display.selectedIndex(Form::IOOptions, "ComboBox_Datum"), -1);
@@ -99,7 +102,7 @@ TEST(AuxForms, DatumStartsUnselectedTheUserTicksTheBiasColumnAndEveryControlExis
     EXPECT_NE(display.control(c.form, c.name), nullptr) << c.name;
     ++checkedCount;
   }
-  EXPECT_EQ(checkedCount, 9);
+  EXPECT_EQ(checkedCount, 9 + 24);  // 24 in the timing packets window
 }
 
 }  // namespace

@@ -1,0 +1,51 @@
+#include "protocol/reports/timing_texts.h"
+
+#include <array>
+#include <cmath>
+#include <string_view>
+
+#include "protocol/reports/format.h"
+#include "protocol/reports/receiver_state.h"
+
+namespace navbin::reports {
+namespace {
+
+constexpr std::array<std::string_view, 8> kModeTexts = {
+    "Automatic (2D/3D)", "Single Satellite (Time)", " ",
+    "Horizontal (2D)",   "Full Position (3D)",      "DGPS Reference",
+    "Clock Hold (2D)",   "Overdetermined Clock",
+};
+
+constexpr std::array<std::string_view, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+}  // namespace
+
+std::string ReceiverModeText(int mode) {
+  if (mode < 0 || mode >= static_cast<int>(kModeTexts.size())) return "Invalid Mode";
+  return std::string(kModeTexts[static_cast<std::size_t>(mode)]);
+}
+
+std::string MonthText(int month) {
+  if (month < 1 || month > static_cast<int>(kMonths.size())) return "???";
+  return std::string(kMonths[static_cast<std::size_t>(month - 1)]);
+}
+
+std::string TimingAngleText(double radians) {
+  const double d = radians * kDegreesPerRadian;
+  if (!std::isfinite(d)) return Format("%f", d);
+  const double whole = std::trunc(d);
+  float r = static_cast<float>((d - whole) * 60);
+  if (r < 0) r = -r;
+  const float m = std::trunc(r);
+  const float s = (r - m) * 60.0f;
+  // Degrees past the range of int (a hostile report) print without a cast.
+  const std::string degrees = std::fabs(whole) < 2147483648.0
+                                  ? Format("%d", static_cast<int>(whole))
+                                  : Format("%.0f", whole);
+  const char* sign = (d < 0 && whole == 0) ? "-" : "";
+  return Format("%s%s" NAVBIN_DEGREE_SIGN " %d' %.3f", sign, degrees.c_str(), static_cast<int>(m),
+                static_cast<double>(s));
+}
+
+}  // namespace navbin::reports
