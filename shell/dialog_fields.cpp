@@ -26,6 +26,12 @@ std::optional<int> ReadChoice(reports::Display& display, reports::Prompter& prom
   return std::nullopt;
 }
 
+std::uint8_t SelectedItemByte(reports::Display& display, reports::Form form,
+                              std::string_view control) {
+  const int index = display.selectedIndex(form, control);
+  return index >= 0 && index <= 0xFF ? static_cast<std::uint8_t>(index) : 0xFF;
+}
+
 std::optional<int> ReadInteger(reports::Display& display, reports::Prompter& prompter,
                                reports::Form form, std::string_view edit) {
   const std::string text = display.text(form, edit);

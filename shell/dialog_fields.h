@@ -2,6 +2,7 @@
 // Reading one control of a dialog for sending: a number from an edit, an item
 // from a list or radio group. A failure is told to the user at once.
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -20,6 +21,11 @@ std::optional<double> ReadNumber(reports::Display& display, reports::Prompter& p
 std::optional<int> ReadChoice(reports::Display& display, reports::Prompter& prompter,
                               reports::Form form, std::string_view control,
                               std::string_view setting, std::string_view caption);
+
+// The selected item as a byte; no selection (-1) goes out as 0xFF, which a
+// receiver reads as "keep this setting".
+std::uint8_t SelectedItemByte(reports::Display& display, reports::Form form,
+                              std::string_view control);
 
 // The edit's text as a decimal integer, or nothing after the message
 // "'%s' is not a valid integer value".

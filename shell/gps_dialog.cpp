@@ -13,12 +13,6 @@ namespace {
 using reports::Form;
 namespace names = reports::names;
 
-// A list index as its byte: no selection (-1) goes out as 0xFF, which a
-// receiver reads as "keep this setting".
-std::uint8_t ItemByte(int index) {
-  return static_cast<std::uint8_t>(index & 0xFF);
-}
-
 // The low 8 bits of the number truncated towards zero ("-1" gives 0xFF); the
 // same for numbers beyond the range of int.
 std::uint8_t LowByte(double value) {
@@ -30,9 +24,9 @@ std::uint8_t LowByte(double value) {
 std::optional<commands::GpsConfiguration> ReadGpsConfiguration(reports::Display& display,
                                                                reports::Prompter& prompter) {
   commands::GpsConfiguration config;
-  config.receiverMode = ItemByte(display.selectedIndex(Form::GPS, names::ComboBox_RMode));
-  config.dgpsMode = ItemByte(display.selectedIndex(Form::GPS, names::ComboBox_DifMode));
-  config.dynamicsCode = ItemByte(display.selectedIndex(Form::GPS, names::ComboBox_DCode));
+  config.receiverMode = SelectedItemByte(display, Form::GPS, names::ComboBox_RMode);
+  config.dgpsMode = SelectedItemByte(display, Form::GPS, names::ComboBox_DifMode);
+  config.dynamicsCode = SelectedItemByte(display, Form::GPS, names::ComboBox_DCode);
 
   const auto elevation = ReadNumber(display, prompter, Form::GPS, names::Edit_EMask);
   if (!elevation) return std::nullopt;

@@ -9,11 +9,6 @@ namespace navbin::shell {
 namespace {
 using reports::Form;
 namespace names = reports::names;
-
-// A list index as its byte: no selection (-1) goes out as 0xFF.
-std::uint8_t ItemByte(int index) {
-  return static_cast<std::uint8_t>(index & 0xFF);
-}
 }  // namespace
 
 bool SendPpsCharacteristics(reports::Display& display, reports::Prompter& prompter,
@@ -21,9 +16,9 @@ bool SendPpsCharacteristics(reports::Display& display, reports::Prompter& prompt
   // The lists and the bias threshold are disabled: they go back as the
   // receiver reported them.
   commands::PpsCharacteristics pps;
-  pps.driverSwitch = ItemByte(display.selectedIndex(Form::PPSOutput, names::ComboBox_Switch));
-  pps.timeBase = ItemByte(display.selectedIndex(Form::PPSOutput, names::ComboBox_TimeBase));
-  pps.polarity = ItemByte(display.selectedIndex(Form::PPSOutput, names::ComboBox_Polarity));
+  pps.driverSwitch = SelectedItemByte(display, Form::PPSOutput, names::ComboBox_Switch);
+  pps.timeBase = SelectedItemByte(display, Form::PPSOutput, names::ComboBox_TimeBase);
+  pps.polarity = SelectedItemByte(display, Form::PPSOutput, names::ComboBox_Polarity);
   const auto offset = ReadNumber(display, prompter, Form::PPSOutput, names::Edit_Offset);
   if (!offset) return false;
   const auto bias = ReadNumber(display, prompter, Form::PPSOutput, names::Edit_Bias);

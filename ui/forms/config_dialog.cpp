@@ -18,6 +18,12 @@ QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
   return button;
 }
 
+QCheckBox* CheckBox(const char* name, const QString& caption, QWidget* parent) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setObjectName(name);
+  return box;
+}
+
 ConfigDialog::ConfigDialog(const QString& objectName, const QString& caption, QWidget* parent)
     : FormWindow(objectName, caption, parent) {}
 

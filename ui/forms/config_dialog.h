@@ -5,6 +5,7 @@
 // went out, and OK then keeps the dialog open). Also the small builders the
 // dialogs share: drop-down lists that start with no selection, edits.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,6 +33,7 @@ QComboBox* ListBox(const char* name, const Items& items, QWidget* parent) {
 
 QLineEdit* Edit(const char* name, const QString& text, QWidget* parent, int width = 80);
 QPushButton* Button(const char* name, const QString& caption, QWidget* parent);
+QCheckBox* CheckBox(const char* name, const QString& caption, QWidget* parent);
 
 class ConfigDialog : public FormWindow {
   Q_OBJECT

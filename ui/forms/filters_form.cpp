@@ -5,14 +5,6 @@
 
 namespace navbin::ui {
 
-namespace {
-QCheckBox* CheckBox(const char* name, const QString& caption, QWidget* parent) {
-  auto* box = new QCheckBox(caption, parent);
-  box->setObjectName(name);
-  return box;
-}
-}  // namespace
-
 TForm_Filters::TForm_Filters(QWidget* parent)
     : ConfigDialog("Form_Filters", "Configure Filters", parent) {
   auto* layout = new QVBoxLayout(this);

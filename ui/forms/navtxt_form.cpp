@@ -45,8 +45,7 @@ QWidget* TForm_NavTxt::buildReportingMode() {
   auto* group = new QGroupBox("Reporting Mode", this);
   auto* column = new QVBoxLayout(group);
   auto box = [group, column](const char* name, const char* caption) {
-    auto* check = new QCheckBox(caption, group);
-    check->setObjectName(name);
+    QCheckBox* check = CheckBox(name, caption, group);
     column->addWidget(check);
     return check;
   };

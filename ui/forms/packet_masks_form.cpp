@@ -12,8 +12,7 @@ TForm_PacketMasks::TForm_PacketMasks(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 12, 12, 12);
   auto box = [this, layout](const char* name, const char* caption) {
-    auto* check = new QCheckBox(caption, this);
-    check->setObjectName(name);
+    QCheckBox* check = CheckBox(name, caption, this);
     layout->addWidget(check);
     return check;
   };

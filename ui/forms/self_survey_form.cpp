@@ -12,10 +12,8 @@ TForm_SelfSurvey::TForm_SelfSurvey(QWidget* parent)
     : FormWindow("Form_SelfSurvey", "Self Survey", parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(10, 10, 10, 10);
-  CheckBox_EnableSurvey = new QCheckBox("Enable Self Survey", this);
-  CheckBox_EnableSurvey->setObjectName("CheckBox_EnableSurvey");
-  CheckBox_Flag = new QCheckBox("Auto Save Position", this);
-  CheckBox_Flag->setObjectName("CheckBox_Flag");
+  CheckBox_EnableSurvey = CheckBox("CheckBox_EnableSurvey", "Enable Self Survey", this);
+  CheckBox_Flag = CheckBox("CheckBox_Flag", "Auto Save Position", this);
   layout->addWidget(CheckBox_EnableSurvey);
   layout->addWidget(CheckBox_Flag);
   auto* row = new QHBoxLayout;
