@@ -51,8 +51,9 @@ struct Expected {
   // " Jan 9, 2003" for a GPS second.
   static std::string DateText(std::int64_t gpsSeconds) {
     const sim::CivilTime t = sim::CivilFromGpsSeconds(gpsSeconds);
-    return " " + std::string(kMonths[t.month - 1]) + " " + std::to_string(t.day) + ", " +
-           std::to_string(t.year);
+    std::string text = " ";  // built by append: GCC 12 -O2 misreads operator+ here
+    text.append(kMonths[t.month - 1]).append(" ").append(std::to_string(t.day));
+    return text.append(", ").append(std::to_string(t.year));
   }
   std::int64_t startSecond() const { return profile.startGpsMs / 1000; }
 };

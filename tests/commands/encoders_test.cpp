@@ -1,5 +1,7 @@
 #include "protocol/commands/encoders.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -105,8 +107,9 @@ TEST(Encoders, VariableLengthPacketsHaveTheirLimits) {
   const Bytes data(255, 0x10);
   const auto load = BuildLoadSatelliteData(1, 5, data);
   ASSERT_TRUE(load.has_value());
-  Bytes expected{0x38, 0x02, 0x01, 0x05, 0xFF};
-  expected.insert(expected.end(), data.begin(), data.end());
+  Bytes expected(5 + data.size(), 0x10);  // the header, then the data
+  const std::uint8_t header[] = {0x38, 0x02, 0x01, 0x05, 0xFF};
+  std::copy(std::begin(header), std::end(header), expected.begin());
   EXPECT_EQ(load->toVector(), expected);
   EXPECT_FALSE(BuildLoadSatelliteData(1, 5, Bytes(256, 0)).has_value());
   EXPECT_FALSE(BuildGenericCommand({}).has_value());
