@@ -27,7 +27,7 @@ namespace navbin::app {
 
 namespace {
 
-constexpr const char* kVersionText = "navbin-monitor 0.1.0\n";
+constexpr const char* kVersionText = "navbin-monitor " NAVBIN_VERSION "\n";
 
 std::vector<std::string> Arguments(int argc, char** argv) {
   std::vector<std::string> args;
