@@ -8,6 +8,7 @@
 #include "protocol/reports/decoders.h"
 #include "protocol/reports/format.h"
 #include "protocol/reports/report_fields.h"
+#include "protocol/reports/time_functions.h"
 #include "protocol/reports/timing_texts.h"
 
 namespace navbin::reports {
@@ -59,8 +60,10 @@ void decodePrimaryTiming(DecoderContext& context, link::PortContext& port) {
   const std::string time = Format("%02d:%02d:%02d", r.hours, r.minutes, r.seconds);
   d.setText(kTiming, names::Panel_Time, time);
   d.setText(Form::Main, names::Panel_SuperTime, time);
+  // A month of 0 or above 12 (a faulty receiver) shows "???".
+  const std::string_view month = MonthName(r.month);
   d.setText(kTiming, names::Panel_Date,
-            Format("%s %d, %d", MonthText(r.month).c_str(), r.day, r.year));
+            Format("%.*s %d, %d", static_cast<int>(month.size()), month.data(), r.day, r.year));
   const char* type = r.utc() ? "UTC" : "GPS";
   d.setText(kTiming, names::Label_TimeType, type);
   d.setText(Form::Main, names::Label_SuperTimeMode, type);

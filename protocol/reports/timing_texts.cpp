@@ -16,19 +16,11 @@ constexpr std::array<std::string_view, 8> kModeTexts = {
     "Clock Hold (2D)",   "Overdetermined Clock",
 };
 
-constexpr std::array<std::string_view, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
 }  // namespace
 
 std::string ReceiverModeText(int mode) {
   if (mode < 0 || mode >= static_cast<int>(kModeTexts.size())) return "Invalid Mode";
   return std::string(kModeTexts[static_cast<std::size_t>(mode)]);
-}
-
-std::string MonthText(int month) {
-  if (month < 1 || month > static_cast<int>(kMonths.size())) return "???";
-  return std::string(kMonths[static_cast<std::size_t>(month - 1)]);
 }
 
 std::string TimingAngleText(double radians) {
