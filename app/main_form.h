@@ -13,8 +13,8 @@
 #include <utility>
 
 #include "protocol/commands/packet_sender.h"
-#include "protocol/reports/display.h"
-#include "protocol/reports/prompter.h"
+#include "protocol/presentation/display.h"
+#include "protocol/presentation/prompter.h"
 #include "shell/monitor_core.h"
 #include "ui/forms/all_forms.h"
 #include "ui/widgets/panel.h"

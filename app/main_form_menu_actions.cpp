@@ -5,7 +5,7 @@
 
 #include "app/main_form.h"
 #include "protocol/commands/encoders.h"
-#include "protocol/reports/prompter.h"
+#include "protocol/presentation/prompter.h"
 
 namespace navbin::app {
 

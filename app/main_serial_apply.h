@@ -8,8 +8,8 @@
 #include <functional>
 
 #include "protocol/commands/config_commands.h"
-#include "protocol/reports/display.h"
-#include "protocol/reports/prompter.h"
+#include "protocol/presentation/display.h"
+#include "protocol/presentation/prompter.h"
 #include "shell/monitor_core.h"
 
 namespace navbin::app {

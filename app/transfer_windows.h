@@ -6,7 +6,7 @@
 
 #include <QObject>
 
-#include "protocol/reports/prompter.h"
+#include "protocol/presentation/prompter.h"
 #include "shell/monitor_core.h"
 #include "transfer/satellite_transfer.h"
 #include "transfer/transfer_view.h"

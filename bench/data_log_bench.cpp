@@ -20,10 +20,10 @@ void BM_DataRecordAllSets(benchmark::State& bench) {
   const std::string folder = ::mkdtemp(pattern);
   reports::ReportState reports;
   link::PortTable ports;
-  link::ShellGlobals shell;
+  link::PortSelection shell;
   shell.displayPort = 1;
   ports[0].monitored = true;
-  reports::DataLogLink link;
+  logging::DataLogLink link;
   support::SilentDisplay display;
   support::ScriptedPrompter prompter;
   logging::DataLog log(reports, ports, shell, link, display, prompter);

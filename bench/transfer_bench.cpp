@@ -64,7 +64,7 @@ void RunTransfer(benchmark::State& state, Which which, int lateMs) {
   map.assign(1, sim.outLines().front());
   link::SerialChannel channel(backend, map);
   link::PortTable ports;
-  link::ShellGlobals shell;
+  link::PortSelection shell;
   shell.displayPort = 1;
   std::array<std::uint8_t, link::kPortCount> trigger{};
   commands::PacketSender sender(channel, ports, shell, trigger);

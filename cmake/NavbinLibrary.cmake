@@ -7,7 +7,7 @@
 # SOURCES, of exactly those files), or an interface library when there is none.
 # Files named *_main.cpp are left to the folder's executables. For example:
 #
-#   navbin_library(navbin_logging LAYER logging DEPENDS navbin_reports)
+#   navbin_library(navbin_logging LAYER logging DEPENDS navbin_receiver)
 #
 # Includes keep their spelling from the repository top (#include "link/framing.h"),
 # but no target sees the repository top. Each library publishes an include root
@@ -23,9 +23,11 @@
 set(NAVBIN_LAYERS
     platform
     link
+    wire
     commands
-    reports
-    "logging transfer"
+    presentation
+    receiver
+    "history logging transfer"
     shell
     ui
     app)

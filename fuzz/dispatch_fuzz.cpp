@@ -19,8 +19,9 @@
 #include <string>
 
 #include "platform/build_date.h"
-#include "protocol/reports/dispatcher.h"
+#include "protocol/receiver/dispatcher.h"
 #include "shell/position_file.h"
+#include "shell/report_wiring.h"
 #include "tests/support/fakes.h"
 
 namespace {
@@ -93,10 +94,10 @@ struct Rig {
   support::ScriptedPrompter prompter;
   support::FakeClock clock;
   reports::ReportState state;
-  link::ShellGlobals shell;
-  reports::DataLogLink dataLog;
+  link::PortSelection shell;
+  logging::DataLogLink dataLog;
   reports::ReportDispatcher dispatcher{
-      reports::DecoderContext{state, shell, display, prompter, dataLog, clock}};
+      reports::DecoderContext{state, shell, display, prompter, clock}};
   link::PortContext displayPort;
   link::PortContext monitoredPort;
   int records = 0;
@@ -124,6 +125,7 @@ struct Rig {
             "data record for a dispatched port");
       ++records;
     };
+    shell::WireReportSteps(dispatcher, dataLog);
   }
 
   void dispatch(link::PortContext& port, int id, const std::uint8_t* payload, std::size_t n) {

@@ -13,7 +13,7 @@
 #include <cstring>
 #include <string>
 
-#include "protocol/reports/download_position.h"
+#include "shell/download_position.h"
 #include "shell/position_file.h"
 
 namespace {
@@ -47,7 +47,7 @@ void RoundTrip(const std::uint8_t* data) {
   double v[3];
   std::memcpy(v, data + 1, sizeof v);
   const auto& report = kReports[data[0] % 4];
-  const std::string line = reports::PositionFileLine(report.id, v[0], v[1], v[2]);
+  const std::string line = shell::PositionFileLine(report.id, v[0], v[1], v[2]);
   Check(line.find('\n') == std::string::npos, "one line");
   const shell::PositionFile read = shell::ParsePositionFile(line);
   // The reader refuses NaN and infinities: such a line reads as a short one.

@@ -11,8 +11,8 @@
 
 #include "logging/data_record.h"
 #include "logging/log_panels.h"
-#include "protocol/reports/format.h"
-#include "protocol/reports/time_functions.h"
+#include "protocol/presentation/format.h"
+#include "protocol/presentation/time_functions.h"
 
 namespace navbin::logging {
 namespace {
@@ -51,8 +51,8 @@ std::optional<std::int32_t> ParseInterval(const std::string& text) {
 }
 
 DataLog::DataLog(reports::ReportState& reports, const link::PortTable& ports,
-                 const link::ShellGlobals& shell, reports::DataLogLink& link,
-                 reports::Display& display, reports::Prompter& prompter)
+                 const link::PortSelection& shell, DataLogLink& link, reports::Display& display,
+                 reports::Prompter& prompter)
     : reports_(reports),
       ports_(ports),
       shell_(shell),

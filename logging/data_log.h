@@ -10,12 +10,12 @@
 #include <string>
 
 #include "link/port_context.h"
-#include "link/shell_globals.h"
+#include "link/port_selection.h"
+#include "logging/data_log_link.h"
 #include "logging/data_sets.h"
-#include "protocol/reports/data_log_link.h"
-#include "protocol/reports/display.h"
-#include "protocol/reports/prompter.h"
-#include "protocol/reports/receiver_state.h"
+#include "protocol/presentation/display.h"
+#include "protocol/presentation/prompter.h"
+#include "protocol/receiver/receiver_state.h"
 
 namespace navbin::logging {
 
@@ -37,7 +37,7 @@ struct DataLogSetup {
 class DataLog {
  public:
   DataLog(reports::ReportState& reports, const link::PortTable& ports,
-          const link::ShellGlobals& shell, reports::DataLogLink& link, reports::Display& display,
+          const link::PortSelection& shell, DataLogLink& link, reports::Display& display,
           reports::Prompter& prompter);
 
   // Begins logging with `setup` into the generated files (chosenLogFile for
@@ -81,8 +81,8 @@ class DataLog {
 
   reports::ReportState& reports_;
   const link::PortTable& ports_;
-  const link::ShellGlobals& shell_;
-  reports::DataLogLink& link_;
+  const link::PortSelection& shell_;
+  DataLogLink& link_;
   reports::Display& display_;
   reports::Prompter& prompter_;
   DataSets sets_;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "logging/data_sets.h"
-#include "protocol/reports/receiver_state.h"
+#include "protocol/receiver/receiver_state.h"
 
 namespace navbin::logging {
 

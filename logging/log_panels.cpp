@@ -1,6 +1,6 @@
 #include "logging/log_panels.h"
 
-#include "protocol/reports/prompter.h"
+#include "protocol/presentation/prompter.h"
 
 namespace navbin::logging {
 

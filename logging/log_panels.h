@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "protocol/reports/display.h"
-#include "protocol/reports/prompter.h"
+#include "protocol/presentation/display.h"
+#include "protocol/presentation/prompter.h"
 
 namespace navbin::logging {
 

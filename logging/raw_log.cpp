@@ -32,7 +32,7 @@ void AppendRawFrame(std::string& out, int id, const std::uint8_t* payload, std::
   out += static_cast<char>(kEtx);
 }
 
-RawLog::RawLog(reports::ReportGlobals& globals, const reports::DataLogLink& dataLog,
+RawLog::RawLog(reports::ReportGlobals& globals, const DataLogLink& dataLog,
                reports::Display& display, reports::Prompter& prompter)
     : globals_(globals), dataLog_(dataLog), display_(display), prompter_(prompter) {
   pending_.reserve(kPendingReserve);

@@ -9,10 +9,10 @@
 #include <cstdio>
 #include <string>
 
-#include "protocol/reports/data_log_link.h"
-#include "protocol/reports/display.h"
-#include "protocol/reports/prompter.h"
-#include "protocol/reports/receiver_state.h"
+#include "logging/data_log_link.h"
+#include "protocol/presentation/display.h"
+#include "protocol/presentation/prompter.h"
+#include "protocol/receiver/receiver_state.h"
 
 namespace navbin::logging {
 
@@ -22,8 +22,8 @@ void AppendRawFrame(std::string& out, int id, const std::uint8_t* payload, std::
 
 class RawLog {
  public:
-  RawLog(reports::ReportGlobals& globals, const reports::DataLogLink& dataLog,
-         reports::Display& display, reports::Prompter& prompter);
+  RawLog(reports::ReportGlobals& globals, const DataLogLink& dataLog, reports::Display& display,
+         reports::Prompter& prompter);
   ~RawLog();
   RawLog(const RawLog&) = delete;
   RawLog& operator=(const RawLog&) = delete;
@@ -50,7 +50,7 @@ class RawLog {
 
  private:
   reports::ReportGlobals& globals_;
-  const reports::DataLogLink& dataLog_;
+  const DataLogLink& dataLog_;
   reports::Display& display_;
   reports::Prompter& prompter_;
   std::FILE* rawLogFile_ = nullptr;

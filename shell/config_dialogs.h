@@ -15,8 +15,8 @@
 #include "platform/system_clock.h"
 #include "protocol/commands/config_commands.h"
 #include "protocol/commands/packet_sender.h"
-#include "protocol/reports/display.h"
-#include "protocol/reports/prompter.h"
+#include "protocol/presentation/display.h"
+#include "protocol/presentation/prompter.h"
 #include "shell/position_file.h"
 
 namespace navbin::shell {

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string_view>
 
-#include "protocol/reports/display.h"
-#include "protocol/reports/prompter.h"
+#include "protocol/presentation/display.h"
+#include "protocol/presentation/prompter.h"
 
 namespace navbin::shell {
 

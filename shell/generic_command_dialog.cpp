@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "protocol/commands/generic_command.h"
-#include "protocol/reports/config_control_names.h"
+#include "protocol/presentation/config_control_names.h"
 #include "shell/config_dialogs.h"
 
 namespace navbin::shell {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "protocol/reports/config_control_names.h"
-#include "protocol/reports/receiver_state.h"
+#include "protocol/presentation/config_control_names.h"
+#include "protocol/receiver/receiver_state.h"
 #include "shell/config_dialogs.h"
 #include "shell/dialog_fields.h"
 

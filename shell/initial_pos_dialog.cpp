@@ -5,9 +5,9 @@
 #include <iterator>
 
 #include "protocol/commands/init_commands.h"
-#include "protocol/reports/config_control_names.h"
-#include "protocol/reports/format.h"
-#include "protocol/reports/receiver_state.h"
+#include "protocol/presentation/config_control_names.h"
+#include "protocol/presentation/format.h"
+#include "protocol/receiver/receiver_state.h"
 #include "shell/config_dialogs.h"
 #include "shell/decimal_text.h"
 #include "shell/dialog_fields.h"

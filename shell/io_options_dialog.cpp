@@ -1,8 +1,8 @@
 // Sending from the I/O options dialog.
 
 #include "protocol/commands/config_commands.h"
-#include "protocol/reports/config_control_names.h"
-#include "protocol/reports/control_names.h"
+#include "protocol/presentation/config_control_names.h"
+#include "protocol/presentation/control_names.h"
 #include "shell/config_dialogs.h"
 #include "shell/dialog_fields.h"
 

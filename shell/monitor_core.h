@@ -6,22 +6,23 @@
 #include <chrono>
 
 #include "link/port_context.h"
+#include "link/port_selection.h"
 #include "link/serial_channel.h"
-#include "link/shell_globals.h"
 #include "logging/data_log.h"
+#include "logging/data_log_link.h"
 #include "logging/raw_log.h"
 #include "platform/port_map.h"
 #include "platform/serial_device.h"
 #include "platform/system_clock.h"
 #include "protocol/commands/packet_sender.h"
-#include "protocol/reports/data_log_link.h"
-#include "protocol/reports/dispatcher.h"
-#include "protocol/reports/display.h"
-#include "protocol/reports/prompter.h"
-#include "protocol/reports/receiver_state.h"
-#include "protocol/reports/report_history.h"
+#include "protocol/history/report_history.h"
+#include "protocol/presentation/display.h"
+#include "protocol/presentation/prompter.h"
+#include "protocol/receiver/dispatcher.h"
+#include "protocol/receiver/receiver_state.h"
 #include "shell/monitor_cycle.h"
 #include "shell/multi_port_control.h"
+#include "shell/report_wiring.h"
 
 namespace navbin::shell {
 
@@ -33,7 +34,7 @@ struct MonitorCore {
               reports::Prompter& prompter, platform::SystemClock& clock)
       : channel(backend, portMap),
         sender(channel, ports, shell, reports.globals.logTrigger),
-        dispatcher(reports::DecoderContext{reports, shell, display, prompter, dataLog, clock}),
+        dispatcher(reports::DecoderContext{reports, shell, display, prompter, clock}),
         multiPort(channel, ports, shell, sender, display, prompter),
         cycle(channel, ports, shell, sender, dispatcher, display, multiPort),
         dataLogger(reports, ports, shell, dataLog, display, prompter),
@@ -61,9 +62,9 @@ struct MonitorCore {
 
   platform::PortMap portMap;
   link::PortTable ports;
-  link::ShellGlobals shell;
+  link::PortSelection shell;
   reports::ReportState reports;
-  reports::DataLogLink dataLog;
+  logging::DataLogLink dataLog;
   link::SerialChannel channel;
   commands::PacketSender sender;
   reports::ReportDispatcher dispatcher;
@@ -75,9 +76,11 @@ struct MonitorCore {
   reports::ReportHistory history;
 
  private:
-  // The position decoders write data-log records, the dispatcher feeds the
-  // raw log, and every tick ends by writing the raw log's frames.
+  // The steps after the decoders (data-log records, position download, PC
+  // clock), the raw log fed by the dispatcher, and every tick ending by
+  // writing the raw log's frames.
   void connectLogs() {
+    WireReportSteps(dispatcher, dataLog);
     dataLog.writeDataRecord = [this](int port) { dataLogger.writeDataRecord(port); };
     dispatcher.setRawPacketWriter([this](int id, const std::uint8_t* payload, std::size_t n) {
       rawLog.writeRawPacket(id, payload, n);

@@ -2,7 +2,7 @@
 
 #include "protocol/commands/line_codes.h"
 #include "protocol/commands/query_commands.h"
-#include "protocol/reports/age_channels.h"
+#include "protocol/receiver/age_channels.h"
 
 namespace navbin::shell {
 namespace {
@@ -17,7 +17,7 @@ constexpr std::int32_t kPhases = 10;
 }  // namespace
 
 MonitorCycle::MonitorCycle(link::SerialChannel& channel, link::PortTable& ports,
-                           link::ShellGlobals& shell, commands::PacketSender& sender,
+                           link::PortSelection& shell, commands::PacketSender& sender,
                            reports::ReportDispatcher& dispatcher, reports::Display& display,
                            MultiPortControl& multiPort)
     : channel_(channel),

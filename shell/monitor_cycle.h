@@ -8,11 +8,11 @@
 #include <utility>
 
 #include "link/port_context.h"
+#include "link/port_selection.h"
 #include "link/serial_channel.h"
-#include "link/shell_globals.h"
 #include "protocol/commands/packet_sender.h"
-#include "protocol/reports/dispatcher.h"
-#include "protocol/reports/display.h"
+#include "protocol/presentation/display.h"
+#include "protocol/receiver/dispatcher.h"
 #include "shell/multi_port_control.h"
 #include "shell/port_return.h"
 
@@ -21,7 +21,7 @@ namespace navbin::shell {
 class MonitorCycle {
  public:
   // Also makes the send path paint Shape_TxLED lime green on every send.
-  MonitorCycle(link::SerialChannel& channel, link::PortTable& ports, link::ShellGlobals& shell,
+  MonitorCycle(link::SerialChannel& channel, link::PortTable& ports, link::PortSelection& shell,
                commands::PacketSender& sender, reports::ReportDispatcher& dispatcher,
                reports::Display& display, MultiPortControl& multiPort);
 
@@ -42,7 +42,7 @@ class MonitorCycle {
  private:
   link::SerialChannel& channel_;
   link::PortTable& ports_;
-  link::ShellGlobals& shell_;
+  link::PortSelection& shell_;
   commands::PacketSender& sender_;
   reports::ReportDispatcher& dispatcher_;
   reports::Display& display_;

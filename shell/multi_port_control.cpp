@@ -25,7 +25,7 @@ bool IsCom(int com) {
 }
 
 // Entries of portList in use: none while no list is known, never more than 16.
-int ListedCount(const link::ShellGlobals& shell) {
+int ListedCount(const link::PortSelection& shell) {
   if (shell.portListCount < 0) return 0;
   return shell.portListCount > link::kPortCount ? link::kPortCount : shell.portListCount;
 }
@@ -33,7 +33,7 @@ int ListedCount(const link::ShellGlobals& shell) {
 }  // namespace
 
 MultiPortControl::MultiPortControl(link::SerialChannel& channel, link::PortTable& ports,
-                                   link::ShellGlobals& shell, commands::PacketSender& sender,
+                                   link::PortSelection& shell, commands::PacketSender& sender,
                                    reports::Display& display, reports::Prompter& prompter)
     : channel_(channel),
       ports_(ports),

@@ -7,17 +7,17 @@
 #include <utility>
 
 #include "link/port_context.h"
+#include "link/port_selection.h"
 #include "link/serial_channel.h"
-#include "link/shell_globals.h"
 #include "protocol/commands/packet_sender.h"
-#include "protocol/reports/display.h"
-#include "protocol/reports/prompter.h"
+#include "protocol/presentation/display.h"
+#include "protocol/presentation/prompter.h"
 
 namespace navbin::shell {
 
 class MultiPortControl {
  public:
-  MultiPortControl(link::SerialChannel& channel, link::PortTable& ports, link::ShellGlobals& shell,
+  MultiPortControl(link::SerialChannel& channel, link::PortTable& ports, link::PortSelection& shell,
                    commands::PacketSender& sender, reports::Display& display,
                    reports::Prompter& prompter);
 
@@ -55,7 +55,7 @@ class MultiPortControl {
  private:
   link::SerialChannel& channel_;
   link::PortTable& ports_;
-  link::ShellGlobals& shell_;
+  link::PortSelection& shell_;
   commands::PacketSender& sender_;
   reports::Display& display_;
   reports::Prompter& prompter_;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "protocol/reports/config_control_names.h"
+#include "protocol/presentation/config_control_names.h"
 #include "shell/config_dialogs.h"
 #include "shell/dialog_fields.h"
 

@@ -1,6 +1,6 @@
 // Sending from the packet masks dialog.
 
-#include "protocol/reports/config_control_names.h"
+#include "protocol/presentation/config_control_names.h"
 #include "shell/config_dialogs.h"
 
 namespace navbin::shell {

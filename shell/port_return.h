@@ -9,15 +9,15 @@
 #include <utility>
 
 #include "link/port_context.h"
+#include "link/port_selection.h"
 #include "link/serial_channel.h"
-#include "link/shell_globals.h"
-#include "protocol/reports/display.h"
+#include "protocol/presentation/display.h"
 
 namespace navbin::shell {
 
 class PortReturn {
  public:
-  PortReturn(link::SerialChannel& channel, link::PortTable& ports, link::ShellGlobals& shell,
+  PortReturn(link::SerialChannel& channel, link::PortTable& ports, link::PortSelection& shell,
              reports::Display& display)
       : channel_(channel), ports_(ports), shell_(shell), display_(display) {}
 
@@ -37,7 +37,7 @@ class PortReturn {
  private:
   link::SerialChannel& channel_;
   link::PortTable& ports_;
-  link::ShellGlobals& shell_;
+  link::PortSelection& shell_;
   reports::Display& display_;
   std::array<bool, link::kPortCount> waiting_{};
   std::array<bool, link::kPortCount> monitored_{};

@@ -1,6 +1,6 @@
 // Sending from the self-survey dialog.
 
-#include "protocol/reports/config_control_names.h"
+#include "protocol/presentation/config_control_names.h"
 #include "shell/config_dialogs.h"
 #include "shell/decimal_text.h"
 

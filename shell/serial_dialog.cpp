@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "protocol/reports/config_control_names.h"
-#include "protocol/reports/config_lists.h"
+#include "protocol/presentation/config_control_names.h"
+#include "protocol/presentation/config_lists.h"
 #include "shell/config_dialogs.h"
 #include "shell/dialog_fields.h"
 

@@ -158,7 +158,7 @@ std::int32_t DisplayPortOfItem(const StartupPlan& plan, int item) {
   return plan.portList[static_cast<std::size_t>(item)];
 }
 
-void ApplyPlan(const StartupPlan& plan, link::ShellGlobals& shell) {
+void ApplyPlan(const StartupPlan& plan, link::PortSelection& shell) {
   shell.displayPort = plan.displayPort;
   shell.portList = plan.portList;
   shell.portListCount = plan.portListCount;

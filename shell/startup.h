@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "link/shell_globals.h"
+#include "link/port_selection.h"
 #include "platform/port_map.h"
 
 namespace navbin::shell {
@@ -88,6 +88,6 @@ StartupPlan PlanStartup(const CommandLine& commandLine, const EnumerateDevices& 
 std::int32_t DisplayPortOfItem(const StartupPlan& plan, int item);
 
 // Copies displayPort, portList and portListCount into the shell globals.
-void ApplyPlan(const StartupPlan& plan, link::ShellGlobals& shell);
+void ApplyPlan(const StartupPlan& plan, link::PortSelection& shell);
 
 }  // namespace navbin::shell

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "protocol/reports/report_fields.h"
+#include "protocol/wire/report_fields.h"
 
 namespace navbin::tools {
 

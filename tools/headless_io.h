@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "protocol/reports/display.h"
-#include "protocol/reports/prompter.h"
+#include "protocol/presentation/display.h"
+#include "protocol/presentation/prompter.h"
 
 namespace navbin::tools {
 

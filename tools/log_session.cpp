@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "protocol/reports/control_names.h"
+#include "protocol/presentation/control_names.h"
 
 namespace navbin::tools {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "protocol/reports/control_names.h"
+#include "protocol/presentation/control_names.h"
 
 namespace navbin::transfer {
 
@@ -11,7 +11,8 @@ using Clock = std::chrono::steady_clock;
 }  // namespace
 
 ReplyWait::ReplyWait(link::SerialChannel& channel, link::PortTable& ports,
-                     const link::ShellGlobals& shell, reports::Display& display, TransferView& view)
+                     const link::PortSelection& shell, reports::Display& display,
+                     TransferView& view)
     : channel_(channel), ports_(ports), shell_(shell), display_(display), view_(view) {}
 
 link::PortContext* ReplyWait::displayPort() const {

@@ -10,10 +10,10 @@
 #include <optional>
 
 #include "link/port_context.h"
+#include "link/port_selection.h"
 #include "link/serial_channel.h"
-#include "link/shell_globals.h"
-#include "protocol/reports/display.h"
-#include "protocol/reports/report_satellite_data.h"
+#include "protocol/presentation/display.h"
+#include "protocol/wire/report_satellite_data.h"
 #include "transfer/transfer_view.h"
 
 namespace navbin::transfer {
@@ -24,7 +24,7 @@ class ReplyWait {
   // Longest sleep between two refreshes of the windows.
   static constexpr int kRefreshMs = 40;
 
-  ReplyWait(link::SerialChannel& channel, link::PortTable& ports, const link::ShellGlobals& shell,
+  ReplyWait(link::SerialChannel& channel, link::PortTable& ports, const link::PortSelection& shell,
             reports::Display& display, TransferView& view);
 
   // Waits for the reply of `type` and `sv` until the time-out. The reply, or
@@ -44,7 +44,7 @@ class ReplyWait {
 
   link::SerialChannel& channel_;
   link::PortTable& ports_;
-  const link::ShellGlobals& shell_;
+  const link::PortSelection& shell_;
   reports::Display& display_;
   TransferView& view_;
   std::chrono::milliseconds timeout_ = kDefaultTimeout;

@@ -15,11 +15,11 @@
 #include <string_view>
 
 #include "link/port_context.h"
+#include "link/port_selection.h"
 #include "link/serial_channel.h"
-#include "link/shell_globals.h"
 #include "protocol/commands/packet_sender.h"
-#include "protocol/reports/display.h"
-#include "protocol/reports/prompter.h"
+#include "protocol/presentation/display.h"
+#include "protocol/presentation/prompter.h"
 #include "transfer/data_block.h"
 #include "transfer/reply_wait.h"
 #include "transfer/transfer_view.h"
@@ -32,7 +32,7 @@ class DataFile;
 struct TransferLinks {
   link::SerialChannel& channel;
   link::PortTable& ports;
-  const link::ShellGlobals& shell;
+  const link::PortSelection& shell;
   commands::PacketSender& sender;
   reports::Display& display;
   reports::Prompter& prompter;

@@ -5,7 +5,7 @@
 namespace navbin::commands {
 
 PacketSender::PacketSender(link::SerialChannel& channel, link::PortTable& ports,
-                           const link::ShellGlobals& shell,
+                           const link::PortSelection& shell,
                            std::array<std::uint8_t, link::kPortCount>& logTrigger)
     : channel_(channel), ports_(ports), shell_(shell), logTrigger_(logTrigger) {}
 

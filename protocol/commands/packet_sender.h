@@ -11,8 +11,8 @@
 #include <utility>
 
 #include "link/port_context.h"
+#include "link/port_selection.h"
 #include "link/serial_channel.h"
-#include "link/shell_globals.h"
 
 namespace navbin::commands {
 
@@ -25,7 +25,7 @@ class PacketSender {
   // `logTrigger` is the report layer's per-port trigger byte, which Set I/O
   // options sets to 1 for the addressed port.
   PacketSender(link::SerialChannel& channel, link::PortTable& ports,
-               const link::ShellGlobals& shell,
+               const link::PortSelection& shell,
                std::array<std::uint8_t, link::kPortCount>& logTrigger);
 
   void SendPacket(int selector, std::size_t length, const std::uint8_t* bytes);
@@ -46,7 +46,7 @@ class PacketSender {
  private:
   link::SerialChannel& channel_;
   link::PortTable& ports_;
-  const link::ShellGlobals& shell_;
+  const link::PortSelection& shell_;
   std::array<std::uint8_t, link::kPortCount>& logTrigger_;
   std::function<void()> paintTxLamp_;
   std::chrono::microseconds pause_{0};

@@ -13,7 +13,7 @@
 #include "protocol/commands/config_commands.h"
 #include "protocol/commands/init_commands.h"
 #include "protocol/commands/query_commands.h"
-#include "protocol/reports/dispatch_table.h"
+#include "protocol/receiver/dispatch_table.h"
 #include "tests/app/main_form_fixture.h"
 #include "tests/support/captures.h"
 

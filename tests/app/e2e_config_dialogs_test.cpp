@@ -11,8 +11,8 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "protocol/reports/config_control_names.h"
-#include "protocol/reports/format.h"
+#include "protocol/presentation/config_control_names.h"
+#include "protocol/presentation/format.h"
 #include "tests/app/e2e_live_app.h"
 #include "tests/support/fakes.h"
 

@@ -19,7 +19,7 @@
 #include <sstream>
 
 #include "protocol/commands/config_commands.h"
-#include "protocol/reports/time_functions.h"
+#include "protocol/presentation/time_functions.h"
 #include "sim/constellation.h"
 #include "sim/geodesy.h"
 #include "sim/gps_time.h"

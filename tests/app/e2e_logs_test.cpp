@@ -15,7 +15,7 @@
 
 #include "logging/raw_log.h"
 #include "protocol/commands/config_commands.h"
-#include "protocol/reports/format.h"
+#include "protocol/presentation/format.h"
 #include "tests/app/e2e_multi_port_app.h"
 #include "tests/support/packets.h"
 #include "ui/forms/log_form.h"

@@ -8,8 +8,8 @@
 #include <QGuiApplication>
 #include <algorithm>
 
-#include "protocol/reports/angle_text.h"
-#include "protocol/reports/receiver_state.h"
+#include "protocol/presentation/angle_text.h"
+#include "protocol/receiver/receiver_state.h"
 #include "sim/receiver_profile.h"
 #include "tests/app/e2e_multi_port_app.h"
 

@@ -14,9 +14,9 @@
 #include <fstream>
 #include <map>
 
-#include "protocol/reports/chart_geometry.h"
-#include "protocol/reports/report_fields.h"
-#include "protocol/reports/series_csv.h"
+#include "protocol/history/chart_geometry.h"
+#include "protocol/history/series_csv.h"
+#include "protocol/wire/report_fields.h"
 #include "tests/app/e2e_live_app.h"
 #include "tests/support/packets.h"
 #include "ui/forms/sky_view_form.h"

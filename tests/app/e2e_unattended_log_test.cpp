@@ -10,7 +10,7 @@
 #include <fstream>
 #include <thread>
 
-#include "protocol/reports/format.h"
+#include "protocol/presentation/format.h"
 #include "tests/app/e2e_support.h"
 #include "tests/shell/shell_fixture.h"
 

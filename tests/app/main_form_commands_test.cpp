@@ -4,7 +4,7 @@
 #include <QAction>
 #include <QWidget>
 
-#include "protocol/reports/config_control_names.h"
+#include "protocol/presentation/config_control_names.h"
 #include "tests/app/main_form_fixture.h"
 #include "ui/forms/serial_form.h"
 

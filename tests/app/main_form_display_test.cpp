@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "link/field_codec.h"
-#include "protocol/reports/control_names.h"
+#include "protocol/presentation/control_names.h"
 #include "tests/app/main_form_fixture.h"
 
 namespace navbin::main_form_testing {

@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "link/port_selection.h"
 #include "link/serial_channel.h"
-#include "link/shell_globals.h"
 #include "platform/memory_serial_device.h"
 #include "protocol/commands/packet_sender.h"
 #include "tests/support/packets.h"
@@ -88,7 +88,7 @@ struct SenderFixture {
   LoggingBackend backend{portMap};
   link::SerialChannel channel{backend, portMap};
   link::PortTable ports;
-  link::ShellGlobals shell;
+  link::PortSelection shell;
   std::array<std::uint8_t, link::kPortCount> logTrigger{};
   PacketSender sender{channel, ports, shell, logTrigger};
   int lampPaints = 0;

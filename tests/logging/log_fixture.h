@@ -15,8 +15,9 @@
 
 #include "logging/data_log.h"
 #include "logging/log_panels.h"
+#include "logging/position_log.h"
 #include "logging/raw_log.h"
-#include "protocol/reports/dispatcher.h"
+#include "protocol/receiver/dispatcher.h"
 #include "tests/support/fakes.h"
 #include "tests/support/packets.h"
 
@@ -37,6 +38,7 @@ class LogTest : public ::testing::Test {
       ports[i].isOpen = true;
     }
     link.writeDataRecord = [this](int port) { dataLog.writeDataRecord(port); };
+    AddPositionLogSteps(dispatcher, link);
     dispatcher.setRawPacketWriter(
         [this](int id, const std::uint8_t* p, std::size_t n) { rawLog.writeRawPacket(id, p, n); });
   }
@@ -63,14 +65,14 @@ class LogTest : public ::testing::Test {
 
   std::string folder;
   reports::ReportState state;
-  link::ShellGlobals shell;
+  link::PortSelection shell;
   link::PortTable ports;
   support::FakeDisplay display;
   support::ScriptedPrompter prompter;
   support::FakeClock clock;
-  reports::DataLogLink link;
+  logging::DataLogLink link;
   reports::ReportDispatcher dispatcher{
-      reports::DecoderContext{state, shell, display, prompter, link, clock}};
+      reports::DecoderContext{state, shell, display, prompter, clock}};
   DataLog dataLog{state, ports, shell, link, display, prompter};
   RawLog rawLog{state.globals, link, display, prompter};
 };

@@ -5,7 +5,7 @@
 // The tracking window's cells are checked on the real window by the ui tests.
 
 #include "tests/support/captures.h"
-#include "protocol/reports/report_fields.h"
+#include "protocol/wire/report_fields.h"
 #include "tests/reports/report_fixture.h"
 
 namespace navbin::reports::test {

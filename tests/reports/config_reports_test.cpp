@@ -1,8 +1,8 @@
 // The configuration reports: exact lengths, what each stores and shows, and
 // the edge cases of the reports the dialogs read.
 
-#include "protocol/reports/config_control_names.h"
-#include "protocol/reports/report_fields.h"
+#include "protocol/presentation/config_control_names.h"
+#include "protocol/wire/report_fields.h"
 #include "tests/reports/report_fixture.h"
 
 namespace navbin::reports::test {

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "protocol/reports/dispatch_table.h"
+#include "protocol/receiver/dispatch_table.h"
 #include "tests/reports/report_fixture.h"
 
 namespace navbin::reports::test {

@@ -1,6 +1,6 @@
 // The three layouts of the main window's position area.
 
-#include "protocol/reports/display_mode.h"
+#include "protocol/presentation/display_mode.h"
 
 #include "tests/reports/report_fixture.h"
 

@@ -4,13 +4,15 @@
 #include <fstream>
 #include <sstream>
 
-#include "protocol/reports/download_position.h"
+#include "shell/download_position.h"
 #include "tests/reports/report_fixture.h"
 
 namespace navbin::reports::test {
 namespace {
 
 namespace fs = std::filesystem;
+using shell::PositionDownloadMessage;
+using shell::PositionFileLine;
 
 const Bytes kXyz = Payload().single(1.125f).single(-2.5f).single(3).single(0);
 

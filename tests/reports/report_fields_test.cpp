@@ -3,7 +3,7 @@
 #include <cmath>
 #include <map>
 
-#include "protocol/reports/report_fields.h"
+#include "protocol/wire/report_fields.h"
 #include "tests/reports/report_fixture.h"
 
 namespace navbin::reports::test {

@@ -8,29 +8,31 @@
 #include <vector>
 
 #include "link/port_context.h"
-#include "link/shell_globals.h"
-#include "protocol/reports/control_names.h"
-#include "protocol/reports/data_log_link.h"
-#include "protocol/reports/dispatcher.h"
-#include "protocol/reports/receiver_state.h"
+#include "link/port_selection.h"
+#include "protocol/presentation/control_names.h"
+#include "protocol/receiver/dispatcher.h"
+#include "protocol/receiver/receiver_state.h"
+#include "shell/report_wiring.h"
 #include "tests/support/fakes.h"
 #include "tests/support/packets.h"
 
 namespace navbin::reports::test {
 
 using namespace names;
+using logging::DataLogLink;
 using support::Bytes;
 using support::Payload;
 
 class ReportTest : public ::testing::Test {
  protected:
-  ReportTest() : dispatcher(DecoderContext{state, shell, display, prompter, dataLog, clock}) {
+  ReportTest() : dispatcher(DecoderContext{state, shell, display, prompter, clock}) {
     shell.displayPort = 1;
     for (std::size_t i = 0; i < ports.size(); ++i) {
       ports[i].portIndex = static_cast<std::uint32_t>(i);
       ports[i].isOpen = true;
     }
     dataLog.writeDataRecord = [this](int portIndex) { records.push_back(portIndex); };
+    shell::WireReportSteps(dispatcher, dataLog);
   }
 
   // Puts the packet in the port's frame buffer as the de-framer would and
@@ -65,7 +67,7 @@ class ReportTest : public ::testing::Test {
   }
 
   ReportState state;
-  link::ShellGlobals shell;
+  link::PortSelection shell;
   support::FakeDisplay display;
   support::ScriptedPrompter prompter;
   DataLogLink dataLog;

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <sstream>
 
-#include "protocol/reports/chart_geometry.h"
-#include "protocol/reports/report_history.h"
-#include "protocol/reports/series_csv.h"
+#include "protocol/history/chart_geometry.h"
+#include "protocol/history/report_history.h"
+#include "protocol/history/series_csv.h"
 #include "tests/reports/report_fixture.h"
 
 namespace navbin::reports::test {

@@ -14,11 +14,12 @@
 
 #include "link/framing.h"
 #include "link/port_context.h"
-#include "link/shell_globals.h"
-#include "protocol/reports/age_channels.h"
-#include "protocol/reports/control_names.h"
-#include "protocol/reports/dispatcher.h"
-#include "protocol/reports/report_fields.h"
+#include "link/port_selection.h"
+#include "protocol/presentation/control_names.h"
+#include "protocol/receiver/age_channels.h"
+#include "protocol/receiver/dispatcher.h"
+#include "protocol/wire/report_fields.h"
+#include "shell/report_wiring.h"
 #include "tests/support/fakes.h"
 
 namespace navbin::reports {
@@ -57,7 +58,7 @@ class HostilePayloadTest : public ::testing::Test {
  protected:
   HostilePayloadTest()
       : ports(std::make_unique<link::PortTable>()),
-        dispatcher(DecoderContext{state, shell, display, prompter, dataLog, clock}) {
+        dispatcher(DecoderContext{state, shell, display, prompter, clock}) {
     shell.displayPort = 1;
     for (std::size_t i = 0; i < ports->size(); ++i) {
       (*ports)[i].portIndex = static_cast<std::uint32_t>(i);
@@ -66,6 +67,7 @@ class HostilePayloadTest : public ::testing::Test {
     }
     display.at(Form::Log, names::CheckBox_Bias).checked = true;  // the bias warning may come
     dataLog.writeDataRecord = [this](int) { ++records; };
+    shell::WireReportSteps(dispatcher, dataLog);
   }
 
   void deliver(std::size_t portIndex, int id, const Bytes& payload) {
@@ -81,10 +83,10 @@ class HostilePayloadTest : public ::testing::Test {
   }
 
   ReportState state;
-  link::ShellGlobals shell;
+  link::PortSelection shell;
   support::FakeDisplay display;
   support::ScriptedPrompter prompter;  // cancels every file choice
-  DataLogLink dataLog;
+  logging::DataLogLink dataLog;
   support::FakeClock clock;
   std::unique_ptr<link::PortTable> ports;
   ReportDispatcher dispatcher;

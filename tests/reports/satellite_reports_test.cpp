@@ -3,8 +3,8 @@
 
 #include <limits>
 
-#include "protocol/reports/age_channels.h"
-#include "protocol/reports/fix_sv_colour.h"
+#include "protocol/receiver/age_channels.h"
+#include "protocol/receiver/fix_sv_colour.h"
 #include "tests/reports/report_fixture.h"
 
 namespace navbin::reports::test {

@@ -1,6 +1,6 @@
 // Health 0x46, machine status 0x4B, DGPS mode 0x82 and versions 0x45.
 
-#include "protocol/reports/status_texts.h"
+#include "protocol/wire/status_texts.h"
 #include "tests/reports/report_fixture.h"
 
 namespace navbin::reports::test {

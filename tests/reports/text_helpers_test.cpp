@@ -4,9 +4,9 @@
 #include <ctime>
 #include <limits>
 
-#include "protocol/reports/age_channels.h"
-#include "protocol/reports/angle_text.h"
-#include "protocol/reports/format.h"
+#include "protocol/presentation/angle_text.h"
+#include "protocol/presentation/format.h"
+#include "protocol/receiver/age_channels.h"
 #include "tests/reports/report_fixture.h"
 
 namespace navbin::reports::test {

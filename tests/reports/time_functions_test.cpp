@@ -4,11 +4,14 @@
 #include <cmath>
 #include <limits>
 
-#include "protocol/reports/time_functions.h"
+#include "protocol/presentation/time_functions.h"
+#include "shell/pc_clock.h"
 #include "tests/reports/report_fixture.h"
 
 namespace navbin::reports::test {
 namespace {
+
+using shell::setPcClock;
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "protocol/reports/config_control_names.h"
+#include "protocol/presentation/config_control_names.h"
 #include "shell/config_dialogs.h"
 #include "shell/decimal_text.h"
 #include "tests/shell/shell_fixture.h"

@@ -1,8 +1,8 @@
 // The send steps of the PPS, self-survey and generic command dialogs: bytes
 // of the examples and edge cases, and the refusals that send nothing.
 
-#include "protocol/reports/config_control_names.h"
-#include "protocol/reports/format.h"
+#include "protocol/presentation/config_control_names.h"
+#include "protocol/presentation/format.h"
 #include "shell/config_dialogs.h"
 #include "tests/shell/shell_fixture.h"
 

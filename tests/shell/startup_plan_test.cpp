@@ -157,7 +157,7 @@ TEST_F(StartupPlanTest, StoredItemSelectsByPositionInTheList) {
 TEST_F(StartupPlanTest, AppliedToTheShell) {
   findCom1AndCom3();
   const StartupPlan p = plan({"-c5", "-d", "-m"});
-  link::ShellGlobals shell;
+  link::PortSelection shell;
   ApplyPlan(p, shell);
   EXPECT_EQ(shell.displayPort, 5);
   EXPECT_EQ(shell.portListCount, 3);

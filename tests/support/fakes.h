@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "platform/system_clock.h"
-#include "protocol/reports/display.h"
-#include "protocol/reports/prompter.h"
+#include "protocol/presentation/display.h"
+#include "protocol/presentation/prompter.h"
 
 namespace navbin::support {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "protocol/reports/display.h"
+#include "protocol/presentation/display.h"
 
 namespace navbin::support {
 

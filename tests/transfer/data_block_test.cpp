@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "protocol/reports/report_satellite_data.h"
+#include "protocol/wire/report_satellite_data.h"
 #include "tests/support/packets.h"
 #include "transfer/data_block.h"
 #include "transfer/transfer_texts.h"

@@ -114,7 +114,7 @@ class TransferRig {
   platform::PortMap map;
   link::SerialChannel channel{backend(), map};
   link::PortTable ports;
-  link::ShellGlobals shell;
+  link::PortSelection shell;
   std::array<std::uint8_t, link::kPortCount> logTrigger{};
   commands::PacketSender sender{channel, ports, shell, logTrigger};
   support::FakeDisplay display;

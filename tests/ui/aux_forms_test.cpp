@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "protocol/reports/control_names.h"
+#include "protocol/presentation/control_names.h"
 #include "ui/forms/about_emblem.h"
 #include "ui/forms/about_form.h"
 #include "ui/forms/bias_form.h"

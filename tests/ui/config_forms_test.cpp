@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "protocol/reports/config_control_names.h"
+#include "protocol/presentation/config_control_names.h"
 #include "ui/forms/filters_form.h"
 #include "ui/forms/gps_form.h"
 #include "ui/forms/initial_pos_form.h"

@@ -9,10 +9,10 @@
 #include <string>
 
 #include "link/port_context.h"
-#include "link/shell_globals.h"
-#include "protocol/reports/data_log_link.h"
-#include "protocol/reports/dispatcher.h"
-#include "protocol/reports/receiver_state.h"
+#include "link/port_selection.h"
+#include "protocol/receiver/dispatcher.h"
+#include "protocol/receiver/receiver_state.h"
+#include "shell/report_wiring.h"
 #include "tests/support/captures.h"
 #include "tests/support/fakes.h"
 #include "ui/forms/all_forms.h"
@@ -30,6 +30,7 @@ class ReplayRig {
       ports[i].portIndex = i;
       ports[i].isOpen = true;
     }
+    shell::WireReportSteps(dispatcher, dataLog);
   }
 
   // Dispatches one packet (id, payload) as received on `portIndex`.
@@ -52,12 +53,12 @@ class ReplayRig {
   WidgetDisplay display;
   SecondaryForms forms = CreateSecondaryForms(display, &owner);
   reports::ReportState state;
-  link::ShellGlobals shell;
+  link::PortSelection shell;
   support::ScriptedPrompter prompter;
-  reports::DataLogLink dataLog;
+  logging::DataLogLink dataLog;
   support::FakeClock clock;
   reports::ReportDispatcher dispatcher{
-      reports::DecoderContext{state, shell, display, prompter, dataLog, clock}};
+      reports::DecoderContext{state, shell, display, prompter, clock}};
   link::PortTable ports;
 };
 

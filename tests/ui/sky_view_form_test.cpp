@@ -12,8 +12,8 @@
 #include <cmath>
 #include <filesystem>
 
-#include "protocol/reports/chart_geometry.h"
-#include "protocol/reports/series_csv.h"
+#include "protocol/history/chart_geometry.h"
+#include "protocol/history/series_csv.h"
 #include "tests/support/fakes.h"
 #include "tests/support/packets.h"
 #include "ui/forms/sky_view_form.h"
@@ -53,7 +53,7 @@ class SkyViewFormTest : public ::testing::Test {
 
   reports::ReportHistory history;
   reports::ReportState state;
-  link::ShellGlobals shell;
+  link::PortSelection shell;
   support::ScriptedPrompter prompter;
   TForm_SkyView form{SkyFeed{history, state, shell}, prompter, nullptr};
   std::string folder = std::string(NAVBIN_BINARY_DIR) + "/ui_sky_view";

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <string>
 
-#include "protocol/reports/control_names.h"
+#include "protocol/presentation/control_names.h"
 #include "ui/forms/track_form.h"
 #include "ui/widgets/widget_display.h"
 

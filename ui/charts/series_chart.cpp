@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "protocol/reports/chart_geometry.h"
+#include "protocol/history/chart_geometry.h"
 
 namespace navbin::ui {
 namespace {

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "protocol/reports/report_history.h"
+#include "protocol/history/report_history.h"
 #include "ui/charts/sky_feed.h"
 
 namespace navbin::ui {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "protocol/reports/chart_geometry.h"
+#include "protocol/history/chart_geometry.h"
 #include "ui/widgets/colours.h"
 
 namespace navbin::ui {

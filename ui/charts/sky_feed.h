@@ -5,16 +5,16 @@
 #include <cstddef>
 #include <optional>
 
-#include "link/shell_globals.h"
-#include "protocol/reports/receiver_state.h"
-#include "protocol/reports/report_history.h"
+#include "link/port_selection.h"
+#include "protocol/history/report_history.h"
+#include "protocol/receiver/receiver_state.h"
 
 namespace navbin::ui {
 
 struct SkyFeed {
   const reports::ReportHistory& history;
   const reports::ReportState& reports;
-  const link::ShellGlobals& shell;
+  const link::PortSelection& shell;
 
   // The display port's index, or nothing while no valid port is chosen.
   std::optional<std::size_t> displayIndex() const {

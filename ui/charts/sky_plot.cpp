@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "protocol/reports/chart_geometry.h"
+#include "protocol/history/chart_geometry.h"
 #include "ui/widgets/colours.h"
 
 namespace navbin::ui {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "protocol/reports/display.h"
+#include "protocol/presentation/display.h"
 #include "ui/widgets/widget_display.h"
 
 namespace navbin::ui {

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "protocol/reports/config_lists.h"
+#include "protocol/presentation/config_lists.h"
 
 namespace navbin::ui {
 

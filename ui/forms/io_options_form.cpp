@@ -5,7 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "protocol/reports/config_lists.h"
+#include "protocol/presentation/config_lists.h"
 #include "ui/widgets/colours.h"
 
 namespace navbin::ui {

@@ -166,7 +166,7 @@ void TForm_Log::excludeEachOther(DataSet a, DataSet b) {
 }
 
 void TForm_Log::attach(logging::DataLog& dataLog, link::PortTable& ports,
-                       const link::ShellGlobals& shell, reports::DataLogLink& link,
+                       const link::PortSelection& shell, logging::DataLogLink& link,
                        QWidget* formatWindow, std::function<void()> portsChanged) {
   dataLog_ = &dataLog;
   ports_ = &ports;

@@ -13,9 +13,9 @@
 #include <functional>
 
 #include "link/port_context.h"
-#include "link/shell_globals.h"
+#include "link/port_selection.h"
 #include "logging/data_log.h"
-#include "protocol/reports/data_log_link.h"
+#include "logging/data_log_link.h"
 #include "ui/forms/form_window.h"
 #include "ui/widgets/panel.h"
 #include "ui/widgets/shape.h"
@@ -30,8 +30,8 @@ class TForm_Log : public FormWindow {
   // Connects the buttons and Timer_System to the data log. `portsChanged`
   // repaints the main window's port indicators after Start has marked the
   // display port monitored; `formatWindow` is shown by "Data Log Formats...".
-  void attach(logging::DataLog& dataLog, link::PortTable& ports, const link::ShellGlobals& shell,
-              reports::DataLogLink& link, QWidget* formatWindow,
+  void attach(logging::DataLog& dataLog, link::PortTable& ports, const link::PortSelection& shell,
+              logging::DataLogLink& link, QWidget* formatWindow,
               std::function<void()> portsChanged);
 
   // The set-up as the controls show it.
@@ -80,8 +80,8 @@ class TForm_Log : public FormWindow {
 
   logging::DataLog* dataLog_ = nullptr;
   link::PortTable* ports_ = nullptr;
-  const link::ShellGlobals* shell_ = nullptr;
-  reports::DataLogLink* link_ = nullptr;
+  const link::PortSelection* shell_ = nullptr;
+  logging::DataLogLink* link_ = nullptr;
   std::function<void()> portsChanged_;
 };
 

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "protocol/reports/config_lists.h"
+#include "protocol/presentation/config_lists.h"
 #include "ui/forms/config_dialog.h"
 
 namespace navbin::ui {

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "protocol/reports/chart_geometry.h"
-#include "protocol/reports/series_csv.h"
+#include "protocol/history/chart_geometry.h"
+#include "protocol/history/series_csv.h"
 
 namespace navbin::ui {
 namespace {

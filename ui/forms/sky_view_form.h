@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <string>
 
-#include "protocol/reports/prompter.h"
+#include "protocol/presentation/prompter.h"
 #include "ui/charts/series_chart.h"
 #include "ui/charts/signal_bars.h"
 #include "ui/charts/sky_feed.h"

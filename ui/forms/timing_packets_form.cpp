@@ -5,7 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "protocol/reports/control_names.h"
+#include "protocol/presentation/control_names.h"
 #include "ui/forms/config_dialog.h"
 
 namespace navbin::ui {

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <array>
 
-#include "protocol/reports/receiver_state.h"
+#include "protocol/receiver/receiver_state.h"
 #include "ui/forms/form_window.h"
 #include "ui/widgets/panel.h"
 #include "ui/widgets/shape.h"

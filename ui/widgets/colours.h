@@ -5,7 +5,7 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "protocol/reports/display.h"
+#include "protocol/presentation/display.h"
 
 namespace navbin::ui {
 

@@ -5,7 +5,7 @@
 
 #include <QLabel>
 
-#include "protocol/reports/display.h"
+#include "protocol/presentation/display.h"
 
 namespace navbin::ui {
 

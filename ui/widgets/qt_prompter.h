@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "protocol/reports/prompter.h"
+#include "protocol/presentation/prompter.h"
 
 namespace navbin::ui {
 

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "protocol/reports/display.h"
+#include "protocol/presentation/display.h"
 
 namespace navbin::ui {
 

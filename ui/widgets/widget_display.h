@@ -15,7 +15,7 @@
 #include <set>
 #include <string>
 
-#include "protocol/reports/display.h"
+#include "protocol/presentation/display.h"
 
 namespace navbin::ui {
 

@@ -1,0 +1,146 @@
+// Configuration reports shown by the filters, NavTxt, sensitivity, PPS,
+// packet masks and self-survey dialogs.
+
+#include <array>
+#include <span>
+#include <string>
+
+#include "protocol/presentation/config_control_names.h"
+#include "protocol/presentation/format.h"
+#include "protocol/receiver/config_decoders.h"
+#include "protocol/wire/report_filter.h"
+#include "protocol/wire/report_navtxt_config.h"
+#include "protocol/wire/report_packet_masks.h"
+#include "protocol/wire/report_pps_characteristics.h"
+#include "protocol/wire/report_pps_output.h"
+#include "protocol/wire/report_self_survey.h"
+#include "protocol/wire/report_sensitivity.h"
+
+namespace navbin::reports {
+
+namespace {
+
+std::span<const std::uint8_t> PayloadOf(const link::PortContext& port) {
+  return {port.payload(), port.packetLen};
+}
+
+// The lists of these dialogs: an index beyond them selects nothing.
+constexpr int kPpsSwitchItems = 2;
+constexpr int kPpsTimeBaseItems = 2;
+constexpr int kPpsPolarityItems = 2;
+constexpr int kNewModeItems = 2;
+
+int ItemOrNone(int index, int count) {
+  return index >= 0 && index < count ? index : -1;
+}
+
+// The vehicle ID's characters up to the first zero byte, each byte a Latin-1
+// character (in UTF-8, as the display takes text), so the dialog sends back
+// the same bytes.
+std::string VehicleIdText(const std::array<std::uint8_t, 4>& id) {
+  std::string text;
+  for (std::uint8_t c : id) {
+    if (c == 0) break;
+    if (c < 0x80) {
+      text += static_cast<char>(c);
+    } else {
+      text += static_cast<char>(0xC0 | (c >> 6));
+      text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+void decodeFilter(DecoderContext& context, link::PortContext& port) {
+  const auto report = ParseFilter(PayloadOf(port));
+  if (!report) return;
+  context.receiver(port).configuration.filter = report;
+  Display& d = context.display;
+  d.setChecked(Form::Filters, names::CheckBox_Dynamic, report->positionVelocity != 0);
+  if (!d.checked(Form::Filters, names::CheckBox_Dynamic)) {
+    d.setEnabled(Form::Filters, names::CheckBox_Static, false);
+  }
+  d.setChecked(Form::Filters, names::CheckBox_Static, report->staticFilter != 0);
+  d.setChecked(Form::Filters, names::CheckBox_Altitude, report->altitude != 0);
+}
+
+void decodeNavTxtConfig(DecoderContext& context, link::PortContext& port) {
+  const auto report = ParseNavTxtConfig(PayloadOf(port));
+  if (!report) return;
+  context.receiver(port).configuration.navTxt = report;
+  // The dialog talks to the display port: another receiver's settings stay out of it.
+  if (!context.isDisplayPort(port)) return;
+  Display& d = context.display;
+  const std::string_view flags[] = {names::CheckBox_ID, names::CheckBox_CS, names::CheckBox_EC,
+                                    names::CheckBox_FR, names::CheckBox_CR};
+  for (int bit = 0; bit < 5; ++bit)
+    d.setChecked(Form::NavTxt, flags[bit], (report->flags >> bit) & 1);
+  d.setText(Form::NavTxt, names::Edit_TOH, Format("%d", report->topOfHourOffset));
+  const std::string_view periods[] = {names::Edit_AL, names::Edit_CP, names::Edit_ID,
+                                      names::Edit_LN, names::Edit_PV, names::Edit_ST,
+                                      names::Edit_TM, names::Edit_VR};
+  for (std::size_t i = 0; i < report->periods.size(); ++i) {
+    d.setText(Form::NavTxt, periods[i], Format("%d", report->periods[i]));
+  }
+  d.setText(Form::NavTxt, names::Edit_VehID, VehicleIdText(report->vehicleId));
+}
+
+void decodeSensitivity(DecoderContext& context, link::PortContext& port) {
+  const auto report = ParseSensitivity(PayloadOf(port));
+  if (!report) return;
+  context.receiver(port).configuration.sensitivity = report;
+  context.display.setText(Form::Sensitivity, names::Panel_CurMode,
+                          report->current ? " ON" : " OFF");
+  context.display.setSelectedIndex(Form::Sensitivity, names::ComboBox_NewMode,
+                                   ItemOrNone(report->afterReset, kNewModeItems));
+}
+
+void decodePpsCharacteristics(DecoderContext& context, link::PortContext& port) {
+  const auto report = ParsePpsCharacteristics(PayloadOf(port));
+  if (!report) return;
+  context.receiver(port).configuration.ppsCharacteristics = report;
+  if (!context.isDisplayPort(port)) return;  // as for 0x7F
+  Display& d = context.display;
+  d.setSelectedIndex(Form::PPSOutput, names::ComboBox_Switch,
+                     ItemOrNone(report->driverSwitch, kPpsSwitchItems));
+  d.setSelectedIndex(Form::PPSOutput, names::ComboBox_TimeBase,
+                     ItemOrNone(report->timeBase, kPpsTimeBaseItems));
+  d.setSelectedIndex(Form::PPSOutput, names::ComboBox_Polarity,
+                     ItemOrNone(report->polarity, kPpsPolarityItems));
+  d.setText(Form::PPSOutput, names::Edit_Offset, Format("%.3e", report->offset));
+  d.setText(Form::PPSOutput, names::Edit_Bias, Format("%.2f", double(report->biasThreshold)));
+}
+
+void decodePpsOutput(DecoderContext& context, link::PortContext& port) {
+  const auto report = ParsePpsOutput(PayloadOf(port));
+  if (!report) return;
+  context.receiver(port).configuration.ppsOutput = report;
+  Display& d = context.display;
+  d.setChecked(Form::PPSOutput, names::RadioButton_Always, report->code == 2);
+  d.setChecked(Form::PPSOutput, names::RadioButton_1SV, report->code == 3);
+  d.setChecked(Form::PPSOutput, names::RadioButton_3SV, report->code == 4);
+}
+
+void decodePacketMasks(DecoderContext& context, link::PortContext& port) {
+  const auto report = ParsePacketMasks(PayloadOf(port));
+  if (!report) return;
+  context.receiver(port).configuration.packetMasks = report;
+  Display& d = context.display;
+  d.setChecked(Form::PacketMasks, names::CheckBox_B2Bit5, report->mask1 & 0x20);
+  d.setChecked(Form::PacketMasks, names::CheckBox_B2Bit6, report->mask1 & 0x40);
+  d.setChecked(Form::PacketMasks, names::CheckBox_B2Bit7, report->mask1 & 0x80);
+}
+
+void decodeSelfSurvey(DecoderContext& context, link::PortContext& port) {
+  const auto report = ParseSelfSurvey(PayloadOf(port));
+  if (!report) return;
+  context.receiver(port).configuration.selfSurvey = report;
+  Display& d = context.display;
+  d.setChecked(Form::SelfSurvey, names::CheckBox_EnableSurvey, report->enable != 0);
+  d.setChecked(Form::SelfSurvey, names::CheckBox_Flag, report->savePosition != 0);
+  d.setText(Form::SelfSurvey, names::Edit_Limit, Format("%ld", static_cast<long>(report->length)));
+}
+
+}  // namespace navbin::reports
