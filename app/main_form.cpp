@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <thread>
 
-#include "app/transfer_windows.h"
+#include "transfer/satellite_transfer.h"
 #include "ui/widgets/qt_prompter.h"
 
 namespace navbin::app {
@@ -40,10 +40,10 @@ TForm_Main::TForm_Main(shell::MonitorCore& core, ui::WidgetDisplay& display,
   column->setContentsMargins(4, 4, 4, 4);
   column->setSpacing(4);
   column->addWidget(buildGroups());
-  column->addWidget(buildStatusRow());
+  column->addWidget(statusRow = new ui::StatusRow);
   setCentralWidget(central);
-  buildMenus();
-  connectClicks();
+  menus = std::make_unique<MainMenus>(*this);
+  connectParts();
 
   Timer_NavBin = new QTimer(this);
   Timer_NavBin->setObjectName("Timer_NavBin");
@@ -71,11 +71,12 @@ bool TForm_Main::FormCreate() {
     core_.multiPort.fillPortList();
   }
   for (int i = 0; i < core_.shell.portListCount && i < link::kPortCount; ++i) {
-    if (core_.shell.portList[i] == core_.shell.displayPort) ComboBox_DisplayCom->setCurrentIndex(i);
+    if (core_.shell.portList[i] == core_.shell.displayPort)
+      portPanel->ComboBox_DisplayCom->setCurrentIndex(i);
   }
   core_.multiPort.repaintPortPanels();
 
-  LoggingAutoQuery->setChecked(core_.shell.autoQuery);
+  menus->LoggingAutoQuery->setChecked(core_.shell.autoQuery);
 
   installCoreHooks();
   Timer_NavBin->start();
@@ -112,10 +113,6 @@ void TForm_Main::setTransferHandler(Transfer transfer, std::function<void()> han
   transfers_[static_cast<std::size_t>(transfer)] = std::move(handler);
 }
 
-void TForm_Main::installTransfers() {
-  new TransferWindows(*this, core_, display_, prompter_);  // owned by this window
-}
-
 reports::FileRequest TForm_Main::OpenDialog() {
   return transfer::SatelliteTransfer::DataFileDialog(false);
 }
@@ -137,7 +134,7 @@ bool TForm_Main::event(QEvent* event) {
   // Hovering a control with a hint makes it the current hint; leaving it
   // clears it. The status row shows it instead of a status bar.
   if (event->type() == QEvent::StatusTip) {
-    Panel_Hint->setText(static_cast<QStatusTipEvent*>(event)->tip());
+    statusRow->Panel_Hint->setText(static_cast<QStatusTipEvent*>(event)->tip());
     return true;
   }
   return QMainWindow::event(event);
@@ -166,11 +163,6 @@ void TForm_Main::showEvent(QShowEvent* event) {
     frame.moveCenter(s->availableGeometry().center());
     move(frame.topLeft());
   }
-}
-
-void TForm_Main::makeClickable(QWidget* widget, QAction* action) {
-  widget->installEventFilter(this);
-  clickActions_.insert(widget, action);
 }
 
 }  // namespace navbin::app

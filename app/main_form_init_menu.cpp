@@ -14,8 +14,9 @@ using reports::Icon;
 }  // namespace
 
 void TForm_Main::questionPositionPanels() {
-  for (ui::Panel* panel : {Panel_NorthSouth, Panel_LatDeg, Panel_LatMin, Panel_EastWest,
-                           Panel_LonDeg, Panel_LonMin, Panel_X, Panel_Y, Panel_Alt_Z}) {
+  const ui::PositionGroup& p = *position;
+  for (ui::Panel* panel : {p.Panel_NorthSouth, p.Panel_LatDeg, p.Panel_LatMin, p.Panel_EastWest,
+                           p.Panel_LonDeg, p.Panel_LonMin, p.Panel_X, p.Panel_Y, p.Panel_Alt_Z}) {
     panel->setText("?");
   }
 }

@@ -11,14 +11,14 @@ namespace navbin::app {
 
 void TForm_Main::applyLayout(bool multiport) {
   multiport_ = multiport;
-  WindowMultiPort->setChecked(multiport);
-  MenuMP_MultiPort->setChecked(multiport);
-  Panel_Com->setVisible(multiport);
+  menus->WindowMultiPort->setChecked(multiport);
+  menus->MenuMP_MultiPort->setChecked(multiport);
+  portPanel->setVisible(multiport);
 
   // The window keeps a fixed size, that of its contents in this layout; the
   // status row follows the width. Size hints are cached on the way up, so
   // each level is told before the window asks.
-  for (QWidget* w = Panel_Com->parentWidget(); w; w = w->parentWidget()) {
+  for (QWidget* w = portPanel->parentWidget(); w; w = w->parentWidget()) {
     w->updateGeometry();
     if (w->layout()) w->layout()->invalidate();
     if (w == this) break;
@@ -34,7 +34,7 @@ bool TForm_Main::isMultiportLayout() const {
 }
 
 void TForm_Main::setDiagnosticsVisible(bool visible) {
-  Menu_Diagnostics->menuAction()->setVisible(visible);
+  menus->Menu_Diagnostics->menuAction()->setVisible(visible);
 }
 
 }  // namespace navbin::app

@@ -1,11 +1,14 @@
 // The "&Configure", "&Logging", "&Window", "&Diagnostics" and "&Help"
-// entries and the multi-port commands. Entries that open a window ask the
+// entries, the multi-port commands and the serial port dialog's "Set Port"
+// buttons. Entries that open a window ask the
 // receiver for the window's settings first; a window that does not exist
 // leaves its entry without effect.
 
 #include "app/main_form.h"
+#include "app/main_serial_apply.h"
 #include "protocol/commands/encoders.h"
 #include "protocol/presentation/prompter.h"
+#include "shell/config_dialogs.h"
 
 namespace navbin::app {
 
@@ -60,6 +63,16 @@ void TForm_Main::ConfigureSerialClick() {
   queryAndShow(Form::Serial, {RequestBothSerialPorts});
 }
 
+void TForm_Main::setReceiverSerialPort(int panel) {
+  const auto record = shell::ReadSerialPanel(display_, prompter_, panel);
+  if (!record) return;
+  ApplySerialPortSettings(core_, display_, prompter_, *record, true, serialApplySleep_);
+  if (prompter_.ask("Do you wish to save the receiver settings to Flash memory?", "Warning",
+                    reports::Icon::Exclamation, true)) {
+    commands::SaveToFlash(core_.sender, commands::DISPLAY_PORT);
+  }
+}
+
 void TForm_Main::ConfigureFiltersClick() {
   queryAndShow(Form::Filters, {commands::RequestFilterConfiguration});
 }
@@ -94,7 +107,7 @@ void TForm_Main::LoggingNavBinClick() {
 
 void TForm_Main::LoggingAutoQueryClick() {
   core_.shell.autoQuery = !core_.shell.autoQuery;
-  LoggingAutoQuery->setChecked(core_.shell.autoQuery);
+  menus->LoggingAutoQuery->setChecked(core_.shell.autoQuery);
   blankDisplay();
 }
 

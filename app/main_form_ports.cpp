@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "app/main_form_build.h"
 
 namespace navbin::app {
 
@@ -41,7 +40,7 @@ void TForm_Main::showDisplayPortTitle() {
 }
 
 void TForm_Main::installCoreHooks() {
-  core_.sender.setTransmitLampHook([this] { Shape_TxLED->setFill(Colour::Lime); });
+  core_.sender.setTransmitLampHook([this] { statusRow->Shape_TxLED->setFill(Colour::Lime); });
   core_.sender.setPause(shell::kCommandPause);
   core_.multiPort.setBlankDisplayHook([this] { blankDisplay(); });
   core_.multiPort.setDisplayPortChangedHook([this] {
@@ -64,8 +63,8 @@ void TForm_Main::portLost(int portIndex) {
   const bool isDisplay = core_.shell.isDisplayPort(static_cast<std::uint32_t>(portIndex));
   core_.closeLostPort(portIndex);
   if (isDisplay) {
-    Panel_Serial->setText(LostText(portIndex + 1));
-    Panel_Serial->setFill(Colour::Red);
+    statusRow->Panel_Serial->setText(LostText(portIndex + 1));
+    statusRow->Panel_Serial->setFill(Colour::Red);
     displayLostMarked_ = true;
   }
   core_.multiPort.repaintPortPanels();
@@ -78,7 +77,7 @@ void TForm_Main::refreshLostMarks() {
   for (int i = 0; i < link::kPortCount; ++i) {
     const link::PortContext& port = core_.ports[static_cast<std::size_t>(i)];
     const bool lost = port.deviceLost && !port.isOpen;
-    ui::Panel* panel = Panel_MonCom[static_cast<std::size_t>(i)];
+    ui::Panel* panel = portPanel->Panel_MonCom[static_cast<std::size_t>(i)];
     if (lost) {
       panel->setFill(Colour::Red);
       if (!lostMarked_[i]) {
@@ -86,8 +85,8 @@ void TForm_Main::refreshLostMarks() {
         panel->setStatusTip(LostText(i + 1));
       }
     } else if (lostMarked_[i]) {
-      panel->setToolTip(build::kPortPanelHint);
-      panel->setStatusTip(build::kPortPanelHint);
+      panel->setToolTip(ui::kPortPanelHint);
+      panel->setStatusTip(ui::kPortPanelHint);
     }
     lostMarked_[i] = lost;
   }
@@ -97,7 +96,7 @@ void TForm_Main::refreshLostMarks() {
                            !core_.ports[static_cast<std::size_t>(index)].isOpen &&
                            core_.ports[static_cast<std::size_t>(index)].deviceLost;
     if (!stillLost) {
-      Panel_Serial->setFill(Colour::ButtonFace);
+      statusRow->Panel_Serial->setFill(Colour::ButtonFace);
       displayLostMarked_ = false;
     }
   }

@@ -13,13 +13,13 @@
 #include "app/quit_on_signal.h"
 #include "app/settings_store.h"
 #include "app/state_log.h"
+#include "app/window_wiring.h"
 #include "platform/posix_serial_device.h"
 #include "platform/serial_enumeration.h"
 #include "platform/system_clock.h"
 #include "shell/monitor_core.h"
 #include "shell/startup.h"
 #include "ui/forms/all_forms.h"
-#include "ui/forms/sky_view_form.h"
 #include "ui/widgets/qt_prompter.h"
 #include "ui/widgets/widget_display.h"
 
@@ -91,7 +91,7 @@ int RunMainWindow(const shell::StartupPlan& plan, const shell::CommandLine& cl) 
     stateLog.emplace(display, file);
   }
   form.show();
-  if (cl.openAll) QTimer::singleShot(0, form.MenuCOM_OpenAll, &QAction::trigger);
+  if (cl.openAll) QTimer::singleShot(0, form.menus->MenuCOM_OpenAll, &QAction::trigger);
   if (!cl.grabFile.empty()) ScheduleGrab(form, cl.grabFile, cl.grabAfterMs);
   const int status = QApplication::exec();
   PrintPacketCounts(core);
@@ -103,12 +103,7 @@ int RunMainWindow(const shell::StartupPlan& plan, const shell::CommandLine& cl) 
 bool CreateWindows(TForm_Main& form, ui::WidgetDisplay& display, const shell::StartupPlan& plan) {
   if (!form.FormCreate()) return false;
   const ui::SecondaryForms forms = ui::CreateSecondaryForms(display, &form);
-  form.attachLogWindows(forms);
-  form.connectConfigurationDialogs(forms);
-  form.connectTimingPackets(forms);
-  form.installTransfers();
-  shell::MonitorCore& core = form.core();
-  ui::CreateSkyView(display, &form, {core.history, core.reports, core.shell}, form.prompter());
+  new WindowWiring(form, forms);  // owned by form
   form.applyLayout(plan.multiPort);
   form.setDiagnosticsVisible(plan.diagnostics);
   return true;

@@ -97,7 +97,7 @@ class E2eConfigDialogs : public ::testing::Test {
 struct DialogCase {
   const char* name;
   Form form;
-  QAction* app::TForm_Main::*open;
+  QAction* app::MainMenus::*open;
   Controls controls;  // empty: `observe` tells what the receiver did
   std::string before;
   Changes changes;
@@ -115,7 +115,7 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
   const DialogCase cases[] = {
       {"io_options",
        Form::IOOptions,
-       &app::TForm_Main::ConfigureIO,
+       &app::MainMenus::ConfigureIO,
        {names::RadioGroup_Format, names::RadioGroup_AltOut, names::RadioGroup_AltIn,
         names::RadioGroup_Precision, names::RadioGroup_Velocity, names::RadioGroup_Timing,
         names::RadioGroup_PPSOutput, names::ComboBox_Datum},
@@ -131,7 +131,7 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
        "1 1 0 1 0 1 1 16"},
       {"gps",
        Form::GPS,
-       &app::TForm_Main::ConfigureGPS,
+       &app::MainMenus::ConfigureGPS,
        {names::ComboBox_RMode, names::ComboBox_DifMode, names::ComboBox_DCode, names::Edit_EMask,
         names::Edit_SMask, names::Edit_PMask, names::Edit_PSwitch, names::Edit_DGPSAge},
        "0 2 1 10.0 4.0 12.0 6.0 30",
@@ -145,7 +145,7 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
        "4 2 3 5.0 2.5 12.0 6.0 20"},
       {"serial",
        Form::Serial,
-       &app::TForm_Main::ConfigureSerial,
+       &app::MainMenus::ConfigureSerial,
        serial,
        "1 0 0 0 2 1",
        {{p2.baudRate, "3"},
@@ -161,7 +161,7 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
        "3 0 2 1 1 2"},
       {"initial_position",
        Form::InitialPos,
-       &app::TForm_Main::InitializeUploadPos,
+       &app::MainMenus::InitializeUploadPos,
        {},
        "",
        {{names::Edit_Lat, "48.5"}, {names::Edit_Lon, "-11.25"}, {names::Edit_Alt, "10"}},
@@ -173,7 +173,7 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
        ""},
       {"initial_time",
        Form::InitialTime,
-       &app::TForm_Main::InitializeTimeFromPC,
+       &app::MainMenus::InitializeTimeFromPC,
        {names::Shape_TimeAccepted},
        "Gray",
        {},
@@ -187,7 +187,7 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
       // A static filter set with the position-velocity one cleared comes back checked, disabled.
       {"filters",
        Form::Filters,
-       &app::TForm_Main::ConfigureFilters,
+       &app::MainMenus::ConfigureFilters,
        {names::CheckBox_Dynamic, names::CheckBox_Static, names::CheckBox_Altitude},
        "1 1 0",
        {{names::CheckBox_Dynamic, "0"},
@@ -198,7 +198,7 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
        "0 1 1"},
       {"packet_masks",
        Form::PacketMasks,
-       &app::TForm_Main::ConfigurePacketMasks,
+       &app::MainMenus::ConfigurePacketMasks,
        {names::CheckBox_B2Bit5, names::CheckBox_B2Bit6, names::CheckBox_B2Bit7},
        "1 0 0",
        {{names::CheckBox_B2Bit6, "1"}},
@@ -211,7 +211,7 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
        "Button_Close"},
       {"sensitivity",
        Form::Sensitivity,
-       &app::TForm_Main::ConfigureSensitivity,
+       &app::MainMenus::ConfigureSensitivity,
        {names::Panel_CurMode, names::ComboBox_NewMode},
        " OFF 0",
        {{names::ComboBox_NewMode, "1"}},
@@ -220,7 +220,7 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
        " OFF 1"},
       {"navtxt",
        Form::NavTxt,
-       &app::TForm_Main::ConfigureNavTxt,
+       &app::MainMenus::ConfigureNavTxt,
        {names::CheckBox_ID, names::CheckBox_CS, names::CheckBox_EC, names::CheckBox_FR,
         names::CheckBox_CR, names::Edit_TOH, names::Edit_AL, names::Edit_PV, names::Edit_VehID},
        "0 1 0 0 1 0 0 1 0001",
@@ -235,7 +235,7 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
        "1 1 0 0 0 12 5 4464 AB"},
       {"pps",
        Form::PPSOutput,
-       &app::TForm_Main::ConfigurePPS,
+       &app::MainMenus::ConfigurePPS,
        {names::ComboBox_Switch, names::ComboBox_TimeBase, names::ComboBox_Polarity,
         names::Edit_Offset, names::Edit_Bias, names::RadioButton_Always, names::RadioButton_1SV,
         names::RadioButton_3SV},
@@ -252,7 +252,7 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
        "1 0 0 1.500e-07 300.00 1 0 0"},
       {"self_survey",
        Form::SelfSurvey,
-       &app::TForm_Main::ConfigureSelfSurvey,
+       &app::MainMenus::ConfigureSelfSurvey,
        {names::CheckBox_EnableSurvey, names::CheckBox_Flag, names::Edit_Limit},
        "1 0 2000",
        {{names::CheckBox_EnableSurvey, "0"},
@@ -267,7 +267,7 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
        "Button_Close"},
       {"generic_command",
        Form::GenNavBin,
-       &app::TForm_Main::DiagnosticsGenericNavBin,
+       &app::MainMenus::DiagnosticsGenericNavBin,
        {names::Edit_NavBin},
        "",
        {{names::Edit_NavBin, "8e A9 0 1 00 00 10 10 0x0 00 00 00"}},  // length 0x1010, DLEs
@@ -301,7 +301,7 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
       }
       return shown(c.form, c.controls);
     };
-    (app.form.get()->*c.open)->trigger();
+    (app.form->menus.get()->*c.open)->trigger();
     ASSERT_TRUE(app.window(c.form)->isVisible());
     if (!c.before.empty()) {
       EXPECT_TRUE(run([&] { return observe() == c.before; })) << observe();
@@ -317,7 +317,7 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
     click(c.form, c.close);
     EXPECT_FALSE(app.window(c.form)->isVisible());
     clear(c.form, c.controls);
-    (app.form.get()->*c.open)->trigger();
+    (app.form->menus.get()->*c.open)->trigger();
     EXPECT_TRUE(run([&] { return observe() == c.afterReopen; })) << observe();
     if (c.afterSend.empty()) {
       EXPECT_TRUE(LiveApp::SavePicture(app.window(c.form), picture));
@@ -343,7 +343,7 @@ class E2eSerialFollow : public E2eConfigDialogs, public ::testing::WithParamInte
 TEST_P(E2eSerialFollow, ReceiverAt38400WithThePcFollowingOrNot) {
   const bool follow = GetParam();
   folder = WorkFolder("serial_follow");
-  app.form->ConfigureSerial->trigger();
+  app.form->menus->ConfigureSerial->trigger();
   const auto& p1 = reports::kSerialPanels[0];
   const Controls port1{p1.baudRate, p1.dataBits,   p1.parity,
                        p1.stopBits, p1.protocolIn, p1.protocolOut};
@@ -365,7 +365,7 @@ TEST_P(E2eSerialFollow, ReceiverAt38400WithThePcFollowingOrNot) {
     EXPECT_EQ(app.text("Panel_Serial"), com + " 38400, 8-O-1");
     // Still hearing the receiver: broadcasts, and the answer to a new query.
     clear(Form::Serial, port1);
-    app.form->ConfigureSerial->trigger();
+    app.form->menus->ConfigureSerial->trigger();
     EXPECT_TRUE(run([&] { return shown(Form::Serial, port1) == "4 0 1 0 0 0"; }));
     EXPECT_TRUE(run([&] { return port().readIo.bytes > bytesAtChange + 200 && port().rxActive; }));
     EXPECT_TRUE(LiveApp::SavePicture(app.form.get(), folder + "/main_after_38400.png"));

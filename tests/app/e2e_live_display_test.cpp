@@ -112,7 +112,7 @@ struct LiveDisplayRun {
     return !app->text("Panel_SVSel", Form::Track).empty();
   }
 
-  std::string positionHint() const { return app->form->Panel_Position->toolTip().toStdString(); }
+  std::string positionHint() const { return app->form->position->toolTip().toStdString(); }
 
   Snapshot take() const {
     Snapshot s;
@@ -156,7 +156,7 @@ struct LiveDisplayRun {
     // Single-precision LLA, the receiver's factory output.
     if (!app->runUntil(tap, milliseconds(10000), [&] { return firstFixShown(); })) return;
     lla = take();
-    app->form->WindowTrack->trigger();
+    app->form->menus->WindowTrack->trigger();
     QCoreApplication::processEvents();
     trackShown = app->window(Form::Track)->isVisible();
     LiveApp::SavePicture(app->form.get(), folder + "/main.png");

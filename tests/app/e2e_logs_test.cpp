@@ -59,7 +59,7 @@ class E2eLogs : public MultiPortApp {
   void startBothLogs(const std::string& folder) {
     for (int com = 1; com <= 3; ++com) addReceiver(com, std::uint64_t(40 + com));
     ASSERT_TRUE(start(1));
-    form->MenuCOM_OpenAll->trigger();
+    form->menus->MenuCOM_OpenAll->trigger();
     commands::SetIoOptions(core.sender, commands::ALL_PORTS, {0x00, 0x00, 0x00, 0x00});
     ASSERT_TRUE(run(milliseconds(8000), [&] {
       return receiver(1).position.x != 0 && receiver(2).position.x != 0 &&
@@ -91,15 +91,15 @@ TEST_F(E2eLogs, ThreeReceiversDataLogAndDisplayPortRawLog) {
   EXPECT_TRUE(logging::Has(sets, logging::DataSet::PositionXyz) &&
               logging::Has(sets, logging::DataSet::VelocityXyz));
   EXPECT_FALSE(logForm->Panel_DataSelection->isEnabled() || rawForm->Button_Open->isEnabled());
-  EXPECT_EQ(form->Panel_Record->text(), "NavBin/Data");
+  EXPECT_EQ(form->statusRow->Panel_Record->text(), "NavBin/Data");
   run(milliseconds(5000));
   rawForm->Button_Stop->click();
   const std::size_t rawTo = tap(1).sent.size();
-  EXPECT_EQ(form->Panel_Record->text(), "Data");
+  EXPECT_EQ(form->statusRow->Panel_Record->text(), "Data");
   run(milliseconds(3000));
   logForm->Button_Stop->click();
-  EXPECT_EQ(form->Panel_Record->text(), "Off");
-  EXPECT_EQ(form->Panel_LogStatus->text(), "Logging Off");
+  EXPECT_EQ(form->statusRow->Panel_Record->text(), "Off");
+  EXPECT_EQ(form->portPanel->Panel_LogStatus->text(), "Logging Off");
 
   // Raw log: the receiver's own bytes of those 5 s, DLE doubled, whole frames.
   const std::string raw = ReadFile(folder + "/display.nvb");

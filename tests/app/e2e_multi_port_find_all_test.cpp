@@ -41,10 +41,10 @@ TEST_F(E2eMultiPortFindAll, KeepsExactlyTheReceiversTwoToFourSecondsLater) {
   addSilent(4);
   addSilent(5);
   ASSERT_TRUE(start(1));
-  EXPECT_EQ(form->MenuCOM_AutoFind->shortcut(), QKeySequence("Ctrl+A"));
+  EXPECT_EQ(form->menus->MenuCOM_AutoFind->shortcut(), QKeySequence("Ctrl+A"));
 
   const auto commanded = Clock::now();
-  form->MenuCOM_AutoFind->trigger();
+  form->menus->MenuCOM_AutoFind->trigger();
   for (int com = 1; com <= 5; ++com) {
     EXPECT_TRUE(port(com).isOpen && port(com).monitored) << "COM" << com;
   }
@@ -78,7 +78,7 @@ TEST_F(E2eMultiPortFindAll, KeepsExactlyTheReceiversTwoToFourSecondsLater) {
   EXPECT_TRUE(form->isMultiportLayout());
   const QRgb lime = qRgb(0, 255, 0);
   for (int com = 1; com <= 16; ++com) {
-    const double share = ShareOf(image, form.get(), form->Panel_MonCom[com - 1], lime);
+    const double share = ShareOf(image, form.get(), form->portPanel->Panel_MonCom[com - 1], lime);
     if (com <= 3) {
       EXPECT_GT(share, 0.5) << "COM" << com;
     } else {

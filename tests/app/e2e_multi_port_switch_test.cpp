@@ -37,15 +37,17 @@ Names FirstNames(const Names& names, std::size_t n) {
 class E2eMultiPortSwitch : public MultiPortApp {
  protected:
   Site shown() const {
-    return {form->Panel_LatDeg->text().toStdString(), form->Panel_LonDeg->text().toStdString()};
+    return {form->position->Panel_LatDeg->text().toStdString(),
+            form->position->Panel_LonDeg->text().toStdString()};
   }
   bool showsSite(const Site& site) {
     return run(milliseconds(4000), [&] { return shown() == site; });
   }
   void pick(int com) {
-    const int item = form->ComboBox_DisplayCom->findText(QStringLiteral("COM%1").arg(com));
+    const int item =
+        form->portPanel->ComboBox_DisplayCom->findText(QStringLiteral("COM%1").arg(com));
     ASSERT_GE(item, 0) << "COM" << com;
-    emit form->ComboBox_DisplayCom->activated(item);
+    emit form->portPanel->ComboBox_DisplayCom->activated(item);
   }
 };
 
@@ -62,9 +64,9 @@ TEST_F(E2eMultiPortSwitch, NewDisplayPortIsQueriedNamedAndShown) {
   pick(2);
   EXPECT_EQ(core.shell.displayPort, 2);
   EXPECT_EQ(writtenTo(2), kIdentification);  // at once, before any tick
-  EXPECT_EQ(form->Panel_Serial->text(), "COM2 9600, 8-O-1");
+  EXPECT_EQ(form->statusRow->Panel_Serial->text(), "COM2 9600, 8-O-1");
   EXPECT_EQ(QGuiApplication::applicationDisplayName(), "2 M2_Monitor");
-  EXPECT_EQ(form->Panel_LatDeg->text(), "?");
+  EXPECT_EQ(form->position->Panel_LatDeg->text(), "?");
   EXPECT_FALSE(port(1).isOpen);  // not monitored: closed
   ASSERT_TRUE(showsSite(second)) << shown().latitude << " " << shown().longitude;
   Names arrived;
@@ -80,7 +82,7 @@ TEST_F(E2eMultiPortSwitch, PortsThatCannotBeOpenedLeaveTheProgramUsable) {
   ASSERT_TRUE(start(1));
 
   // A click on the panel of a port without a device: nothing, silently.
-  emit form->Panel_MonCom[5]->clicked();
+  emit form->portPanel->Panel_MonCom[5]->clicked();
   EXPECT_FALSE(port(6).isOpen);
   EXPECT_FALSE(port(6).monitored);
   EXPECT_EQ(lamps(), "----------------");
@@ -98,7 +100,7 @@ TEST_F(E2eMultiPortSwitch, PortsThatCannotBeOpenedLeaveTheProgramUsable) {
   // Back to the receiver: opened again, queried and shown, no more boxes.
   pick(1);
   EXPECT_TRUE(port(1).isOpen);
-  EXPECT_EQ(form->Panel_Serial->text(), "COM1 9600, 8-O-1");
+  EXPECT_EQ(form->statusRow->Panel_Serial->text(), "COM1 9600, 8-O-1");
   EXPECT_TRUE(showsSite(SiteOf(53))) << shown().latitude << " " << shown().longitude;
   EXPECT_EQ(prompter.boxes.size(), 1u);
 }

@@ -23,15 +23,15 @@ class E2eMultiPortTxAll : public MultiPortApp {};
 TEST_F(E2eMultiPortTxAll, OneCommandReachesEveryOpenPortOnceInPortOrder) {
   for (int com : {2, 5, 9}) addReceiver(com, 40 + static_cast<std::uint64_t>(com));
   ASSERT_TRUE(start(5));
-  emit form->Panel_MonCom[1]->clicked();  // COM2
-  emit form->Panel_MonCom[8]->clicked();  // COM9
+  emit form->portPanel->Panel_MonCom[1]->clicked();  // COM2
+  emit form->portPanel->Panel_MonCom[8]->clicked();  // COM9
   ASSERT_TRUE(port(2).isOpen && port(9).isOpen);
-  form->Button_TxAll->click();
+  form->portPanel->Button_TxAll->click();
   ASSERT_TRUE(core.shell.transmitToAll);
-  EXPECT_EQ(form->Shape_TxAll->fill(), reports::Colour::Lime);
+  EXPECT_EQ(form->portPanel->Shape_TxAll->fill(), reports::Colour::Lime);
 
   prompter.answers = {true};
-  form->InitializeSoft->trigger();
+  form->menus->InitializeSoft->trigger();
   ASSERT_EQ(prompter.boxes.size(), 1u);  // one question for all ports
   EXPECT_EQ(prompter.boxes[0].caption, "Soft reset?");
   EXPECT_EQ(comsWritten("25"), (std::vector<int>{2, 5, 9}));
@@ -39,10 +39,10 @@ TEST_F(E2eMultiPortTxAll, OneCommandReachesEveryOpenPortOnceInPortOrder) {
   for (int com : {2, 5, 9}) EXPECT_EQ(CountOf(tap(com), "25"), 1) << "COM" << com;
 
   // Off again: the display port alone.
-  form->Button_TxAll->click();
-  EXPECT_EQ(form->Shape_TxAll->fill(), reports::Colour::Gray);
+  form->portPanel->Button_TxAll->click();
+  EXPECT_EQ(form->portPanel->Shape_TxAll->fill(), reports::Colour::Gray);
   prompter.answers = {true};
-  form->InitializeSoft->trigger();
+  form->menus->InitializeSoft->trigger();
   EXPECT_EQ(comsWritten("25"), (std::vector<int>{2, 5, 9, 5}));
   run(milliseconds(100));
   EXPECT_EQ(CountOf(tap(5), "25"), 2);

@@ -25,14 +25,14 @@ TEST_F(E2eMultiPortVanish, LostPortIsShownGoneWhileTheOthersGoOn) {
   addReceiver(2, 62);
   addReceiver(3, 63);
   ASSERT_TRUE(start(1));
-  form->MenuCOM_OpenAll->trigger();
+  form->menus->MenuCOM_OpenAll->trigger();
   ASSERT_TRUE(run(milliseconds(6000), [&] { return lamps() == "GGG-------------"; })) << lamps();
 
   tap(3).hangUp();
   ASSERT_TRUE(run(milliseconds(1000), [&] { return !port(3).isOpen; }));
   EXPECT_TRUE(port(3).deviceLost);
   EXPECT_EQ(lamps(), "GGR-------------");
-  EXPECT_EQ(form->Panel_MonCom[2]->toolTip(), "COM3: device lost");
+  EXPECT_EQ(form->portPanel->Panel_MonCom[2]->toolTip(), "COM3: device lost");
 
   // One second of the running program: the monitor timer, both live
   // receivers and this loop serving them cost well under a fifth of it.
@@ -53,7 +53,7 @@ TEST_F(E2eMultiPortVanish, LostPortIsShownGoneWhileTheOthersGoOn) {
   EXPECT_TRUE(port(1).isOpen && port(2).isOpen);
   EXPECT_GT(tap(1).arrivals.size(), queriesBefore);  // auto-queries go on
   EXPECT_GT(receiver(2).position.timeOfFix, fixBefore);
-  EXPECT_NE(form->Panel_Serial->text().toStdString().find("COM1"), std::string::npos);
+  EXPECT_NE(form->statusRow->Panel_Serial->text().toStdString().find("COM1"), std::string::npos);
   EXPECT_TRUE(prompter.boxes.empty());
 }
 

@@ -90,19 +90,19 @@ TEST_F(E2ePortReopen, LostDisplayPortIsShownAndOpensAgainFromItsPanel) {
   EXPECT_EQ(ticks[5], (Names{"1F", "24"}));  // tick 6: Request version, then phase 6
   EXPECT_EQ(ticks[6], (Names{"62", "35", "8E-15", "21", "3C"}));
   tick(first.get());
-  EXPECT_EQ(form->Panel_Serial->text(), "COM1: 9600: 8-O-1");
+  EXPECT_EQ(form->statusRow->Panel_Serial->text(), "COM1: 9600: 8-O-1");
 
   first->hangUp();
   for (int i = 0; i < 3; ++i) tick(nullptr);
   EXPECT_FALSE(core.ports[0].isOpen);
-  EXPECT_EQ(form->Panel_Serial->text(), "COM1: device lost");
-  EXPECT_EQ(form->Panel_Serial->fill(), reports::Colour::Red);
+  EXPECT_EQ(form->statusRow->Panel_Serial->text(), "COM1: device lost");
+  EXPECT_EQ(form->statusRow->Panel_Serial->fill(), reports::Colour::Red);
 
   // A receiver on the same path again; a click on the port's panel opens it.
   ReceiverTap second(4);
   ASSERT_TRUE(second.ok());
   pointLinkAt(second);
-  emit form->Panel_MonCom[0]->clicked();
+  emit form->portPanel->Panel_MonCom[0]->clicked();
   ASSERT_TRUE(core.ports[0].isOpen);
   ticks.clear();
   for (int i = 0; i < 10; ++i) ticks.push_back(tick(&second));
@@ -112,8 +112,8 @@ TEST_F(E2ePortReopen, LostDisplayPortIsShownAndOpensAgainFromItsPanel) {
   }
   EXPECT_EQ(std::count(ticks[7].begin(), ticks[7].end(), "1F"), 1);
   EXPECT_EQ(std::count(ticks[8].begin(), ticks[8].end(), "62"), 1);
-  EXPECT_EQ(form->Panel_Serial->text(), "COM1: 9600: 8-O-1");
-  EXPECT_NE(form->Panel_Serial->fill(), reports::Colour::Red);
+  EXPECT_EQ(form->statusRow->Panel_Serial->text(), "COM1: 9600: 8-O-1");
+  EXPECT_NE(form->statusRow->Panel_Serial->fill(), reports::Colour::Red);
   EXPECT_GT(second.reportBytes, 0u);
   EXPECT_TRUE(prompter.messages.empty());
 }

@@ -103,7 +103,7 @@ int SetClockWithoutTheRight() {
 
   for (const Bytes& answer : kAnswers) {
     const std::size_t shown = boxes.size();
-    app.form->InitializeTimeToPC->trigger();
+    app.form->menus->InitializeTimeToPC->trigger();
     tap.inject(answer);
     app.runUntil(tap, milliseconds(5000), [&] { return boxes.size() > shown; });
   }

@@ -89,7 +89,7 @@ TEST(E2eSkyView, SkyPlotAndSeriesFollowTheDisplayPortWhileHidden) {
   EXPECT_FALSE(form->isVisible());
   ASSERT_TRUE(form->savePicture(folder + "/sky_hidden.png"));
   ASSERT_TRUE(form->saveData(folder + "/series.csv"));
-  app.form->WindowSkyView->trigger();
+  app.form->menus->WindowSkyView->trigger();
   QCoreApplication::processEvents();
   EXPECT_TRUE(form->isVisible());
   ASSERT_TRUE(form->savePicture(folder + "/sky.png"));

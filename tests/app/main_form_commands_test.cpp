@@ -22,9 +22,11 @@ class MainFormCommandTest : public MainFormTest {
     for (ui::Panel* p : positionPanels()) p->setText("12");
   }
   std::vector<ui::Panel*> positionPanels() const {
-    return {form->Panel_NorthSouth, form->Panel_LatDeg, form->Panel_LatMin,
-            form->Panel_EastWest,   form->Panel_LonDeg, form->Panel_LonMin,
-            form->Panel_X,          form->Panel_Y,      form->Panel_Alt_Z};
+    return {form->position->Panel_NorthSouth, form->position->Panel_LatDeg,
+            form->position->Panel_LatMin,     form->position->Panel_EastWest,
+            form->position->Panel_LonDeg,     form->position->Panel_LonMin,
+            form->position->Panel_X,          form->position->Panel_Y,
+            form->position->Panel_Alt_Z};
   }
   bool positionPanelsShow(const QString& text) const {
     for (ui::Panel* p : positionPanels()) {
@@ -91,7 +93,7 @@ TEST_F(MainFormCommandTest, DestructiveCommandsAskFirstAndSendOnlyOnYes) {
 
 TEST_F(MainFormCommandTest, ColdResetAnsweredNoSendsNothingAndLeavesThePanels) {
   prompter.answers = {false};
-  form->InitializeCold->trigger();
+  form->menus->InitializeCold->trigger();
   EXPECT_TRUE(takeSent().empty());
   EXPECT_TRUE(positionPanelsShow("12"));
   ASSERT_EQ(prompter.boxes.size(), 1u);
@@ -101,7 +103,7 @@ TEST_F(MainFormCommandTest, ColdResetAnsweredNoSendsNothingAndLeavesThePanels) {
 
 TEST_F(MainFormCommandTest, ColdResetOnYesSendsWarnsAndQuestionsThePosition) {
   prompter.answers = {true};
-  form->InitializeCold->trigger();
+  form->menus->InitializeCold->trigger();
   EXPECT_EQ(takeSent(), std::vector<Bytes>{Bytes({0x1E, 0x4B})});
   ASSERT_EQ(prompter.boxes.size(), 2u);
   EXPECT_FALSE(prompter.boxes[1].question);
@@ -116,7 +118,7 @@ TEST_F(MainFormCommandTest, ColdResetOnYesSendsWarnsAndQuestionsThePosition) {
 
 TEST_F(MainFormCommandTest, FactoryResetAtFactoryLineSendsOnlyTheReset) {
   prompter.answers = {true};
-  form->InitializeFactory->trigger();
+  form->menus->InitializeFactory->trigger();
   EXPECT_EQ(takeSent(), std::vector<Bytes>{Bytes({0x1E, 0x46})});
   ASSERT_EQ(prompter.boxes.size(), 1u);
   EXPECT_EQ(prompter.boxes[0].text,
@@ -132,7 +134,7 @@ TEST_F(MainFormCommandTest, FactoryResetAtAnotherLineMovesReceiverAndPcTo9600) {
   core.shell.lineSettings[kDisplayCom - 1] = link::LineSettings{8, 3, 0, 0};  // 19200 8-N-1
   ASSERT_EQ(core.channel.SetLineParameters(*port(kDisplayCom).handle, 19200, 8, 0, 0), 0);
   prompter.answers = {true, true};  // reset; change the PC too
-  form->InitializeFactory->trigger();
+  form->menus->InitializeFactory->trigger();
   EXPECT_EQ(takeSent(), (std::vector<Bytes>{{0x1E, 0x46}, kFactoryLineCommand}));
   ASSERT_EQ(prompter.boxes.size(), 2u);
   EXPECT_EQ(prompter.boxes[1].text, "Change PC com settings to match?");
@@ -140,19 +142,19 @@ TEST_F(MainFormCommandTest, FactoryResetAtAnotherLineMovesReceiverAndPcTo9600) {
   EXPECT_EQ(line(kDisplayCom).lineParameters().baud, 9600u);
   EXPECT_EQ(line(kDisplayCom).lineParameters().parity, 1);
   EXPECT_EQ(core.shell.lineSettings[kDisplayCom - 1], (link::LineSettings{7, 3, 1, 0}));
-  EXPECT_EQ(form->Panel_Serial->text(), "COM3 9600, 8-O-1");
+  EXPECT_EQ(form->statusRow->Panel_Serial->text(), "COM3 9600, 8-O-1");
 }
 
 TEST_F(MainFormCommandTest, FactoryResetKeepingThePcLineSendsTheCommandOnly) {
   core.shell.lineSettings[kDisplayCom - 1] = link::LineSettings{8, 3, 0, 0};
   ASSERT_EQ(core.channel.SetLineParameters(*port(kDisplayCom).handle, 19200, 8, 0, 0), 0);
-  form->Panel_Serial->setText("before");
+  form->statusRow->Panel_Serial->setText("before");
   prompter.answers = {true, false};
-  form->InitializeFactory->trigger();
+  form->menus->InitializeFactory->trigger();
   EXPECT_EQ(takeSent(), (std::vector<Bytes>{{0x1E, 0x46}, kFactoryLineCommand}));
   EXPECT_EQ(line(kDisplayCom).lineParameters().baud, 19200u);
   EXPECT_EQ(core.shell.lineSettings[kDisplayCom - 1], (link::LineSettings{8, 3, 0, 0}));
-  EXPECT_EQ(form->Panel_Serial->text(), "before");
+  EXPECT_EQ(form->statusRow->Panel_Serial->text(), "before");
 }
 
 TEST_F(MainFormCommandTest, SerialPortTwoAt38400WithoutAndWithThePc) {
@@ -185,34 +187,34 @@ TEST_F(MainFormCommandTest, SerialPortTwoAt38400WithoutAndWithThePc) {
   EXPECT_EQ(prompter.boxes[3].text, "Do you wish to save the receiver settings to Flash memory?");
   EXPECT_TRUE(prompter.boxes[3].noIsDefault);
   EXPECT_EQ(prompter.boxes[3].icon, Icon::Exclamation);
-  EXPECT_EQ(form->Panel_Serial->text(), "COM3 38400, 8-O-1");
+  EXPECT_EQ(form->statusRow->Panel_Serial->text(), "COM3 38400, 8-O-1");
   EXPECT_EQ(line(kDisplayCom).lineParameters().baud, 38400u);
   EXPECT_EQ(core.shell.lineSettings[kDisplayCom - 1], (link::LineSettings{9, 3, 1, 0}));
 }
 
 TEST_F(MainFormCommandTest, DownloadEntriesArmTheirPendingFlags) {
-  form->InitializeDownloadPos->trigger();
+  form->menus->InitializeDownloadPos->trigger();
   EXPECT_EQ(core.reports.globals.downloadPositionPending, 1);
   EXPECT_TRUE(takeSent().empty());
-  form->InitializeTimeToPC->trigger();
+  form->menus->InitializeTimeToPC->trigger();
   EXPECT_EQ(takeSent(), std::vector<Bytes>{Bytes{0x21}});
   EXPECT_EQ(core.reports.globals.setClockPending, 1);
 }
 
 TEST_F(MainFormCommandTest, WindowEntriesQueryThenShowTheirWindow) {
   // Until a window exists its entry does nothing at all.
-  form->ConfigureSerial->trigger();
+  form->menus->ConfigureSerial->trigger();
   EXPECT_TRUE(takeSent().empty());
 
   QWidget serial;
   QWidget product;
   display.registerForm(reports::Form::Serial, &serial);
   display.registerForm(reports::Form::Product, &product);
-  form->ConfigureSerial->trigger();
+  form->menus->ConfigureSerial->trigger();
   EXPECT_EQ(takeSent(), (std::vector<Bytes>{{0xBC, 0x00}, {0xBC, 0x01}}));
   EXPECT_TRUE(serial.isVisible());
 
-  click(form->Panel_Version);  // the firmware panel acts as "&Product Info (0x45)..."
+  click(form->statusRow->Panel_Version);  // the firmware panel acts as "&Product Info (0x45)..."
   EXPECT_EQ(takeSent(), std::vector<Bytes>{Bytes{0x1F}});
   EXPECT_TRUE(product.isVisible());
 }
@@ -222,11 +224,12 @@ TEST_F(MainFormCommandTest, GroupCaptionsActAsTheirMenuEntries) {
   QWidget gps;
   display.registerForm(reports::Form::IOOptions, &io);
   display.registerForm(reports::Form::GPS, &gps);
-  click(form->Label10);
+  click(form->timing->Label10);
   EXPECT_EQ(takeSent(), (std::vector<Bytes>{{0x8E, 0x15}, {0x35}}));
   EXPECT_TRUE(io.isVisible());
-  for (QWidget* w : {static_cast<QWidget*>(form->Label26), static_cast<QWidget*>(form->Panel_DGPS),
-                     static_cast<QWidget*>(form->Label27)}) {
+  for (QWidget* w : {static_cast<QWidget*>(form->status->Label26),
+                     static_cast<QWidget*>(form->status->Panel_DGPS),
+                     static_cast<QWidget*>(form->satellites->Label27)}) {
     click(w);
     EXPECT_EQ(takeSent(), std::vector<Bytes>{Bytes({0xBB, 0x03})}) << w->objectName().toStdString();
   }
@@ -234,20 +237,20 @@ TEST_F(MainFormCommandTest, GroupCaptionsActAsTheirMenuEntries) {
 }
 
 TEST_F(MainFormCommandTest, TransfersRunTheirHandlerOnceOneIsSet) {
-  form->InitializeUploadAlm->trigger();  // no transfer yet: nothing happens
+  form->menus->InitializeUploadAlm->trigger();  // no transfer yet: nothing happens
   EXPECT_TRUE(takeSent().empty());
   int uploads = 0;
   form->setTransferHandler(app::TForm_Main::Transfer::UploadAlmanac, [&] { ++uploads; });
-  form->InitializeUploadAlm->trigger();
+  form->menus->InitializeUploadAlm->trigger();
   EXPECT_EQ(uploads, 1);
   EXPECT_EQ(takeSent(), std::vector<Bytes>{Bytes{0x26}});  // then the health query
-  form->InitializeDownloadEph->trigger();
+  form->menus->InitializeDownloadEph->trigger();
   EXPECT_EQ(uploads, 1);
 }
 
 TEST_F(MainFormCommandTest, ResetReferenceButtonClearsTheDeltaReference) {
   core.reports.globals.deltaReferenceSet = 1;
-  click(form->Button_ResetLLA);
+  click(form->deltaPos->Button_ResetLLA);
   EXPECT_EQ(core.reports.globals.deltaReferenceSet, 0);
 }
 

@@ -26,10 +26,10 @@ TEST_F(MainFormTest, FormCreateOpensTheDisplayPortAndListsEveryPort) {
   EXPECT_EQ(form->windowTitle(), "M1_Monitor");
   EXPECT_EQ(QGuiApplication::applicationDisplayName(), "3 M2_Monitor");
   EXPECT_EQ(core.shell.portListCount, 16);
-  ASSERT_EQ(form->ComboBox_DisplayCom->count(), 16);
-  EXPECT_EQ(form->ComboBox_DisplayCom->itemText(15), "COM16");
-  EXPECT_EQ(form->ComboBox_DisplayCom->currentIndex(), 2);
-  for (ui::Panel* p : form->Panel_MonCom) EXPECT_TRUE(p->isEnabled());
+  ASSERT_EQ(form->portPanel->ComboBox_DisplayCom->count(), 16);
+  EXPECT_EQ(form->portPanel->ComboBox_DisplayCom->itemText(15), "COM16");
+  EXPECT_EQ(form->portPanel->ComboBox_DisplayCom->currentIndex(), 2);
+  for (ui::Panel* p : form->portPanel->Panel_MonCom) EXPECT_TRUE(p->isEnabled());
   for (const link::LineSettings& l : core.shell.lineSettings) {
     EXPECT_EQ(l, (link::LineSettings{7, 3, 1, 0}));
   }
@@ -47,10 +47,10 @@ TEST_F(MainFormTest, FormCreateWithAShortListSelectsTheDisplayPort) {
   core.shell.portList[2] = 5;
   core.shell.portListCount = 3;
   create();
-  ASSERT_EQ(form->ComboBox_DisplayCom->count(), 3);
-  EXPECT_EQ(form->ComboBox_DisplayCom->currentText(), "COM3");
-  EXPECT_FALSE(form->Panel_MonCom[1]->isEnabled());
-  EXPECT_TRUE(form->Panel_MonCom[4]->isEnabled());
+  ASSERT_EQ(form->portPanel->ComboBox_DisplayCom->count(), 3);
+  EXPECT_EQ(form->portPanel->ComboBox_DisplayCom->currentText(), "COM3");
+  EXPECT_FALSE(form->portPanel->Panel_MonCom[1]->isEnabled());
+  EXPECT_TRUE(form->portPanel->Panel_MonCom[4]->isEnabled());
 }
 
 TEST_F(MainFormTest, FormCreateFailsWithTheSerialPortErrorBox) {
@@ -101,14 +101,14 @@ TEST_F(MainFormTest, EveryControlTheReportLayerWritesExists) {
         "Bevel1",         "PopupMenu_COM",  "Timer_NavBin"}) {
     EXPECT_NE(display.control(Form::Main, name), nullptr) << name;
   }
-  EXPECT_EQ(form->Panel_SV[11]->objectName(), "Panel_SV12");
-  EXPECT_EQ(form->Panel_SV[8]->fill(), Colour::ButtonFace);
-  EXPECT_EQ(form->Panel_SV[7]->fill(), Colour::Window);
-  EXPECT_EQ(form->Panel_Datum->fill(), Colour::ButtonFace);
-  EXPECT_FALSE(form->Label_DatumMain->isEnabled());
-  EXPECT_EQ(form->Panel_Record->text(), "Off");
-  EXPECT_EQ(form->Panel_LogStatus->text(), "Logging Off");
-  EXPECT_EQ(form->Shape_TxLED->fill(), Colour::Gray);
+  EXPECT_EQ(form->satellites->Panel_SV[11]->objectName(), "Panel_SV12");
+  EXPECT_EQ(form->satellites->Panel_SV[8]->fill(), Colour::ButtonFace);
+  EXPECT_EQ(form->satellites->Panel_SV[7]->fill(), Colour::Window);
+  EXPECT_EQ(form->position->Panel_Datum->fill(), Colour::ButtonFace);
+  EXPECT_FALSE(form->position->Label_DatumMain->isEnabled());
+  EXPECT_EQ(form->statusRow->Panel_Record->text(), "Off");
+  EXPECT_EQ(form->portPanel->Panel_LogStatus->text(), "Logging Off");
+  EXPECT_EQ(form->statusRow->Shape_TxLED->fill(), Colour::Gray);
 }
 
 TEST_F(MainFormTest, ReportsOfTheDisplayPortFillTheWindow) {
@@ -116,51 +116,52 @@ TEST_F(MainFormTest, ReportsOfTheDisplayPortFillTheWindow) {
   receive(kDisplayCom, {0x45, 1, 12, 3, 7, 4, 1, 5, 3, 7, 4});
   receive(kDisplayCom, {0x82, 3});
   tick();
-  EXPECT_EQ(form->Panel_Version->text(), "1.12");
-  EXPECT_TRUE(form->Label_DatumMain->isEnabled());
-  EXPECT_EQ(form->Panel_Datum->fill(), Colour::Window);
-  EXPECT_EQ(form->Panel_DGPS->text(), "Auto (Diff. currently on)");
-  EXPECT_EQ(form->Shape_RxLED->fill(), Colour::Lime);
+  EXPECT_EQ(form->statusRow->Panel_Version->text(), "1.12");
+  EXPECT_TRUE(form->position->Label_DatumMain->isEnabled());
+  EXPECT_EQ(form->position->Panel_Datum->fill(), Colour::Window);
+  EXPECT_EQ(form->status->Panel_DGPS->text(), "Auto (Diff. currently on)");
+  EXPECT_EQ(form->statusRow->Shape_RxLED->fill(), Colour::Lime);
 }
 
 TEST_F(MainFormTest, AutoQueryOffBlanksTheDisplayAndStopsThePeriodicQueries) {
   create();
   tick(8);  // identification done; phase 8
-  form->Panel_LatDeg->setText("28\u00B0");
-  form->Panel_SV[9]->setText("5");
-  form->Shape_Err2->setFill(Colour::Red);
-  form->Panel_Version->setText("1.12");
-  form->Label_PanelPos->setText("LLA Position");
+  form->position->Panel_LatDeg->setText("28\u00B0");
+  form->satellites->Panel_SV[9]->setText("5");
+  form->status->Shape_Err2->setFill(Colour::Red);
+  form->statusRow->Panel_Version->setText("1.12");
+  form->position->Label_PanelPos->setText("LLA Position");
   for (reports::ReceiverState& r : core.reports.receivers) r.fixSvs.fill(7);
-  const QString serial = form->Panel_Serial->text();
+  const QString serial = form->statusRow->Panel_Serial->text();
 
-  form->LoggingAutoQuery->trigger();
+  form->menus->LoggingAutoQuery->trigger();
   EXPECT_FALSE(core.shell.autoQuery);
-  EXPECT_FALSE(form->LoggingAutoQuery->isChecked());
+  EXPECT_FALSE(form->menus->LoggingAutoQuery->isChecked());
   for (ui::Panel* p : form->findChildren<ui::Panel*>()) {
     if (p->tag() == 0) continue;
     EXPECT_EQ(p->text(), "?") << p->objectName().toStdString();
     EXPECT_EQ(p->fill(), Colour::Window) << p->objectName().toStdString();
   }
-  for (ui::Shape* s : {form->Shape_Err1, form->Shape_Err2, form->Shape_Err3, form->Shape_Err4}) {
+  for (ui::Shape* s : {form->status->Shape_Err1, form->status->Shape_Err2, form->status->Shape_Err3,
+                       form->status->Shape_Err4}) {
     EXPECT_EQ(s->fill(), Colour::Gray);
   }
   for (const reports::ReceiverState& r : core.reports.receivers) {
     for (std::int32_t sv : r.fixSvs) EXPECT_EQ(sv, 0);
   }
   // The status row, the port panel and the captions are not data.
-  EXPECT_EQ(form->Panel_Version->text(), "1.12");
-  EXPECT_EQ(form->Panel_Serial->text(), serial);
-  EXPECT_EQ(form->Panel_MonCom[0]->text(), "1");
-  EXPECT_EQ(form->Panel_LogStatus->text(), "Logging Off");
-  EXPECT_EQ(form->Label_PanelPos->text(), "LLA Position");
+  EXPECT_EQ(form->statusRow->Panel_Version->text(), "1.12");
+  EXPECT_EQ(form->statusRow->Panel_Serial->text(), serial);
+  EXPECT_EQ(form->portPanel->Panel_MonCom[0]->text(), "1");
+  EXPECT_EQ(form->portPanel->Panel_LogStatus->text(), "Logging Off");
+  EXPECT_EQ(form->position->Label_PanelPos->text(), "LLA Position");
 
   takeSent();
   tick(10);  // every phase once: only ageing and activity, nothing sent
   EXPECT_TRUE(takeSent().empty());
 
-  form->LoggingAutoQuery->trigger();
-  EXPECT_TRUE(form->LoggingAutoQuery->isChecked());
+  form->menus->LoggingAutoQuery->trigger();
+  EXPECT_TRUE(form->menus->LoggingAutoQuery->isChecked());
   tick(10);
   EXPECT_EQ(takeSent(),
             (std::vector<Bytes>{{0x26}, {0x24}, {0x3C, 0x00}, {0x26}, {0x24}, {0x3C, 0x00}}));
@@ -170,23 +171,23 @@ TEST_F(MainFormTest, SendingLightsTheTransmitLampUntilTheSecondTick) {
   create();
   tick(8);
   prompter.answers = {true};
-  form->InitializeSoft->trigger();
-  EXPECT_EQ(form->Shape_TxLED->fill(), Colour::Lime);
-  form->LoggingAutoQuery->trigger();  // no queries to relight it
+  form->menus->InitializeSoft->trigger();
+  EXPECT_EQ(form->statusRow->Shape_TxLED->fill(), Colour::Lime);
+  form->menus->LoggingAutoQuery->trigger();  // no queries to relight it
   tick(2);
-  EXPECT_EQ(form->Shape_TxLED->fill(), Colour::Gray);
+  EXPECT_EQ(form->statusRow->Shape_TxLED->fill(), Colour::Gray);
 }
 
 TEST_F(MainFormTest, HoveringAControlShowsItsHintInTheHintBox) {
   create();
   QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-  QApplication::sendEvent(form->Panel_SV[0], &enter);
-  EXPECT_EQ(form->Panel_Hint->text(), "When green, this SV is being used for fixes");
+  QApplication::sendEvent(form->satellites->Panel_SV[0], &enter);
+  EXPECT_EQ(form->statusRow->Panel_Hint->text(), "When green, this SV is being used for fixes");
   QEvent leave(QEvent::Leave);
-  QApplication::sendEvent(form->Panel_SV[0], &leave);
-  EXPECT_EQ(form->Panel_Hint->text(), "");
-  QApplication::sendEvent(form->Panel_MonCom[0], &enter);
-  EXPECT_EQ(form->Panel_Hint->text(),
+  QApplication::sendEvent(form->satellites->Panel_SV[0], &leave);
+  EXPECT_EQ(form->statusRow->Panel_Hint->text(), "");
+  QApplication::sendEvent(form->portPanel->Panel_MonCom[0], &enter);
+  EXPECT_EQ(form->statusRow->Panel_Hint->text(),
             "When lit, this port is monitored; when green, receiving packets");
 }
 
@@ -196,35 +197,35 @@ TEST_F(MainFormTest, ALostDisplayPortIsClosedAndShownRedUntilReopened) {
   line(kDisplayCom).setLost(true);
   tick();
   EXPECT_FALSE(port(kDisplayCom).isOpen);
-  EXPECT_EQ(form->Panel_Serial->text(), "COM3: device lost");
-  EXPECT_EQ(form->Panel_Serial->fill(), Colour::Red);
+  EXPECT_EQ(form->statusRow->Panel_Serial->text(), "COM3: device lost");
+  EXPECT_EQ(form->statusRow->Panel_Serial->fill(), Colour::Red);
   tick(12);  // nothing open: the window stays as it is
-  EXPECT_EQ(form->Panel_Serial->fill(), Colour::Red);
+  EXPECT_EQ(form->statusRow->Panel_Serial->fill(), Colour::Red);
 
   line(kDisplayCom).setLost(false);
-  click(form->Panel_MonCom[kDisplayCom - 1]);  // reopens it
+  click(form->portPanel->Panel_MonCom[kDisplayCom - 1]);  // reopens it
   EXPECT_TRUE(port(kDisplayCom).isOpen);
   tick(6);
-  EXPECT_EQ(form->Panel_Serial->fill(), Colour::ButtonFace);
-  EXPECT_EQ(form->Panel_Serial->text(), "COM3: 9600: 8-O-1");
+  EXPECT_EQ(form->statusRow->Panel_Serial->fill(), Colour::ButtonFace);
+  EXPECT_EQ(form->statusRow->Panel_Serial->text(), "COM3: 9600: 8-O-1");
 }
 
 TEST_F(MainFormTest, ALostMonitoredPortStaysRedAcrossRepaints) {
   create();
-  click(form->Panel_MonCom[6]);
+  click(form->portPanel->Panel_MonCom[6]);
   ASSERT_TRUE(port(7).isOpen);
   line(7).setLost(true);
   tick(12);  // includes a phase 9 repaint
   EXPECT_FALSE(port(7).isOpen);
-  EXPECT_EQ(form->Panel_MonCom[6]->fill(), Colour::Red);
-  EXPECT_EQ(form->Panel_MonCom[6]->toolTip(), "COM7: device lost");
+  EXPECT_EQ(form->portPanel->Panel_MonCom[6]->fill(), Colour::Red);
+  EXPECT_EQ(form->portPanel->Panel_MonCom[6]->toolTip(), "COM7: device lost");
   EXPECT_TRUE(port(kDisplayCom).isOpen);
 
   line(7).setLost(false);
-  click(form->Panel_MonCom[6]);
+  click(form->portPanel->Panel_MonCom[6]);
   EXPECT_TRUE(port(7).isOpen);
   tick();
-  EXPECT_EQ(form->Panel_MonCom[6]->fill(), Colour::Yellow);
+  EXPECT_EQ(form->portPanel->Panel_MonCom[6]->fill(), Colour::Yellow);
 }
 
 // Packets as a receiver sends them, id first.
@@ -285,10 +286,10 @@ TEST_F(MainFormTest, PictureOfTheWindowInBothLayouts) {
   tick(7);  // identified: the serial panel shows the line
   for (const Bytes& p : AFix()) receive(kDisplayCom, p);
   tick();
-  EXPECT_EQ(form->Panel_RecMode->text(), "3-D  (8 SV)");
-  EXPECT_EQ(form->Panel_NorthSouth->text(), "N");
-  EXPECT_EQ(form->Panel_SV[7]->fill(), Colour::Yellow);  // SV 29 listed as -29
-  EXPECT_EQ(form->Panel_SV[0]->fill(), Colour::Lime);
+  EXPECT_EQ(form->status->Panel_RecMode->text(), "3-D  (8 SV)");
+  EXPECT_EQ(form->position->Panel_NorthSouth->text(), "N");
+  EXPECT_EQ(form->satellites->Panel_SV[7]->fill(), Colour::Yellow);  // SV 29 listed as -29
+  EXPECT_EQ(form->satellites->Panel_SV[0]->fill(), Colour::Lime);
   for (bool multi : {false, true}) {
     form->applyLayout(multi);
     form->show();
@@ -300,17 +301,19 @@ TEST_F(MainFormTest, PictureOfTheWindowInBothLayouts) {
 }
 
 TEST_F(MainFormTest, StartsInTheLlaLayoutWithOneCellInEachPlace) {
-  for (QWidget* w :
-       std::vector<QWidget*>{form->Panel_LatDeg, form->Panel_LonMin, form->Panel_Alt_Z,
-                             form->Panel_Time, form->Panel_TOW, form->Label_TimeMode,
-                             form->Panel_RecMode, form->Panel_DeltaLat, form->Panel_DeltaLon}) {
+  for (QWidget* w : std::vector<QWidget*>{
+           form->position->Panel_LatDeg, form->position->Panel_LonMin, form->position->Panel_Alt_Z,
+           form->timing->Panel_Time, form->timing->Panel_TOW, form->timing->Label_TimeMode,
+           form->status->Panel_RecMode, form->deltaPos->Panel_DeltaLat,
+           form->deltaPos->Panel_DeltaLon}) {
     EXPECT_FALSE(w->isHidden()) << w->objectName().toStdString();
   }
-  for (QWidget* w : std::vector<QWidget*>{form->Panel_X, form->Panel_Y, form->Panel_SuperLat,
-                                          form->Panel_SuperLon, form->Panel_SuperAlt,
-                                          form->Panel_SuperTime, form->Panel_SuperTOW,
-                                          form->Label_SuperTimeMode, form->Panel_SuperReceiverMode,
-                                          form->Panel_Disable, form->Panel_Disable2}) {
+  for (QWidget* w : std::vector<QWidget*>{
+           form->position->Panel_X, form->position->Panel_Y, form->position->Panel_SuperLat,
+           form->position->Panel_SuperLon, form->position->Panel_SuperAlt,
+           form->timing->Panel_SuperTime, form->timing->Panel_SuperTOW,
+           form->timing->Label_SuperTimeMode, form->status->Panel_SuperReceiverMode,
+           form->deltaPos->Panel_Disable, form->deltaPos->Panel_Disable2}) {
     EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
   }
 }

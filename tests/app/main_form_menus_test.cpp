@@ -83,14 +83,14 @@ TEST_F(MainFormTest, EveryMenuEntryHasItsCaptionShortcutAndMenu) {
   EXPECT_EQ(bar, titles);
   EXPECT_EQ(form->findChild<QMenu*>("InitializeSelfSurvey")->title(),
             "S&elf-Survey Command (0x8E-A6)");
-  EXPECT_TRUE(form->LoggingAutoQuery->isCheckable());
-  EXPECT_TRUE(form->LoggingAutoQuery->isChecked());
+  EXPECT_TRUE(form->menus->LoggingAutoQuery->isCheckable());
+  EXPECT_TRUE(form->menus->LoggingAutoQuery->isChecked());
 }
 
 TEST_F(MainFormTest, DiagnosticsMenuIsHiddenUntilEnabled) {
-  EXPECT_FALSE(form->Menu_Diagnostics->menuAction()->isVisible());
+  EXPECT_FALSE(form->menus->Menu_Diagnostics->menuAction()->isVisible());
   form->setDiagnosticsVisible(true);
-  EXPECT_TRUE(form->Menu_Diagnostics->menuAction()->isVisible());
+  EXPECT_TRUE(form->menus->Menu_Diagnostics->menuAction()->isVisible());
 }
 
 // Ctrl+A opens every listed port and starts the search; Ctrl+B restarts the
@@ -101,13 +101,13 @@ TEST_F(MainFormTest, CtrlAAndCtrlBReachTheMultiPortControlFromAnywhere) {
   form->applyLayout(false);
   showActive();
   tick(8);  // the display port is identified
-  press(form->Panel_LatDeg, Qt::Key_A, Qt::ControlModifier);
+  press(form->position->Panel_LatDeg, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(core.multiPort.findAllCountdown, 2);
   for (int com = 1; com <= link::kPortCount; ++com) {
     EXPECT_TRUE(port(com).isOpen) << com;
     EXPECT_TRUE(port(com).monitored) << com;
   }
-  press(form->Button_ResetLLA, Qt::Key_B, Qt::ControlModifier);
+  press(form->deltaPos->Button_ResetLLA, Qt::Key_B, Qt::ControlModifier);
   for (int com = 1; com <= link::kPortCount; ++com) EXPECT_EQ(port(com).startupState, 7) << com;
 }
 
@@ -116,28 +116,28 @@ TEST_F(MainFormTest, CtrlMTogglesTheLayoutAndTheWindowFitsEachOne) {
   form->applyLayout(false);
   showActive();
   const QSize single = form->size();
-  EXPECT_FALSE(form->Panel_Com->isVisible());
-  EXPECT_FALSE(form->WindowMultiPort->isChecked());
+  EXPECT_FALSE(form->portPanel->isVisible());
+  EXPECT_FALSE(form->menus->WindowMultiPort->isChecked());
 
-  press(form->Panel_Satellites, Qt::Key_M, Qt::ControlModifier);
+  press(form->satellites, Qt::Key_M, Qt::ControlModifier);
   QApplication::processEvents();
-  EXPECT_TRUE(form->Panel_Com->isVisible());
-  EXPECT_TRUE(form->WindowMultiPort->isChecked());
-  EXPECT_TRUE(form->MenuMP_MultiPort->isChecked());
+  EXPECT_TRUE(form->portPanel->isVisible());
+  EXPECT_TRUE(form->menus->WindowMultiPort->isChecked());
+  EXPECT_TRUE(form->menus->MenuMP_MultiPort->isChecked());
   EXPECT_GT(form->width(), single.width());
 
   for (bool multi : {true, false}) {
     SCOPED_TRACE(multi ? "multi-port" : "single-port");
-    if (!multi) press(form->Panel_Satellites, Qt::Key_M, Qt::ControlModifier);
+    if (!multi) press(form->satellites, Qt::Key_M, Qt::ControlModifier);
     QApplication::processEvents();
     EXPECT_EQ(form->isMultiportLayout(), multi);
     EXPECT_EQ(form->minimumSize(), form->maximumSize());  // fixed size
     EXPECT_EQ(form->size(), form->sizeHint());
     // Every group, and the rightmost one with its margin, lies inside the window.
-    QWidget* rightmost = multi ? static_cast<QWidget*>(form->Panel_Com) : form->Panel_Satellites;
+    QWidget* rightmost = multi ? static_cast<QWidget*>(form->portPanel) : form->satellites;
     const std::vector<QWidget*> groups = {
-        form->Panel_Timing, form->Panel_Velocity,   form->Panel_DeltaPos, form->Panel_Position,
-        form->Panel_Status, form->Panel_Satellites, form->Panel_DOPS,     form->Panel_Serial};
+        form->timing, form->velocity,   form->deltaPos, form->position,
+        form->status, form->satellites, form->dops,     form->statusRow->Panel_Serial};
     for (QWidget* g : groups) {
       const QRect r(g->mapTo(form.get(), QPoint(0, 0)), g->size());
       EXPECT_TRUE(form->rect().contains(r)) << g->objectName().toStdString();
@@ -146,32 +146,32 @@ TEST_F(MainFormTest, CtrlMTogglesTheLayoutAndTheWindowFitsEachOne) {
     EXPECT_LE(form->width() - right, 12);
   }
   EXPECT_EQ(form->size(), single);
-  EXPECT_FALSE(form->MenuMP_MultiPort->isChecked());
+  EXPECT_FALSE(form->menus->MenuMP_MultiPort->isChecked());
 }
 
 TEST_F(MainFormTest, PortPanelPopupAndPanelsDriveTheMultiPortControl) {
   create();
   form->applyLayout(true);
   // A left click on a closed port's lamp opens and monitors it.
-  click(form->Panel_MonCom[4]);
+  click(form->portPanel->Panel_MonCom[4]);
   EXPECT_TRUE(port(5).isOpen);
   EXPECT_TRUE(port(5).monitored);
-  EXPECT_EQ(form->Panel_MonCom[4]->fill(), reports::Colour::Yellow);
-  form->MenuCOM_CloseAll->trigger();
+  EXPECT_EQ(form->portPanel->Panel_MonCom[4]->fill(), reports::Colour::Yellow);
+  form->menus->MenuCOM_CloseAll->trigger();
   EXPECT_FALSE(port(5).isOpen);
   EXPECT_TRUE(port(kDisplayCom).isOpen);
 
-  click(form->Button_TxAll);
+  click(form->portPanel->Button_TxAll);
   EXPECT_TRUE(core.shell.transmitToAll);
-  EXPECT_EQ(form->Shape_TxAll->fill(), reports::Colour::Lime);
+  EXPECT_EQ(form->portPanel->Shape_TxAll->fill(), reports::Colour::Lime);
 
   // Picking COM5 in the list makes it the display port, with a blank display.
-  form->Panel_LatDeg->setText("34");
-  emit form->ComboBox_DisplayCom->activated(4);
-  EXPECT_EQ(form->Panel_LatDeg->text(), "?");
+  form->position->Panel_LatDeg->setText("34");
+  emit form->portPanel->ComboBox_DisplayCom->activated(4);
+  EXPECT_EQ(form->position->Panel_LatDeg->text(), "?");
   EXPECT_EQ(core.shell.displayPort, 5);
   EXPECT_EQ(QGuiApplication::applicationDisplayName(), "5 M2_Monitor");
-  EXPECT_EQ(form->Panel_Serial->text(), "COM5 9600, 8-O-1");
+  EXPECT_EQ(form->statusRow->Panel_Serial->text(), "COM5 9600, 8-O-1");
 }
 
 }  // namespace

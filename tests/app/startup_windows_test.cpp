@@ -107,8 +107,8 @@ class StartupWindows : public ::testing::Test {
   }
   QStringList displayComItems() const {
     QStringList items;
-    for (int i = 0; i < form->ComboBox_DisplayCom->count(); ++i) {
-      items << form->ComboBox_DisplayCom->itemText(i);
+    for (int i = 0; i < form->portPanel->ComboBox_DisplayCom->count(); ++i) {
+      items << form->portPanel->ComboBox_DisplayCom->itemText(i);
     }
     return items;
   }
@@ -127,18 +127,18 @@ TEST_F(StartupWindows, PortFiveJoinsTheListOfOneAndThree) {
   const shell::StartupPlan plan = Plan({"-c5"}, {"/dev/ttyS0", "/dev/ttyUSB0"}, map);
   ASSERT_TRUE(create(plan, {"/dev/ttyS0", "/dev/ttyUSB0", "/dev/ttyUSB1"}));
   EXPECT_EQ(displayComItems(), QStringList({"COM1", "COM3", "COM5"}));
-  EXPECT_EQ(form->ComboBox_DisplayCom->currentText(), "COM5");
+  EXPECT_EQ(form->portPanel->ComboBox_DisplayCom->currentText(), "COM5");
   EXPECT_TRUE(core.ports[4].isOpen);
-  EXPECT_TRUE(form->Panel_MonCom[2]->isEnabled());
-  EXPECT_FALSE(form->Panel_MonCom[1]->isEnabled());
+  EXPECT_TRUE(form->portPanel->Panel_MonCom[2]->isEnabled());
+  EXPECT_FALSE(form->portPanel->Panel_MonCom[1]->isEnabled());
   EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(StartupWindows, EnableAllListsSixteen) {
   const shell::StartupPlan plan = Plan({"-e", "-c/dev/pts/3"}, {}, {});
   ASSERT_TRUE(create(plan, {"/dev/pts/3"}));
-  EXPECT_EQ(form->ComboBox_DisplayCom->count(), 16);
-  EXPECT_EQ(form->ComboBox_DisplayCom->currentText(), "COM1");
+  EXPECT_EQ(form->portPanel->ComboBox_DisplayCom->count(), 16);
+  EXPECT_EQ(form->portPanel->ComboBox_DisplayCom->currentText(), "COM1");
 }
 
 TEST_F(StartupWindows, NoListKnownEnablesAllPortsInTheMainWindow) {
@@ -148,14 +148,14 @@ TEST_F(StartupWindows, NoListKnownEnablesAllPortsInTheMainWindow) {
   ASSERT_EQ(plan.portListCount, -1);
   ASSERT_TRUE(create(plan, {"/dev/ttyUSB7"}));
   EXPECT_EQ(core.shell.portListCount, 16);
-  EXPECT_EQ(form->ComboBox_DisplayCom->currentText(), "COM3");
+  EXPECT_EQ(form->portPanel->ComboBox_DisplayCom->currentText(), "COM3");
 }
 
 TEST_F(StartupWindows, LayoutDiagnosticsAndHiddenWindows) {
   const shell::StartupPlan plan = Plan({"-m", "-d", "-c/dev/pts/3"}, {}, {});
   ASSERT_TRUE(create(plan, {"/dev/pts/3"}));
   EXPECT_TRUE(form->isMultiportLayout());
-  EXPECT_TRUE(form->Menu_Diagnostics->menuAction()->isVisible());
+  EXPECT_TRUE(form->menus->Menu_Diagnostics->menuAction()->isVisible());
   for (const auto f : {reports::Form::About, reports::Form::Track, reports::Form::Eph}) {
     ASSERT_NE(display.form(f), nullptr);
     EXPECT_FALSE(display.form(f)->isVisible());
@@ -166,7 +166,7 @@ TEST_F(StartupWindows, PlainStartIsSinglePortWithoutDiagnostics) {
   const shell::StartupPlan plan = Plan({"m", "d", "-c/dev/pts/3"}, {}, {});
   ASSERT_TRUE(create(plan, {"/dev/pts/3"}));
   EXPECT_FALSE(form->isMultiportLayout());
-  EXPECT_FALSE(form->Menu_Diagnostics->menuAction()->isVisible());
+  EXPECT_FALSE(form->menus->Menu_Diagnostics->menuAction()->isVisible());
 }
 
 TEST_F(StartupWindows, UnopenablePortStopsBeforeTheOtherWindows) {

@@ -81,10 +81,10 @@ TEST_F(MainFormTest, TimingRecordingsFillTheWindowAndTheMainTimingLayoutClearKee
     EXPECT_EQ(Texts(display, Form::Main, kMainPanels), r.main());
     EXPECT_EQ(window->Shape_PPS->fill(), Colour::Yellow);  // byte 64 is 0
     for (const ui::Shape* light : window->alarmLights) EXPECT_EQ(light->fill(), Colour::Lime);
-    EXPECT_TRUE(!form->Panel_SuperTOW->isHidden() && form->Panel_TOW->isHidden());
-    EXPECT_EQ(form->Panel_Position->toolTip(), "Position: Packet 0x8F-AC");
+    EXPECT_TRUE(!form->timing->Panel_SuperTOW->isHidden() && form->timing->Panel_TOW->isHidden());
+    EXPECT_EQ(form->position->toolTip(), "Position: Packet 0x8F-AC");
   }
-  form->WindowTimingPackets->trigger();
+  form->menus->WindowTimingPackets->trigger();
   EXPECT_TRUE(window->isVisible());
   EXPECT_TRUE(
       e2e::LiveApp::SavePicture(window, e2e::WorkFolder("timing_packets") + "/timing_window.png"));
@@ -138,7 +138,8 @@ TEST(TimingPacketsLive, SimulatedReceiverSurveysThenRunsAsAnOverdeterminedClock)
   EXPECT_TRUE(sentTows.contains(shown("Panel_TOW"))) << shown("Panel_TOW");
   EXPECT_EQ(app.text("Panel_SuperTOW"), shown("Panel_TOW"));
   EXPECT_EQ(app.text("Panel_SuperReceiverMode"), "Overdetermined Clock");
-  EXPECT_TRUE(!app.form->Panel_SuperLat->isHidden() && app.form->Panel_LatDeg->isHidden());
+  EXPECT_TRUE(!app.form->position->Panel_SuperLat->isHidden() &&
+              app.form->position->Panel_LatDeg->isHidden());
   e2e::LiveApp::SavePicture(app.form.get(), e2e::WorkFolder("timing_packets_live") + "/main.png");
 }
 

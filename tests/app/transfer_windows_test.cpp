@@ -58,10 +58,10 @@ TEST(TransferWindows, MenuEntriesRunTheTransfersWhileInputIsDropped) {
   bool timerHeld = false;
   QTimer::singleShot(0, [&] {  // runs inside the transfer, from its first refresh
     timerHeld = !app.form->Timer_NavBin->isActive();
-    Click(alm->Button_Close);                    // dropped
-    app.form->InitializeDownloadEph->trigger();  // refused: one at a time
+    Click(alm->Button_Close);                           // dropped
+    app.form->menus->InitializeDownloadEph->trigger();  // refused: one at a time
   });
-  app.form->InitializeDownloadAlm->trigger();
+  app.form->menus->InitializeDownloadAlm->trigger();
   EXPECT_TRUE(timerHeld);
   EXPECT_TRUE(app.form->Timer_NavBin->isActive());
   EXPECT_EQ(app.prompter.fileRequests.size(), 1u);
@@ -73,7 +73,7 @@ TEST(TransferWindows, MenuEntriesRunTheTransfersWhileInputIsDropped) {
             paints.fills.end())
       << "the light is painted yellow, then lime, during the transfer";
 
-  app.form->InitializeDownloadEph->trigger();
+  app.form->menus->InitializeDownloadEph->trigger();
   const QString text = eph->Memo_Eph->toPlainText();
   EXPECT_TRUE(text.contains("SV 2 ephemeris requested...\nData not available!\nSV 3 ephemeris") &&
               text.endsWith("   received, length = 151\nEphemeris download complete.\n"))

@@ -1,42 +1,38 @@
-// The menu bar, the two pop-up menus, and the captions and panels that act
-// like menu entries when clicked.
+#include "app/main_menus.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 
 #include "app/main_form.h"
 
 namespace navbin::app {
 
-QAction* TForm_Main::entry(QMenu* menu, const QString& name, const QString& caption,
-                           void (TForm_Main::*handler)(), const QKeySequence& shortcut) {
-  auto* action = new QAction(caption, this);
-  action->setObjectName(name);
-  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-  connect(action, &QAction::triggered, this, handler);
-  menu->addAction(action);
-  return action;
-}
-
-namespace {
-QMenu* TopMenu(QMenuBar* bar, const QString& name, const QString& title) {
-  QMenu* menu = bar->addMenu(title);
-  menu->setObjectName(name);
-  return menu;
-}
-}  // namespace
-
-void TForm_Main::buildMenus() {
+MainMenus::MainMenus(TForm_Main& form) : form_(form) {
   buildInitializeMenu();
   buildConfigureMenu();
   buildLoggingWindowHelpMenus();
   buildPopupMenus();
 }
 
-void TForm_Main::buildInitializeMenu() {
-  QMenu* m = Menu_Initialize = TopMenu(menuBar(), "Menu_Initialize", "&Initialize");
+QMenu* MainMenus::topMenu(const QString& name, const QString& title) {
+  QMenu* menu = form_.menuBar()->addMenu(title);
+  menu->setObjectName(name);
+  return menu;
+}
+
+QAction* MainMenus::entry(QMenu* menu, const QString& name, const QString& caption,
+                          void (TForm_Main::*handler)(), const QKeySequence& shortcut) {
+  auto* action = new QAction(caption, &form_);
+  action->setObjectName(name);
+  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+  QObject::connect(action, &QAction::triggered, &form_, handler);
+  menu->addAction(action);
+  return action;
+}
+
+void MainMenus::buildInitializeMenu() {
+  QMenu* m = Menu_Initialize = topMenu("Menu_Initialize", "&Initialize");
   using M = TForm_Main;
   InitializeCold = entry(m, "InitializeCold", "&Cold Reset (0x1E)", &M::InitializeColdClick,
                          QKeySequence("Ctrl+K"));
@@ -72,8 +68,8 @@ void TForm_Main::buildInitializeMenu() {
                                 &M::InitializeDownloadEphClick);
 }
 
-void TForm_Main::buildConfigureMenu() {
-  QMenu* m = Menu_Configure = TopMenu(menuBar(), "Menu_Configure", "&Configure");
+void MainMenus::buildConfigureMenu() {
+  QMenu* m = Menu_Configure = topMenu("Menu_Configure", "&Configure");
   using M = TForm_Main;
   ConfigureIO = entry(m, "ConfigureIO", "&I/O Options (0x35)...", &M::ConfigureIOClick);
   ConfigureSensitivity = entry(m, "ConfigureSensitivity", "&Enhanced Sensitiviy Mode (0x69)...",
@@ -95,16 +91,16 @@ void TForm_Main::buildConfigureMenu() {
       entry(m, "ConfigureSaveToFlash", "&Save to Flash (0x8E-26)", &M::ConfigureSaveToFlashClick);
 }
 
-void TForm_Main::buildLoggingWindowHelpMenus() {
+void MainMenus::buildLoggingWindowHelpMenus() {
   using M = TForm_Main;
-  QMenu* m = Menu_Logging = TopMenu(menuBar(), "Menu_Logging", "&Logging");
+  QMenu* m = Menu_Logging = topMenu("Menu_Logging", "&Logging");
   LoggingData = entry(m, "LoggingData", "&Data...", &M::LoggingDataClick);
   LoggingNavBin = entry(m, "LoggingNavBin", "&NavBin...", &M::LoggingNavBinClick);
   LoggingAutoQuery = entry(m, "LoggingAutoQuery", "&Auto Query", &M::LoggingAutoQueryClick);
   LoggingAutoQuery->setCheckable(true);
   LoggingAutoQuery->setChecked(true);
 
-  m = Menu_Window = TopMenu(menuBar(), "Menu_Window", "&Window");
+  m = Menu_Window = topMenu("Menu_Window", "&Window");
   WindowTrack = entry(m, "WindowTrack", "&Track Status (0x5C, 0x6D)...", &M::WindowTrackClick);
   WindowTimingOutputs =
       entry(m, "WindowTimingOutputs", "Timing &Outputs (0x42, 0x43, 0x4A, 0x56, 0x83, 0x84)...",
@@ -119,18 +115,18 @@ void TForm_Main::buildLoggingWindowHelpMenus() {
       entry(m, "WindowMultiPort", "&Multiport", &M::WindowMultiPortClick, QKeySequence("Ctrl+M"));
   WindowMultiPort->setCheckable(true);
 
-  m = Menu_Diagnostics = TopMenu(menuBar(), "Menu_Diagnostics", "&Diagnostics");
+  m = Menu_Diagnostics = topMenu("Menu_Diagnostics", "&Diagnostics");
   DiagnosticsGenericNavBin = entry(m, "DiagnosticsGenericNavBin", "Generic &NavBin Command...",
                                    &M::DiagnosticsGenericNavBinClick);
   Menu_Diagnostics->menuAction()->setVisible(false);
 
-  m = Menu_Help = TopMenu(menuBar(), "Menu_Help", "&Help");
+  m = Menu_Help = topMenu("Menu_Help", "&Help");
   HelpAbout = entry(m, "HelpAbout", "&About...", &M::HelpAboutClick);
 }
 
-void TForm_Main::buildPopupMenus() {
+void MainMenus::buildPopupMenus() {
   using M = TForm_Main;
-  QMenu* m = PopupMenu_COM = new QMenu(this);
+  QMenu* m = PopupMenu_COM = new QMenu(&form_);
   m->setObjectName("PopupMenu_COM");
   MenuCOM_OpenAll = entry(m, "MenuCOM_OpenAll", "&Open All Ports", &M::MenuCOM_OpenAllClick);
   MenuCOM_AutoFind = entry(m, "MenuCOM_AutoFind", "&Auto Find All Receivers",
@@ -143,30 +139,14 @@ void TForm_Main::buildPopupMenus() {
   MenuCOM_EnableAll =
       entry(m, "MenuCOM_EnableAll", "&Enable All Ports", &M::MenuCOM_EnableAllClick);
   // The pop-up's shortcuts work anywhere in the window, whichever layout.
-  addAction(MenuCOM_AutoFind);
-  addAction(MenuCOM_SendBreak);
+  form_.addAction(MenuCOM_AutoFind);
+  form_.addAction(MenuCOM_SendBreak);
 
-  m = PopupMenu_MP = new QMenu(this);
+  m = PopupMenu_MP = new QMenu(&form_);
   m->setObjectName("PopupMenu_MP");
   // Same command as WindowMultiPort; Ctrl+M belongs to that entry alone.
   MenuMP_MultiPort = entry(m, "MenuMP_MultiPort", "&Multiport", &M::WindowMultiPortClick);
   MenuMP_MultiPort->setCheckable(true);
-}
-
-void TForm_Main::connectClicks() {
-  for (QWidget* caption : {static_cast<QWidget*>(Label10), static_cast<QWidget*>(Label_PanelVel),
-                           static_cast<QWidget*>(Label_PanelPos)}) {
-    makeClickable(caption, ConfigureIO);
-  }
-  for (QWidget* caption : {Label26, Label9, Label14, Label27}) makeClickable(caption, ConfigureGPS);
-  for (ui::Panel* panel : {Panel_RecMode, Panel_DGPS, Panel_SuperReceiverMode}) {
-    connect(panel, &ui::Panel::clicked, ConfigureGPS, &QAction::trigger);
-  }
-  connect(Panel_LogStatus, &ui::Panel::clicked, LoggingData, &QAction::trigger);
-  connect(Panel_Record, &ui::Panel::clicked, LoggingData, &QAction::trigger);
-  connect(Panel_Version, &ui::Panel::clicked, WindowProduct, &QAction::trigger);
-  connect(Panel_Serial, &ui::Panel::clicked, ConfigureSerial, &QAction::trigger);
-  connect(Button_ResetLLA, &QPushButton::clicked, this, &TForm_Main::Button_ResetLLAClick);
 }
 
 }  // namespace navbin::app
