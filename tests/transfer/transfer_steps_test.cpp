@@ -71,37 +71,52 @@ TEST(AlmanacTransfer, MissingLateOrRefusedDataFails) {
   EXPECT_EQ(refusing.status(), "Upload Failure");
 }
 
-TEST(Uploads, BadFilesEndTheUploadAsTheReaderSays) {
+// A file that does not hold the whole almanac fails at the first light it
+// did not send; an ephemeris load that a file ends early says why.
+TEST(Uploads, BadFilesEndAsFailures) {
   const Bytes eph = transfer::EncodeBlock(6, 9, Bytes{1, 2, 3});
   const Bytes alm = transfer::EncodeBlock(2, 3, Bytes{4, 5});
   const Bytes sat = transfer::EncodeBlock(1, 4, Bytes{6});
   const Bytes utc = transfer::EncodeBlock(5, 0, Bytes{7});
+  Bytes whole{0, 0};
+  std::string wholeLoads;
+  for (int i = 1; i <= 35; ++i) {
+    constexpr std::uint8_t kTrailing[] = {4, 5, 3};
+    const std::uint8_t type = i <= 32 ? 2 : kTrailing[i - 33], sv = i <= 32 ? i : 0;
+    whole = Join({whole, transfer::EncodeBlock(type, sv, Bytes{8})});
+    wholeLoads += std::to_string(type) + "." + std::to_string(sv) + " ";
+  }
   const std::string ack = "Ephemeris data for SV 09...\r\n   Data block acknowledged\r\n";
   const std::string unknown = "Unknown data block type! \r\n";
+  const std::string cut = "Data block cut short! \r\n";
+  const std::string none = "No ephemeris data block in the file! \r\n";
+  const std::vector<std::string> sv1{"SV1"};
   struct Case {
     const char* name;
     Bytes file;
-    const char* almLoads;
-    std::vector<std::string> red;
-    std::string ephText;  // before "Ephemeris data load complete."
+    std::string almLoads;
+    std::vector<std::string> red;  // none: "Upload Complete"
+    std::string ephText;           // before "Ephemeris data load complete."
   } cases[] = {
-      {"empty", {}, "", {}, ""},
-      {"garbage", {0x10, 0x03, 0x55, 0x83}, "", {}, ""},
-      {"ephemeris to almanac", Join({{0, 0}, eph, alm}), "", {}, ack + unknown},
-      {"almanac to ephemeris", Join({{0, 0}, alm, utc, sat, eph}), "2.3 5.0 1.4 ", {}, unknown},
-      {"cut in the data", Join({alm, {0x82, 2, 4, 9, 1}}), "2.3 ", {}, unknown},
-      {"bad end marker",
-       Join({eph, {0x82, 6, 5, 1, 7, 0x84}, eph}),
-       "",
-       {},
+      {"whole almanac", whole, wholeLoads, {}, unknown},
+      {"empty", {}, "", sv1, none},
+      {"garbage", {0x10, 0x03, 0x55, 0x83}, "", sv1, none},
+      {"ephemeris to almanac", Join({{0, 0}, eph, alm}), "", sv1, ack + unknown},
+      {"almanac to ephemeris", Join({{0, 0}, alm, utc, sat, eph}), "2.3 5.0 1.4 ", sv1, unknown},
+      {"cut in the data", Join({alm, {0x82, 2, 4, 9, 1}}), "2.3 ", {"SV4"}, unknown},
+      {"cut in the header", Join({eph, {0x82, 6}}), "", sv1, ack + cut},
+      {"cut in ephemeris data", Join({eph, {0x82, 6, 5, 3, 1}}), "", sv1,
+       ack + "Ephemeris data for SV 05...\r\n" + cut},
+      {"bad end marker", Join({eph, {0x82, 6, 5, 1, 7, 0x84}, eph}), "", sv1,
        ack + "Ephemeris data for SV 05...\r\nEnd of block format error! \r\n"},
       {"bad almanac end marker",
        Join({utc, {0x82, 2, 8, 1, 7, 0x84}, alm}),
        "5.0 ",
        {"SV8"},
        unknown},
-      {"SV 40", Join({eph, {0x82, 6, 40, 1, 7, 0x83}, eph}), "", {}, ack},
-      {"unknown type", {0x82, 9, 1, 0x83}, "", {}, unknown},
+      {"SV 40", Join({eph, {0x82, 6, 40, 1, 7, 0x83}, eph}), "", sv1,
+       ack + "SV number out of range! \r\n"},
+      {"unknown type", {0x82, 9, 1, 0x83}, "", sv1, unknown},
   };
   for (const Case& c : cases) {
     TransferRig almanac;
@@ -109,7 +124,9 @@ TEST(Uploads, BadFilesEndTheUploadAsTheReaderSays) {
     almanac.transfer.UploadAlmanac();
     EXPECT_EQ(Loads(almanac), c.almLoads) << c.name;
     EXPECT_EQ(LightsOf(almanac, Colour::Red), c.red) << c.name;
+    EXPECT_TRUE(LightsOf(almanac, Colour::Yellow).empty()) << c.name;
     EXPECT_EQ(almanac.status(), c.red.empty() ? "Upload Complete" : "Upload Failure") << c.name;
+    EXPECT_EQ(almanac.light("Shape_LoadStatus"), c.red.empty() ? Colour::Lime : Colour::Red);
 
     TransferRig ephemeris;
     ephemeris.prompter.files.push_back(TempFile("upload.dat", c.file));
