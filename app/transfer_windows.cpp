@@ -1,11 +1,10 @@
 #include "app/transfer_windows.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QWindow>
+#include <algorithm>
 
 #include "app/main_form.h"
 #include "ui/forms/alm_form.h"
