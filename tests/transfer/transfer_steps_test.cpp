@@ -2,6 +2,12 @@
 // in-memory display port: what is sent, what the file holds, the lights, the
 // status and the lines of text, failures included.
 
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
 #include "tests/transfer/transfer_rig.h"
 
 namespace navbin::transfer_testing {
@@ -161,6 +167,41 @@ TEST(Transfers, FilesThatCannotBeOpenedOrWrittenAndACancelledDialog) {
   rig.transfer.UploadAlmanac();  // the dialog is cancelled
   EXPECT_EQ(rig.status(), "Uploading...");
   EXPECT_EQ(rig.view.entered, 4);
+}
+
+// What a download left in its file: "N blocks" when the file ends on its
+// N-th whole block (after `skip` prefix bytes), else "cut in a block".
+std::string WholeBlocks(const Bytes& file, std::size_t skip) {
+  std::size_t size = skip;
+  const auto blocks = Blocks(file);
+  for (const auto& b : blocks) size += transfer::EncodeBlock(b.type, b.sv, b.data).size();
+  return size == file.size() ? std::to_string(blocks.size()) + " blocks" : "cut in a block";
+}
+
+// A disk that fills up in the middle of a download, as a file-size limit in
+// a child process: the file is cut back to its last whole block.
+TEST(Transfers, ADownloadThatFillsTheDiskEndsOnItsLastWholeBlock) {
+  const auto child = [] {
+    constexpr rlim_t kLimit = 3 * (151 + 5) + 40;  // three ephemeris blocks and a bit
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = kLimit;
+    std::signal(SIGXFSZ, SIG_IGN);
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) std::exit(2);
+    TransferRig alm, eph;
+    const Bytes almFile = ReadFile(Download(alm, "full_alm.dat"));
+    const Bytes ephFile = ReadFile(Download(eph, "full_eph.dat", false));
+    const std::string almBlocks = WholeBlocks(almFile, 2);
+    const std::string nextLight = "Shape_SV" + std::to_string(Blocks(almFile).size() + 1);
+    std::fprintf(
+        stderr, "almanac: %s, %s, %s; ephemeris: %s, %s\n", almBlocks.c_str(), alm.status().c_str(),
+        alm.light(nextLight) == Colour::Red ? "next red" : "-", WholeBlocks(ephFile, 0).c_str(),
+        eph.view.eph.find(transfer::eph::kCannotWrite) != std::string::npos ? "cannot write" : "-");
+    std::exit(0);
+  };
+  EXPECT_EXIT(child(), ::testing::ExitedWithCode(0),
+              "almanac: [1-9][0-9]* blocks, Download Failure, next red; "
+              "ephemeris: 3 blocks, cannot write");
 }
 
 TEST(EphemerisTransfer, DownloadGoesPastSvsWithoutEphemerisAndNoSecondTransferStarts) {
