@@ -1,7 +1,7 @@
 // The transfers end to end: navbin-sim on a pseudo-terminal opened at 9600
 // baud like a serial port, one simulator to download from and a fresh one to
-// upload into, which must then give the same data back; simulators that do
-// not answer, or stop answering.
+// upload into, which must then give the same data back; one that never
+// answers.
 
 #include "tests/transfer/transfer_rig.h"
 
@@ -62,65 +62,25 @@ TEST(TransferOverPty, AlmanacAndEphemerisRoundTripBetweenTwoSimulators) {
   }
 }
 
-// A receiver that never answers ends every transfer at its first request or
-// load, within one wait; one that stops answering midway ends the ephemeris
-// download there, after going past the SV it has no ephemeris for.
+// A receiver that never answers: the ephemeris download and upload end at
+// their first request and load, within one wait each.
 TEST(TransferOverPty, AReceiverThatStopsAnsweringEndsTheTransfers) {
-  using Clock = std::chrono::steady_clock;
-  const auto seconds = [](Clock::time_point since) {
-    return std::chrono::duration<double>(Clock::now() - since).count();
-  };
-  const std::string noAnswer = "The receiver stopped answering.\r\n";
   TransferRig silent({"--silent", "1"});
   ASSERT_TRUE(silent.isOpen());
-  Bytes almanac{0, 0};
-  for (int sv = 1; sv <= 32; ++sv) {
-    almanac = Join({almanac, transfer::EncodeBlock(2, std::uint8_t(sv), Bytes{1})});
-  }
   const std::string eph = TempFile("pty_silent_eph.dat");
-  silent.prompter.files = {eph, TempFile("pty_silent_alm.dat", almanac),
+  silent.prompter.files = {eph,
                            TempFile("pty_silent_up.dat", transfer::EncodeBlock(6, 1, Bytes{2}))};
-  auto start = Clock::now();
+  const auto start = std::chrono::steady_clock::now();
   silent.transfer.DownloadEphemeris();
-  EXPECT_LT(seconds(start), 3.0);
-  EXPECT_EQ(silent.view.eph, "SV 1 ephemeris requested...\r\nData not available!\r\n" + noAnswer +
-                                 "Ephemeris download complete.\r\n");
-  EXPECT_TRUE(ReadFile(eph).empty());
-  silent.view.eph.clear();
-  start = Clock::now();
-  silent.transfer.UploadAlmanac();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
   silent.transfer.UploadEphemeris();
-  EXPECT_LT(seconds(start), 2 * 3.0);
-  EXPECT_EQ(silent.status(), "Upload Failure");
-  EXPECT_EQ(silent.light("Shape_SV1"), Colour::Red);
-  EXPECT_EQ(silent.light("Shape_SV2"), Colour::Window) << "never sent";
-  EXPECT_EQ(silent.ports[0].writeIo.calls, 1u + 1u + 1u) << "one request, one load each";
-  EXPECT_EQ(silent.view.eph, "Ephemeris data for SV 01...\r\n   Data block rejected\r\n" +
+  const std::string noAnswer = "The receiver stopped answering.\r\n";
+  EXPECT_EQ(silent.view.eph, "SV 1 ephemeris requested...\r\nData not available!\r\n" + noAnswer +
+                                 "Ephemeris download complete.\r\nEphemeris data for SV 01...\r\n"
+                                 "   Data block rejected\r\n" +
                                  noAnswer + "Ephemeris data load complete.\r\n");
-  EXPECT_EQ(silent.view.entered, 3);
-  EXPECT_EQ(silent.view.left, 3);
-
-  TransferRig stopping({"--no-ephemeris", "2", "--late", "100", "--stop-after", "1"});
-  ASSERT_TRUE(stopping.isOpen());
-  const std::string stopped = TempFile("pty_stopping_eph.dat");
-  stopping.prompter.files = {stopped};
-  start = Clock::now();
-  stopping.transfer.DownloadEphemeris();
-  EXPECT_LT(seconds(start), 1.0 + 3.0);
-  const std::string& text = stopping.view.eph;
-  EXPECT_NE(text.find("SV 2 ephemeris requested...\r\nData not available!\r\nSV 3 "),
-            std::string::npos)
-      << text;
-  const std::string end = "Data not available!\r\n" + noAnswer + "Ephemeris download complete.\r\n";
-  ASSERT_GE(text.size(), end.size());
-  EXPECT_EQ(text.substr(text.size() - end.size()), end);
-  std::size_t received = 0;
-  for (auto at = text.find("received"); at != std::string::npos;
-       at = text.find("received", at + 1)) {
-    ++received;
-  }
-  EXPECT_GE(received, 2u);
-  EXPECT_EQ(Blocks(ReadFile(stopped)).size(), received);
+  EXPECT_TRUE(ReadFile(eph).empty());
+  EXPECT_EQ(silent.view.left, 2);
 }
 
 }  // namespace

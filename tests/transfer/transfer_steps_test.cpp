@@ -5,8 +5,6 @@
 #include <sys/resource.h>
 
 #include <csignal>
-#include <cstdio>
-#include <cstdlib>
 
 #include "tests/transfer/transfer_rig.h"
 
@@ -84,37 +82,27 @@ TEST(Uploads, BadFilesEndAsFailures) {
   const Bytes alm = transfer::EncodeBlock(2, 3, Bytes{4, 5});
   const Bytes sat = transfer::EncodeBlock(1, 4, Bytes{6});
   const Bytes utc = transfer::EncodeBlock(5, 0, Bytes{7});
-  Bytes whole{0, 0};
-  std::string wholeLoads;
-  for (int i = 1; i <= 35; ++i) {
-    constexpr std::uint8_t kTrailing[] = {4, 5, 3};
-    const std::uint8_t type = i <= 32 ? 2 : kTrailing[i - 33], sv = i <= 32 ? i : 0;
-    whole = Join({whole, transfer::EncodeBlock(type, sv, Bytes{8})});
-    wholeLoads += std::to_string(type) + "." + std::to_string(sv) + " ";
-  }
   const std::string ack = "Ephemeris data for SV 09...\r\n   Data block acknowledged\r\n";
   const std::string unknown = "Unknown data block type! \r\n";
-  const std::string cut = "Data block cut short! \r\n";
+  const std::string cut = "Data block cut short! \r\n", sv5 = "Ephemeris data for SV 05...\r\n";
   const std::string none = "No ephemeris data block in the file! \r\n";
   const std::vector<std::string> sv1{"SV1"};
   struct Case {
     const char* name;
     Bytes file;
-    std::string almLoads;
-    std::vector<std::string> red;  // none: "Upload Complete"
-    std::string ephText;           // before "Ephemeris data load complete."
+    const char* almLoads;
+    std::vector<std::string> red;
+    std::string ephText;  // before "Ephemeris data load complete."
   } cases[] = {
-      {"whole almanac", whole, wholeLoads, {}, unknown},
       {"empty", {}, "", sv1, none},
       {"garbage", {0x10, 0x03, 0x55, 0x83}, "", sv1, none},
       {"ephemeris to almanac", Join({{0, 0}, eph, alm}), "", sv1, ack + unknown},
       {"almanac to ephemeris", Join({{0, 0}, alm, utc, sat, eph}), "2.3 5.0 1.4 ", sv1, unknown},
       {"cut in the data", Join({alm, {0x82, 2, 4, 9, 1}}), "2.3 ", {"SV4"}, unknown},
       {"cut in the header", Join({eph, {0x82, 6}}), "", sv1, ack + cut},
-      {"cut in ephemeris data", Join({eph, {0x82, 6, 5, 3, 1}}), "", sv1,
-       ack + "Ephemeris data for SV 05...\r\n" + cut},
+      {"cut in ephemeris data", Join({eph, {0x82, 6, 5, 3, 1}}), "", sv1, ack + sv5 + cut},
       {"bad end marker", Join({eph, {0x82, 6, 5, 1, 7, 0x84}, eph}), "", sv1,
-       ack + "Ephemeris data for SV 05...\r\nEnd of block format error! \r\n"},
+       ack + sv5 + "End of block format error! \r\n"},
       {"bad almanac end marker",
        Join({utc, {0x82, 2, 8, 1, 7, 0x84}, alm}),
        "5.0 ",
@@ -132,7 +120,6 @@ TEST(Uploads, BadFilesEndAsFailures) {
     EXPECT_EQ(LightsOf(almanac, Colour::Red), c.red) << c.name;
     EXPECT_TRUE(LightsOf(almanac, Colour::Yellow).empty()) << c.name;
     EXPECT_EQ(almanac.status(), c.red.empty() ? "Upload Complete" : "Upload Failure") << c.name;
-    EXPECT_EQ(almanac.light("Shape_LoadStatus"), c.red.empty() ? Colour::Lime : Colour::Red);
 
     TransferRig ephemeris;
     ephemeris.prompter.files.push_back(TempFile("upload.dat", c.file));
@@ -169,39 +156,22 @@ TEST(Transfers, FilesThatCannotBeOpenedOrWrittenAndACancelledDialog) {
   EXPECT_EQ(rig.view.entered, 4);
 }
 
-// What a download left in its file: "N blocks" when the file ends on its
-// N-th whole block (after `skip` prefix bytes), else "cut in a block".
-std::string WholeBlocks(const Bytes& file, std::size_t skip) {
-  std::size_t size = skip;
-  const auto blocks = Blocks(file);
-  for (const auto& b : blocks) size += transfer::EncodeBlock(b.type, b.sv, b.data).size();
-  return size == file.size() ? std::to_string(blocks.size()) + " blocks" : "cut in a block";
-}
-
 // A disk that fills up in the middle of a download, as a file-size limit in
 // a child process: the file is cut back to its last whole block.
 TEST(Transfers, ADownloadThatFillsTheDiskEndsOnItsLastWholeBlock) {
   const auto child = [] {
-    constexpr rlim_t kLimit = 3 * (151 + 5) + 40;  // three ephemeris blocks and a bit
     rlimit limit{};
     ::getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = kLimit;
+    limit.rlim_cur = 3 * (151 + 5) + 40;  // three ephemeris blocks and a bit
     std::signal(SIGXFSZ, SIG_IGN);
     if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) std::exit(2);
-    TransferRig alm, eph;
-    const Bytes almFile = ReadFile(Download(alm, "full_alm.dat"));
-    const Bytes ephFile = ReadFile(Download(eph, "full_eph.dat", false));
-    const std::string almBlocks = WholeBlocks(almFile, 2);
-    const std::string nextLight = "Shape_SV" + std::to_string(Blocks(almFile).size() + 1);
-    std::fprintf(
-        stderr, "almanac: %s, %s, %s; ephemeris: %s, %s\n", almBlocks.c_str(), alm.status().c_str(),
-        alm.light(nextLight) == Colour::Red ? "next red" : "-", WholeBlocks(ephFile, 0).c_str(),
-        eph.view.eph.find(transfer::eph::kCannotWrite) != std::string::npos ? "cannot write" : "-");
+    TransferRig rig;
+    const Bytes file = ReadFile(Download(rig, "full_eph.dat", false));
+    std::fprintf(stderr, "%zu blocks, %zu bytes, %s", Blocks(file).size(), file.size(),
+                 rig.view.eph.substr(rig.view.eph.find("Couldn't")).c_str());
     std::exit(0);
   };
-  EXPECT_EXIT(child(), ::testing::ExitedWithCode(0),
-              "almanac: [1-9][0-9]* blocks, Download Failure, next red; "
-              "ephemeris: 3 blocks, cannot write");
+  EXPECT_EXIT(child(), ::testing::ExitedWithCode(0), "3 blocks, 468 bytes, Couldn't write");
 }
 
 TEST(EphemerisTransfer, DownloadGoesPastSvsWithoutEphemerisAndNoSecondTransferStarts) {
