@@ -2,8 +2,12 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QWindow>
+#include <algorithm>
 
 #include "app/main_form.h"
+#include "ui/forms/alm_form.h"
 #include "ui/forms/eph_form.h"
 
 namespace navbin::app {
@@ -42,8 +46,31 @@ void TransferWindows::appendEph(const std::string& text) {
   }
 }
 
+std::vector<QPushButton*> TransferWindows::cancelButtons() const {
+  std::vector<QPushButton*> buttons;
+  if (auto* alm = qobject_cast<ui::TForm_Alm*>(display_.form(reports::Form::Alm))) {
+    buttons.push_back(alm->Button_Cancel);
+  }
+  if (auto* eph = qobject_cast<ui::TForm_Eph*>(display_.form(reports::Form::Eph))) {
+    buttons.push_back(eph->Button_Cancel);
+  }
+  return buttons;
+}
+
+void TransferWindows::enableCancel(bool enabled) {
+  for (QPushButton* button : cancelButtons()) {
+    button->setEnabled(enabled);
+    if (enabled) {
+      connect(button, &QPushButton::clicked, this, &TransferWindows::requestCancel,
+              Qt::UniqueConnection);
+    }
+  }
+}
+
 void TransferWindows::enterTransfer() {
   form_.stopMonitorTimer();
+  cancel_ = false;
+  enableCancel(true);
   qApp->installEventFilter(this);
   holding_ = true;
 }
@@ -51,6 +78,7 @@ void TransferWindows::enterTransfer() {
 void TransferWindows::leaveTransfer() {
   holding_ = false;
   qApp->removeEventFilter(this);
+  enableCancel(false);
   form_.startMonitorTimer();
 }
 
@@ -60,6 +88,20 @@ void TransferWindows::refresh() {
 }
 
 bool TransferWindows::eventFilter(QObject* watched, QEvent* event) {
+  const bool mouse = event->type() == QEvent::MouseButtonPress ||
+                     event->type() == QEvent::MouseButtonRelease ||
+                     event->type() == QEvent::MouseMove;
+  // A click reaches a window first, which hands it to the widget under it:
+  // only the Cancel buttons take it from there.
+  const auto buttons = mouse ? cancelButtons() : std::vector<QPushButton*>{};
+  if (mouse && (watched->isWindowType() ||
+                std::find(buttons.begin(), buttons.end(), watched) != buttons.end())) {
+    return QObject::eventFilter(watched, event);
+  }
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    requestCancel();
+  }
   switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

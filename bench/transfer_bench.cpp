@@ -36,6 +36,7 @@ struct QuietView final : transfer::TransferView {
   void enterTransfer() override {}
   void leaveTransfer() override {}
   void refresh() override {}
+  bool cancelRequested() const override { return false; }
 };
 
 double CpuSeconds() {

@@ -97,11 +97,13 @@ void RawLog::writeRawPacket(int id, const std::uint8_t* payload, std::size_t len
 
 // A failed write is cut back to the last whole frame, so later frames still
 // follow a frame boundary; Panel_Record turns red with the reason as hint.
+// The fault lasts until a tick's frames are written whole again.
 void RawLog::flush() {
   if (!rawLogFile_ || pending_.empty()) return;
   const std::size_t n = std::fwrite(pending_.data(), 1, pending_.size(), rawLogFile_);
   if (n == pending_.size()) {
     written_ += static_cast<long>(n);
+    fault_.clear();
   } else {
     fault_ = "NavBin log: cannot write " + rawLogFileName + ": " + std::strerror(errno);
     std::clearerr(rawLogFile_);

@@ -43,7 +43,7 @@ class RawLog {
   void closeFile();
 
   bool active() const { return globals_.rawLogActive != 0; }
-  // Why the file could not be written, empty when all went well.
+  // Why the file could not be written, empty when the last write went well.
   const std::string& fault() const { return fault_; }
 
   std::string rawLogFileName = " ";

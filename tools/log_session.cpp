@@ -32,7 +32,8 @@ LogSession::LogSession(const LogOptions& options, platform::SerialBackend& backe
       prompter_(kProgram, err),
       core_(backend, display_, prompter_, clock_),
       ports_(static_cast<int>(options.ports.size())),
-      packetsAtStatus_(options.ports.size(), 0) {}
+      packetsAtStatus_(options.ports.size(), 0),
+      faultsNoted_(options.ports.size() + 1) {}
 
 LogSession::~LogSession() {
   finish();
@@ -155,6 +156,21 @@ void LogSession::run(const std::function<bool()>& stop) {
 void LogSession::tick() {
   core_.cycle.NavBinTimer();
   if (++ticks_ % kTicksPerSecond == 0) core_.dataLogger.systemTimer();
+  noteFaultChanges();
+}
+
+// A full disk or a failing device must not wait for the next status line:
+// each file's fault is named when it starts or changes, and when it ends.
+void LogSession::noteFaultChanges() {
+  for (std::size_t i = 0; i < faultsNoted_.size(); ++i) {
+    const bool raw = i == faultsNoted_.size() - 1;
+    const std::string& fault =
+        raw ? core_.rawLog.fault() : core_.dataLogger.fileFault(static_cast<int>(i));
+    if (fault == faultsNoted_[i]) continue;
+    const std::string file = raw ? "NavBin log" : "COM" + std::to_string(i + 1) + " data log";
+    note(fault.empty() ? file + ": writing again" : raw ? fault : file + ": " + fault);
+    faultsNoted_[i] = fault;
+  }
 }
 
 // As in the application: the port is closed and opened again once its
@@ -184,6 +200,7 @@ std::string LogSession::statusLine() {
     }
     packetsAtStatus_[at] = packets;
   }
+  if (const std::string& fault = core_.rawLog.fault(); !fault.empty()) line += "; " + fault;
   return line;
 }
 

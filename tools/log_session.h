@@ -35,7 +35,8 @@ class LogSession {
   void finish();
 
   // "navbin-log: COM1 12 records, 80 packets; COM2 0 records, 0 packets, silent; ..."
-  // A port is silent when no packet came since the last status line.
+  // A port is silent when no packet came since the last status line; a
+  // data log or raw log file that cannot be written is named while it fails.
   std::string statusLine();
 
  private:
@@ -44,6 +45,8 @@ class LogSession {
   void tick();
   void portLost(int index);
   void note(const std::string& text);
+  // Names a file fault the tick it appears, and its end.
+  void noteFaultChanges();
 
   LogOptions options_;
   std::FILE* err_;
@@ -54,6 +57,7 @@ class LogSession {
   int ports_ = 0;
   std::uint64_t ticks_ = 0;
   std::vector<std::uint64_t> packetsAtStatus_;
+  std::vector<std::string> faultsNoted_;  // per port's data log, then the raw log
   bool finished_ = false;
 };
 

@@ -25,27 +25,37 @@ void SatelliteTransfer::DownloadEphemeris() {
     appendEph(eph::kCannotOpen);
     return;
   }
-  const bool written = downloadEphemerides(file);
-  if (!file.close() || !written) appendEph(eph::kCannotWrite);
+  const Ending end = downloadEphemerides(file);
+  const bool closed = file.close();
+  if (end == Ending::Cancelled) {
+    appendEph(eph::kDownloadCancelled);
+    return;
+  }
+  if (end == Ending::NoAnswer) appendEph(eph::kNoAnswer);
+  if (!closed || end == Ending::Failed) appendEph(eph::kCannotWrite);
   appendEph(eph::kDownloadComplete);
 }
 
-// A receiver holds ephemerides only for the SVs it tracks, so an SV without
-// one is reported and the download goes on with the next.
-bool SatelliteTransfer::downloadEphemerides(DataFile& file) {
+// A receiver holds ephemerides only for the SVs it tracks, so an SV it has
+// none for is reported and the download goes on with the next; an SV it does
+// not answer for at all ends the download.
+SatelliteTransfer::Ending SatelliteTransfer::downloadEphemerides(DataFile& file) {
   for (int n = 1; n <= kSvCount; ++n) {
+    if (view_.cancelRequested()) return Ending::Cancelled;
     const auto sv = static_cast<std::uint8_t>(n);
     commands::RequestSatelliteData(links_.sender, DISPLAY_PORT, kTypeEphemeris, sv);
     appendEph(eph::Requested(n));
     const auto reply = wait_.waitForDataReply(kTypeEphemeris, sv);
+    if (!reply && missedReply() == Ending::Cancelled) return Ending::Cancelled;
     if (!reply || reply->operation != reports::kOperationDataFollows) {
       appendEph(eph::kNotAvailable);
+      if (!reply) return Ending::NoAnswer;
       continue;
     }
     appendEph(eph::Received(reply->length));
-    if (!file.write(EncodeBlock(kTypeEphemeris, sv, reply->bytes()))) return false;
+    if (!file.write(EncodeBlock(kTypeEphemeris, sv, reply->bytes()))) return Ending::Failed;
   }
-  return true;
+  return Ending::Done;
 }
 
 void SatelliteTransfer::UploadEphemeris() {
@@ -61,30 +71,47 @@ void SatelliteTransfer::UploadEphemeris() {
     return;
   }
   FileSource in(file.get());
-  while (uploadEphemerisBlock(in)) {
+  int blocksRead = 0;
+  Ending end;
+  while ((end = uploadEphemerisBlock(in, blocksRead)) == Ending::Continue) {
   }
+  if (end == Ending::Cancelled) {
+    appendEph(eph::kLoadCancelled);
+    return;
+  }
+  if (end == Ending::NoAnswer) appendEph(eph::kNoAnswer);
   appendEph(eph::kLoadComplete);
 }
 
-bool SatelliteTransfer::uploadEphemerisBlock(ByteSource& in) {
+// Every way a file can end a load early writes its error line; only the end
+// of the file after at least one block ends it quietly.
+SatelliteTransfer::Ending SatelliteTransfer::uploadEphemerisBlock(ByteSource& in, int& blocksRead) {
   const BlockRead block = ReadBlock(in);
-  if (!block.typeRead()) return false;
+  if (!block.typeRead()) {
+    if (blocksRead == 0) appendEph(eph::kNoBlocks);
+    return Ending::Done;
+  }
   if (block.type != kTypeEphemeris) {
     appendEph(eph::kUnknownType);
-    return false;
+    return Ending::Failed;
   }
-  if (!block.headerRead()) return false;  // SV outside 1 to 32, or the file ends there
+  if (block.end == BlockEnd::BadSv || block.end == BlockEnd::CutInHeader) {
+    appendEph(block.end == BlockEnd::BadSv ? eph::kBadSv : eph::kCutShort);
+    return Ending::Failed;
+  }
   appendEph(eph::DataForSv(block.sv));
-  if (block.end == BlockEnd::CutInData) return false;
-  if (block.end == BlockEnd::BadEndMarker) {
-    appendEph(eph::kEndFormatError);
-    return false;
+  if (block.end != BlockEnd::Complete) {
+    appendEph(block.end == BlockEnd::CutInData ? eph::kCutShort : eph::kEndFormatError);
+    return Ending::Failed;
   }
+  ++blocksRead;
+  if (view_.cancelRequested()) return Ending::Cancelled;
   commands::LoadSatelliteData(links_.sender, DISPLAY_PORT, kTypeEphemeris, block.sv, block.data);
   const auto reply = wait_.waitForDataReply(kTypeEphemeris, block.sv);
+  if (!reply && missedReply() == Ending::Cancelled) return Ending::Cancelled;
   const bool loaded = reply && reply->operation == reports::kOperationLoaded;
   appendEph(loaded ? eph::kAcknowledged : eph::kRejected);
-  return true;
+  return reply ? Ending::Continue : Ending::NoAnswer;
 }
 
 }  // namespace navbin::transfer

@@ -6,10 +6,6 @@
 
 namespace navbin::transfer {
 
-namespace {
-using Clock = std::chrono::steady_clock;
-}  // namespace
-
 ReplyWait::ReplyWait(link::SerialChannel& channel, link::PortTable& ports,
                      const link::PortSelection& shell, reports::Display& display,
                      TransferView& view)
@@ -41,26 +37,28 @@ std::optional<reports::SatelliteDataReport> ReplyWait::waitForDataReply(std::uin
   channel_.captureFlag = false;  // a flag left set would stop every read at once
   awaitedType_ = type;
   awaitedSv_ = sv;
+  outcome_ = poll(Clock::now() + timeout_);
+  channel_.captureFlag = false;
+  if (outcome_ != Outcome::Reply) return std::nullopt;
+  lastReplyOperation = captured_->operation;
+  return captured_;
+}
+
+ReplyWait::Outcome ReplyWait::poll(Clock::time_point deadline) {
   const link::PacketHandler handler = [this](link::PortContext& p) { capture(p); };
-  const auto deadline = Clock::now() + timeout_;
   for (;;) {
+    if (view_.cancelRequested()) return Outcome::Cancelled;
     link::PortContext* port = displayPort();
-    if (!port || channel_.PollPort(*port, handler, true) != 0) break;
-    if (channel_.captureFlag && captured_) {
-      channel_.captureFlag = false;
-      lastReplyOperation = captured_->operation;
-      return captured_;
-    }
+    if (!port || channel_.PollPort(*port, handler, true) != 0) return Outcome::NoPort;
+    if (channel_.captureFlag && captured_) return Outcome::Reply;
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    if (left <= 0) break;
+    if (left <= 0) return Outcome::TimedOut;
     // Sleeps until bytes arrive or the slice ends; a device that cannot wait
     // answers at once, and the deadline still ends the loop.
     channel_.WaitForInput(*port, static_cast<int>(std::min<long long>(left, kRefreshMs)));
     view_.refresh();
   }
-  channel_.captureFlag = false;
-  return std::nullopt;
 }
 
 }  // namespace navbin::transfer

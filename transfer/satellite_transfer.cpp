@@ -29,14 +29,14 @@ void SatelliteTransfer::setLoadStatus(const char* text, Colour colour) {
 }
 
 bool SatelliteTransfer::anyAlmLightRed() const {
-  auto red = [this](const std::string& light) {
-    return links_.display.colour(reports::Form::Alm, light) == Colour::Red;
-  };
-  for (int sv = 1; sv <= kSvCount; ++sv) {
-    if (red(AlmLightName(kTypeAlmanac, static_cast<std::uint8_t>(sv)))) return true;
+  for (const std::string& light : AlmLights()) {
+    if (links_.display.colour(reports::Form::Alm, light) == Colour::Red) return true;
   }
-  return red(std::string(alm::Shape_Alm)) || red(std::string(alm::Shape_Iono)) ||
-         red(std::string(alm::Shape_UTC));
+  return false;
+}
+
+SatelliteTransfer::Ending SatelliteTransfer::missedReply() const {
+  return wait_.outcome() == ReplyWait::Outcome::Cancelled ? Ending::Cancelled : Ending::NoAnswer;
 }
 
 void SatelliteTransfer::appendEph(const std::string& text) {

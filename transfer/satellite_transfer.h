@@ -4,7 +4,9 @@
 // request or load and one 0x58 reply at a time. A transfer runs in the
 // foreground: from the file's opening to its end the monitor timer is stopped
 // and only the reply wait reads the display port. Progress shows as lights in
-// Form_Alm (almanac) or lines in Form_Eph (ephemeris).
+// Form_Alm (almanac) or lines in Form_Eph (ephemeris). A transfer ends at
+// the first reply that does not come within the wait, and at once when the
+// user cancels it.
 //
 //   SatelliteTransfer transfer(links, view);
 //   transfer.DownloadAlmanac();   // asks for the file, then runs to its end
@@ -57,19 +59,31 @@ class SatelliteTransfer {
  private:
   using Colour = reports::Colour;
 
+  // How a step of a transfer, or the transfer, ended.
+  enum class Ending {
+    Continue,   // the step is done, the next may follow
+    Done,       // the file holds no further block
+    Failed,     // a block refused, not written or unusable: the transfer stops
+    NoAnswer,   // the receiver did not reply within the wait
+    Cancelled,  // the user cancelled
+  };
+  struct AlmanacUpload;
+
   std::optional<std::string> chooseFile(bool forSaving);
+  // The ending of a wait that gave no reply.
+  Ending missedReply() const;
   void setLight(std::string_view light, Colour colour);
   void setLoadStatus(const char* text, Colour colour);
   bool anyAlmLightRed() const;
   void appendEph(const std::string& text);
 
-  // One almanac download step; false ends the download.
-  bool downloadAlmanacStep(DataFile& file, std::uint8_t type, std::uint8_t sv);
-  // One block of an upload; false when the reader reports the end.
-  bool uploadAlmanacBlock(ByteSource& in);
-  bool uploadEphemerisBlock(ByteSource& in);
-  // The ephemeris of every SV; false when the file could not be written.
-  bool downloadEphemerides(DataFile& file);
+  Ending downloadAlmanacs(DataFile& file);
+  Ending downloadAlmanacStep(DataFile& file, std::uint8_t type, std::uint8_t sv);
+  // One block of an upload; Done when the reader reports the end.
+  Ending uploadAlmanacBlock(ByteSource& in, AlmanacUpload& upload);
+  Ending uploadEphemerisBlock(ByteSource& in, int& blocksRead);
+  // The ephemeris of every SV; Failed when the file could not be written.
+  Ending downloadEphemerides(DataFile& file);
 
   TransferLinks links_;
   TransferView& view_;

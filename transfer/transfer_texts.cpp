@@ -30,6 +30,20 @@ std::string AlmLightName(std::uint8_t type, std::uint8_t sv) {
   }
 }
 
+const std::vector<std::string>& AlmLights() {
+  static const std::vector<std::string> lights = [] {
+    std::vector<std::string> all;
+    for (int sv = 1; sv <= kSvCount; ++sv) {
+      all.push_back(AlmLightName(kTypeAlmanac, static_cast<std::uint8_t>(sv)));
+    }
+    for (std::uint8_t type : {kTypeIonosphere, kTypeUtc, kTypeAlmanacHealth}) {
+      all.push_back(AlmLightName(type, 0));
+    }
+    return all;
+  }();
+  return lights;
+}
+
 namespace eph {
 std::string Requested(int sv) {
   return Format("SV %d ephemeris requested...\r\n", sv);

@@ -1,8 +1,9 @@
 #pragma once
 // What a satellite-data transfer needs from the windows besides the Display
 // (which carries the lights and labels of Form_Alm and the receive lamp): the
-// two status windows, the monitor timer, and painting while the transfer
-// holds the thread. The Qt windows implement it; tests record it.
+// two status windows, the monitor timer, painting while the transfer holds
+// the thread, and the user's request to cancel it. The Qt windows implement
+// it; tests record it.
 
 #include <string>
 
@@ -27,6 +28,10 @@ class TransferView {
   // Paints what changed at once, without acting on any input; called after
   // every visible change and now and then while waiting for a reply.
   virtual void refresh() = 0;
+
+  // True once the user asked to cancel the running transfer (Esc or the
+  // window's Cancel button, seen during refresh); enterTransfer clears it.
+  virtual bool cancelRequested() const = 0;
 };
 
 }  // namespace navbin::transfer

@@ -1,6 +1,7 @@
 // The transfers from the menu entries, in the whole application in-process
 // against navbin-sim on a pseudo-terminal: Form_Alm and Form_Eph, the windows
-// painting while input is dropped, and the monitor timer held meanwhile.
+// painting while input other than a cancel is dropped, and the monitor timer
+// held meanwhile.
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,9 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
 #include "tests/app/e2e_live_app.h"
@@ -22,12 +25,13 @@ namespace {
 using reports::Colour;
 using reports::Form;
 
+// A click as the window system delivers it: to the window, which hands it on.
 void Click(QWidget* target) {
-  const QPointF at(target->width() / 2.0, target->height() / 2.0);
+  const QPointF at = target->mapTo(target->window(), QPointF(target->width() / 2.0, 4));
   for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-    QMouseEvent e(type, at, target->mapToGlobal(at), Qt::LeftButton,
+    QMouseEvent e(type, at, target->window()->mapToGlobal(at), Qt::LeftButton,
                   type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &e);
+    QApplication::sendEvent(target->window()->windowHandle(), &e);
   }
 }
 
@@ -41,7 +45,7 @@ struct PaintLog : QObject {
 };
 
 TEST(TransferWindows, MenuEntriesRunTheTransfersWhileInputIsDropped) {
-  support::ChildProcess sim(SimBinary(), {"--seed", "31", "--no-ephemeris", "2"});
+  support::ChildProcess sim(SimBinary(), {"--seed", "31", "--no-ephemeris", "2", "--late", "20"});
   sim.readOut(1, support::Ms(5000));
   ASSERT_FALSE(sim.outLines().empty());
   main_form_testing::FixedClock clock;
@@ -51,7 +55,8 @@ TEST(TransferWindows, MenuEntriesRunTheTransfersWhileInputIsDropped) {
   auto* eph = qobject_cast<ui::TForm_Eph*>(app.window(Form::Eph));
   ASSERT_TRUE(alm && eph);
   const std::string folder = WorkFolder("transfer_windows");
-  app.prompter.files = {folder + "/alm.dat", folder + "/eph.dat"};
+  app.prompter.files = {folder + "/alm.dat", folder + "/eph.dat", folder + "/alm2.dat",
+                        folder + "/eph2.dat"};
 
   PaintLog paints;
   alm->Shape_SV[0]->installEventFilter(&paints);
@@ -78,6 +83,23 @@ TEST(TransferWindows, MenuEntriesRunTheTransfersWhileInputIsDropped) {
   EXPECT_TRUE(text.contains("SV 2 ephemeris requested...\nData not available!\nSV 3 ephemeris") &&
               text.endsWith("   received, length = 151\nEphemeris download complete.\n"))
       << text.toStdString();
+
+  // Cancel, then Esc, end a download within half a second; the timer runs again.
+  QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  for (QAction* download : {app.form->InitializeDownloadAlm, app.form->InitializeDownloadEph}) {
+    std::chrono::steady_clock::time_point asked;
+    QTimer::singleShot(200, [&] {
+      asked = std::chrono::steady_clock::now();
+      if (download == app.form->InitializeDownloadAlm) Click(alm->Button_Cancel);
+      if (download == app.form->InitializeDownloadEph) QApplication::sendEvent(eph, &esc);
+    });
+    download->trigger();
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(500));
+    EXPECT_TRUE(app.form->Timer_NavBin->isActive());
+  }
+  EXPECT_EQ(alm->Label_LoadStatus->text(), "Download Cancelled");
+  EXPECT_TRUE(
+      eph->Memo_Eph->toPlainText().endsWith("requested...\nEphemeris download cancelled.\n"));
 
   // Closing resets: grey lights and "Off"; an empty text box.
   Click(alm->Button_Close);

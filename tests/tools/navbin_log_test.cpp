@@ -1,10 +1,11 @@
 // navbin-log run as a program: its refusals (bad options, devices and files
-// it cannot use), a receiver that goes away and comes back, and its help,
-// version and libraries.
+// it cannot use), a receiver that goes away and comes back, files that stop
+// taking data, and its help, version and libraries.
 
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -129,6 +130,33 @@ TEST(NavbinLog, ReopensALostPortWhenItComesBack) {
   EXPECT_EQ(log.outLines(),
             (std::vector<std::string>{"navbin-log: COM1 " + dir + "/rx: device lost",
                                       "navbin-log: COM1 " + dir + "/rx: back, logging again"}));
+}
+
+// Files that take no data (a file-size limit of 0): each fault is named as
+// it appears and still in the last status line.
+TEST(NavbinLog, NamesAFileThatCannotBeWrittenAtOnceAndWhileItFails) {
+  const std::string dir = testing::TempDir() + "navbin_log_full";
+  std::filesystem::create_directories(dir);
+  support::ChildProcess sim(std::string(NAVBIN_BINARY_DIR) + "/sim/navbin-sim",
+                            {"--link", dir + "/rx"});
+  sim.readOut(1, Ms(10000));
+  const auto handler = ::signal(SIGXFSZ, SIG_IGN);  // kept across exec
+  support::ChildProcess log("/usr/bin/prlimit", {"--fsize=0", kLog, "--port", dir + "/rx", "--data",
+                                                 dir, "--raw", dir + "/r.nvb"});
+  ::signal(SIGXFSZ, handler);
+  log.readOut(3, Ms(10000));  // the start line, then both faults
+  ::kill(log.pid(), SIGTERM);
+  EXPECT_EQ(log.finish(Ms(10000)), 0);
+  const std::string data = "cannot write " + dir + "/data1.dat: File too large";
+  const std::string raw = "NavBin log: cannot write " + dir + "/r.nvb: File too large";
+  auto lines = log.outLines();
+  ASSERT_EQ(lines.size(), 4u) << log.out();
+  EXPECT_TRUE(lines.back().starts_with("navbin-log: stopped: COM1 0 records, ") &&
+              lines.back().ends_with(" packets, " + data + "; " + raw))
+      << lines.back();
+  std::sort(lines.begin() + 1, lines.begin() + 3);
+  EXPECT_EQ(lines[1], "navbin-log: COM1 data log: " + data);
+  EXPECT_EQ(lines[2], "navbin-log: " + raw);
 }
 
 TEST(NavbinLog, HelpListsEveryOptionAndNoQtIsLinked) {

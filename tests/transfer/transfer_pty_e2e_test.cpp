@@ -1,6 +1,7 @@
 // The transfers end to end: navbin-sim on a pseudo-terminal opened at 9600
 // baud like a serial port, one simulator to download from and a fresh one to
-// upload into, which must then give the same data back.
+// upload into, which must then give the same data back; one that never
+// answers.
 
 #include "tests/transfer/transfer_rig.h"
 
@@ -59,6 +60,26 @@ TEST(TransferOverPty, AlmanacAndEphemerisRoundTripBetweenTwoSimulators) {
     EXPECT_EQ(back[i].sv, ephBlocks[i].sv);
     EXPECT_EQ(back[i].data, ephBlocks[i].data) << int(back[i].sv);
   }
+}
+
+// A receiver that never answers: the ephemeris download and upload end at
+// their first request and load, within one wait each.
+TEST(TransferOverPty, AReceiverThatStopsAnsweringEndsTheTransfers) {
+  TransferRig silent({"--silent", "1"});
+  ASSERT_TRUE(silent.isOpen());
+  const std::string eph = TempFile("pty_silent_eph.dat");
+  silent.prompter.files = {eph,
+                           TempFile("pty_silent_up.dat", transfer::EncodeBlock(6, 1, Bytes{2}))};
+  const auto start = std::chrono::steady_clock::now();
+  silent.transfer.DownloadEphemeris();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+  silent.transfer.UploadEphemeris();
+  const std::string noAnswer = "The receiver stopped answering.\r\n";
+  EXPECT_EQ(silent.view.eph, "SV 1 ephemeris requested...\r\nData not available!\r\n" + noAnswer +
+                                 "Ephemeris download complete.\r\nEphemeris data for SV 01...\r\n"
+                                 "   Data block rejected\r\n" +
+                                 noAnswer + "Ephemeris data load complete.\r\n");
+  EXPECT_TRUE(ReadFile(eph).empty());
 }
 
 }  // namespace

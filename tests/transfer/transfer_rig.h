@@ -42,9 +42,11 @@ struct RecordingView final : transfer::TransferView {
     ++refreshes;
     if (onRefresh) onRefresh();
   }
+  bool cancelRequested() const override { return cancel; }
 
   std::string eph;
   int entered = 0, left = 0, refreshes = 0;
+  bool cancel = false;
   std::function<void()> onRefresh;
 };
 

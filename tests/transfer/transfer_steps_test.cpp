@@ -2,6 +2,10 @@
 // in-memory display port: what is sent, what the file holds, the lights, the
 // status and the lines of text, failures included.
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include "tests/transfer/transfer_rig.h"
 
 namespace navbin::transfer_testing {
@@ -71,13 +75,18 @@ TEST(AlmanacTransfer, MissingLateOrRefusedDataFails) {
   EXPECT_EQ(refusing.status(), "Upload Failure");
 }
 
-TEST(Uploads, BadFilesEndTheUploadAsTheReaderSays) {
+// A file that does not hold the whole almanac fails at the first light it
+// did not send; an ephemeris load that a file ends early says why.
+TEST(Uploads, BadFilesEndAsFailures) {
   const Bytes eph = transfer::EncodeBlock(6, 9, Bytes{1, 2, 3});
   const Bytes alm = transfer::EncodeBlock(2, 3, Bytes{4, 5});
   const Bytes sat = transfer::EncodeBlock(1, 4, Bytes{6});
   const Bytes utc = transfer::EncodeBlock(5, 0, Bytes{7});
   const std::string ack = "Ephemeris data for SV 09...\r\n   Data block acknowledged\r\n";
   const std::string unknown = "Unknown data block type! \r\n";
+  const std::string cut = "Data block cut short! \r\n", sv5 = "Ephemeris data for SV 05...\r\n";
+  const std::string none = "No ephemeris data block in the file! \r\n";
+  const std::vector<std::string> sv1{"SV1"};
   struct Case {
     const char* name;
     Bytes file;
@@ -85,23 +94,23 @@ TEST(Uploads, BadFilesEndTheUploadAsTheReaderSays) {
     std::vector<std::string> red;
     std::string ephText;  // before "Ephemeris data load complete."
   } cases[] = {
-      {"empty", {}, "", {}, ""},
-      {"garbage", {0x10, 0x03, 0x55, 0x83}, "", {}, ""},
-      {"ephemeris to almanac", Join({{0, 0}, eph, alm}), "", {}, ack + unknown},
-      {"almanac to ephemeris", Join({{0, 0}, alm, utc, sat, eph}), "2.3 5.0 1.4 ", {}, unknown},
-      {"cut in the data", Join({alm, {0x82, 2, 4, 9, 1}}), "2.3 ", {}, unknown},
-      {"bad end marker",
-       Join({eph, {0x82, 6, 5, 1, 7, 0x84}, eph}),
-       "",
-       {},
-       ack + "Ephemeris data for SV 05...\r\nEnd of block format error! \r\n"},
+      {"empty", {}, "", sv1, none},
+      {"garbage", {0x10, 0x03, 0x55, 0x83}, "", sv1, none},
+      {"ephemeris to almanac", Join({{0, 0}, eph, alm}), "", sv1, ack + unknown},
+      {"almanac to ephemeris", Join({{0, 0}, alm, utc, sat, eph}), "2.3 5.0 1.4 ", sv1, unknown},
+      {"cut in the data", Join({alm, {0x82, 2, 4, 9, 1}}), "2.3 ", {"SV4"}, unknown},
+      {"cut in the header", Join({eph, {0x82, 6}}), "", sv1, ack + cut},
+      {"cut in ephemeris data", Join({eph, {0x82, 6, 5, 3, 1}}), "", sv1, ack + sv5 + cut},
+      {"bad end marker", Join({eph, {0x82, 6, 5, 1, 7, 0x84}, eph}), "", sv1,
+       ack + sv5 + "End of block format error! \r\n"},
       {"bad almanac end marker",
        Join({utc, {0x82, 2, 8, 1, 7, 0x84}, alm}),
        "5.0 ",
        {"SV8"},
        unknown},
-      {"SV 40", Join({eph, {0x82, 6, 40, 1, 7, 0x83}, eph}), "", {}, ack},
-      {"unknown type", {0x82, 9, 1, 0x83}, "", {}, unknown},
+      {"SV 40", Join({eph, {0x82, 6, 40, 1, 7, 0x83}, eph}), "", sv1,
+       ack + "SV number out of range! \r\n"},
+      {"unknown type", {0x82, 9, 1, 0x83}, "", sv1, unknown},
   };
   for (const Case& c : cases) {
     TransferRig almanac;
@@ -109,6 +118,7 @@ TEST(Uploads, BadFilesEndTheUploadAsTheReaderSays) {
     almanac.transfer.UploadAlmanac();
     EXPECT_EQ(Loads(almanac), c.almLoads) << c.name;
     EXPECT_EQ(LightsOf(almanac, Colour::Red), c.red) << c.name;
+    EXPECT_TRUE(LightsOf(almanac, Colour::Yellow).empty()) << c.name;
     EXPECT_EQ(almanac.status(), c.red.empty() ? "Upload Complete" : "Upload Failure") << c.name;
 
     TransferRig ephemeris;
@@ -144,6 +154,24 @@ TEST(Transfers, FilesThatCannotBeOpenedOrWrittenAndACancelledDialog) {
   rig.transfer.UploadAlmanac();  // the dialog is cancelled
   EXPECT_EQ(rig.status(), "Uploading...");
   EXPECT_EQ(rig.view.entered, 4);
+}
+
+// A disk that fills up in the middle of a download, as a file-size limit in
+// a child process: the file is cut back to its last whole block.
+TEST(Transfers, ADownloadThatFillsTheDiskEndsOnItsLastWholeBlock) {
+  const auto child = [] {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = 3 * (151 + 5) + 40;  // three ephemeris blocks and a bit
+    std::signal(SIGXFSZ, SIG_IGN);
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) std::exit(2);
+    TransferRig rig;
+    const Bytes file = ReadFile(Download(rig, "full_eph.dat", false));
+    std::fprintf(stderr, "%zu blocks, %zu bytes, %s", Blocks(file).size(), file.size(),
+                 rig.view.eph.substr(rig.view.eph.find("Couldn't")).c_str());
+    std::exit(0);
+  };
+  EXPECT_EXIT(child(), ::testing::ExitedWithCode(0), "3 blocks, 468 bytes, Couldn't write");
 }
 
 TEST(EphemerisTransfer, DownloadGoesPastSvsWithoutEphemerisAndNoSecondTransferStarts) {

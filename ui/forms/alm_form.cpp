@@ -1,5 +1,7 @@
 #include "ui/forms/alm_form.h"
 
+#include "ui/forms/cancel_button.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -49,6 +51,8 @@ TForm_Alm::TForm_Alm(QWidget* parent) : FormWindow("Form_Alm", "Data Loading Sta
       Label_LoadStatus->fontMetrics().horizontalAdvance("Download Complete  "));
   status->addWidget(Label_LoadStatus);
   status->addStretch(1);
+  Button_Cancel = CancelButton(this);
+  status->addWidget(Button_Cancel);
   Button_Close = new QPushButton("&Close", this);
   Button_Close->setObjectName("Button_Close");
   Button_Close->setAutoDefault(false);

@@ -1,7 +1,8 @@
 #pragma once
 // The almanac transfer status window: a light per data block (the almanac of
 // SV 1 to 32, ionospheric data, UTC data, the almanac health page) and the
-// loading status. Closing it turns every light grey and the status "Off".
+// loading status. Closing it turns every light grey and the status "Off";
+// Cancel, enabled while a transfer runs, asks the transfer to stop.
 
 #include <QLabel>
 #include <QPushButton>
@@ -25,6 +26,7 @@ class TForm_Alm : public FormWindow {
   Shape* Shape_Alm = nullptr;
   Shape* Shape_LoadStatus = nullptr;
   QLabel* Label_LoadStatus = nullptr;
+  QPushButton* Button_Cancel = nullptr;
   QPushButton* Button_Close = nullptr;
 
  private:

@@ -1,5 +1,8 @@
 #include "ui/forms/eph_form.h"
 
+#include "ui/forms/cancel_button.h"
+
+#include <QHBoxLayout>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -15,6 +18,12 @@ TForm_Eph::TForm_Eph(QWidget* parent) : FormWindow("Form_Eph", "Ephemeris Load S
   Memo_Eph->setReadOnly(true);
   Memo_Eph->setLineWrapMode(QPlainTextEdit::NoWrap);
   layout->addWidget(Memo_Eph);
+  auto* buttons = new QHBoxLayout;
+  buttons->setContentsMargins(6, 0, 6, 6);
+  buttons->addStretch(1);
+  Button_Cancel = CancelButton(this);
+  buttons->addWidget(Button_Cancel);
+  layout->addLayout(buttons);
   resize(360, 300);
 }
 

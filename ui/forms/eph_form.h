@@ -1,10 +1,11 @@
 #pragma once
 // The ephemeris transfer window: the transfer's progress as lines of text in
-// Memo_Eph, which fills the window. The text gathers over several transfers;
-// closing the window clears it. Unlike the other secondary windows it may be
-// resized.
+// Memo_Eph, which fills the window above a Cancel button that is enabled
+// while a transfer runs. The text gathers over several transfers; closing
+// the window clears it. Unlike the other secondary windows it may be resized.
 
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <string>
 
 #include "ui/forms/form_window.h"
@@ -22,6 +23,7 @@ class TForm_Eph : public FormWindow {
   void append(const std::string& text);
 
   QPlainTextEdit* Memo_Eph = nullptr;
+  QPushButton* Button_Cancel = nullptr;
 };
 
 }  // namespace navbin::ui
