@@ -86,12 +86,12 @@ TEST(TransferWindows, MenuEntriesRunTheTransfersWhileInputIsDropped) {
 
   // Cancel, then Esc, end a download within half a second; the timer runs again.
   QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  for (QAction* download : {app.form->InitializeDownloadAlm, app.form->InitializeDownloadEph}) {
+  for (QAction* download : {app.form->menus->InitializeDownloadAlm, app.form->menus->InitializeDownloadEph}) {
     std::chrono::steady_clock::time_point asked;
     QTimer::singleShot(200, [&] {
       asked = std::chrono::steady_clock::now();
-      if (download == app.form->InitializeDownloadAlm) Click(alm->Button_Cancel);
-      if (download == app.form->InitializeDownloadEph) QApplication::sendEvent(eph, &esc);
+      if (download == app.form->menus->InitializeDownloadAlm) Click(alm->Button_Cancel);
+      if (download == app.form->menus->InitializeDownloadEph) QApplication::sendEvent(eph, &esc);
     });
     download->trigger();
     EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(500));
