@@ -86,7 +86,8 @@ TEST(TransferWindows, MenuEntriesRunTheTransfersWhileInputIsDropped) {
 
   // Cancel, then Esc, end a download within half a second; the timer runs again.
   QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  for (QAction* download : {app.form->menus->InitializeDownloadAlm, app.form->menus->InitializeDownloadEph}) {
+  for (QAction* download :
+       {app.form->menus->InitializeDownloadAlm, app.form->menus->InitializeDownloadEph}) {
     std::chrono::steady_clock::time_point asked;
     QTimer::singleShot(200, [&] {
       asked = std::chrono::steady_clock::now();
