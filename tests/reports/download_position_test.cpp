@@ -1,7 +1,9 @@
 // Writing the current fix to a position file.
 
+#include <cfloat>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "protocol/reports/download_position.h"
@@ -85,6 +87,36 @@ TEST_F(DownloadTest, FilesThatCannotBeWrittenShowTheErrorBox) {
     EXPECT_EQ(prompter.boxes[0].caption, "Error");
     EXPECT_EQ(prompter.boxes[0].icon, Icon::Exclamation);
     prompter.boxes.clear();
+  }
+}
+
+TEST_F(DownloadTest, APositionTheFileCannotHoldIsRefusedBeforeAnyFileIsAskedFor) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    int id;
+    Bytes payload;
+    bool refused;
+  } cases[] = {
+      {0x42, Payload().single(float(nan)).single(1).single(2).single(0), true},
+      {0x4A, Payload().single(0.5f).single(1).single(float(-inf)).single(0).single(0), true},
+      {0x83, Payload().dbl(1).dbl(1e300).dbl(2).dbl(0).single(0), true},
+      {0x84, Payload().dbl(0.5).dbl(1).dbl(-1e39).dbl(0).single(0), true},
+      {0x83, Payload().dbl(FLT_MAX).dbl(-FLT_MAX).dbl(0).dbl(0).single(0), false},
+  };
+  for (const auto& c : cases) {
+    prompter.boxes.clear();
+    prompter.requests.clear();
+    download(c.id, c.payload, file());
+    ASSERT_EQ(prompter.boxes.size(), 1u) << c.id;
+    EXPECT_EQ(prompter.requests.empty(), c.refused) << c.id;
+    EXPECT_EQ(fs::exists(file()), !c.refused) << c.id;
+    if (!c.refused) continue;
+    EXPECT_EQ(lastMessage(),
+              "Position not downloaded: the receiver reported a position that is not a number "
+              "or out of range.");
+    EXPECT_EQ(prompter.boxes[0].icon, Icon::Exclamation);
+    prompter.files.clear();
   }
 }
 
