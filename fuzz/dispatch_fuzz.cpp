@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -148,7 +149,9 @@ struct Rig {
       const std::string text((std::istreambuf_iterator<char>(in)),
                              std::istreambuf_iterator<char>());
       const shell::PositionFile read = shell::ParsePositionFile(text);
-      Check(read.count == 3 && (read.kind == 0 || read.kind == 1),
+      Check(read.count == 3 && (read.kind == 0 || read.kind == 1) &&
+                std::all_of(read.values.begin(), read.values.end(),
+                            [](float v) { return std::isfinite(v); }),
             "a downloaded position reads back");
     }
   }

@@ -1,5 +1,7 @@
 #include "shell/download_position.h"
 
+#include <cfloat>
+#include <cmath>
 #include <cstdio>
 
 #include "protocol/presentation/format.h"
@@ -18,6 +20,12 @@ bool WriteLineFile(const std::string& path, const std::string& line) {
   const bool written = std::fputs(line.c_str(), file) >= 0;
   const bool closed = std::fclose(file) == 0;
   return written && closed;
+}
+
+// The position file is read back into floats: a value that is no number or
+// beyond the float range would not read back as the position written.
+bool FitsPositionFile(double value) {
+  return std::isfinite(value) && std::fabs(value) <= FLT_MAX;
 }
 
 }  // namespace
@@ -58,6 +66,13 @@ void downloadPosition(reports::DecoderContext& context, int id, double a, double
   auto& pending = context.state.globals.downloadPositionPending;
   if (!pending) return;
   pending = 0;
+  if (!FitsPositionFile(a) || !FitsPositionFile(b) || !FitsPositionFile(c)) {
+    context.prompter.message(
+        "Position not downloaded: the receiver reported a position that is not a number or out "
+        "of range.",
+        "Error", Icon::Exclamation);
+    return;
+  }
   const auto path = context.prompter.chooseFile(reports::DataFileRequest(true));
   if (!path) return;
   // A file that takes the line only in part is reported like one that cannot

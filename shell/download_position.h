@@ -15,7 +15,8 @@ std::string PositionFileLine(int id, double a, double b, double c);
 std::string PositionDownloadMessage(int id, double a, double b, double c);
 
 // Does nothing unless downloadPositionPending is set; otherwise clears it,
-// asks for the file, writes the line of report `id` and tells how it went.
+// refuses a position the file cannot hold (not finite, beyond the float
+// range), asks for the file, writes the line of report `id` and tells how it went.
 void downloadPosition(reports::DecoderContext& context, int id, double a, double b, double c);
 
 // After each shown position report (0x42, 0x4A, 0x83, 0x84): the download of

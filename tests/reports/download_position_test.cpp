@@ -1,5 +1,7 @@
 // Writing the current fix to a position file.
 
+#include <cfloat>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -88,6 +90,27 @@ TEST_F(DownloadTest, FilesThatCannotBeWrittenShowTheErrorBox) {
     EXPECT_EQ(prompter.boxes[0].icon, Icon::Exclamation);
     prompter.boxes.clear();
   }
+}
+
+TEST_F(DownloadTest, APositionTheFileCannotHoldIsRefusedBeforeAnyFileIsAskedFor) {
+  const std::pair<int, Bytes> refused[] = {
+      {0x42, Payload().single(NAN).single(1).single(2).single(0)},
+      {0x83, Payload().dbl(1).dbl(1e300).dbl(2).dbl(0).single(0)},
+      {0x84, Payload().dbl(0.5).dbl(1).dbl(-1e39).dbl(0).single(0)},  // just beyond a float
+  };
+  for (std::size_t i = 0; i < std::size(refused); ++i) {
+    download(refused[i].first, refused[i].second, file());
+    ASSERT_EQ(prompter.boxes.size(), i + 1);
+    EXPECT_EQ(lastMessage(),
+              "Position not downloaded: the receiver reported a position that is not a number "
+              "or out of range.");
+    EXPECT_EQ(prompter.boxes[i].icon, Icon::Exclamation);
+  }
+  EXPECT_TRUE(prompter.requests.empty());
+  EXPECT_TRUE(fs::is_empty(dir));
+  prompter.files.clear();
+  download(0x83, Payload().dbl(FLT_MAX).dbl(-FLT_MAX).dbl(0).dbl(0).single(0), file());
+  EXPECT_EQ(prompter.boxes.back().caption, "Success");
 }
 
 TEST_F(DownloadTest, OnlyARequestOnTheDisplayPortIsServedAndACancelConsumesIt) {
