@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QTimer>
+#include <clocale>
 #include <cstdio>
 #include <optional>
 
@@ -114,6 +115,10 @@ int RunNavBinMonitor(int argc, char** argv) {
     return *status;
 
   QApplication app(argc, argv);  // takes out the toolkit's own options
+  // The toolkit has set the C library's locale from the environment; numbers
+  // keep the point ("12.5", not "12,5") in every text and file, whatever the
+  // desktop's language, so that files read the same in every locale.
+  std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationDisplayName("M1_Monitor");
   QuitOnSignals();
   if (MessageEcho::Requested()) MessageEcho::Install();

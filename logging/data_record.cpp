@@ -2,35 +2,19 @@
 
 #include <cstdarg>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
+
+#include "platform/point_printf.h"
 
 namespace navbin::logging {
 namespace {
 
-// printf into the end of `out`, whatever the length of the result (a "%f" of
-// 1e300 has over 300 characters).
+// printf, with the point for decimals, into the end of `out`.
 [[gnu::format(printf, 2, 3)]] void AppendF(std::string& out, const char* format, ...) {
-  char small[64];
   std::va_list args;
   va_start(args, format);
-  std::va_list again;
-  va_copy(again, args);
-  const int n = std::vsnprintf(small, sizeof small, format, args);
+  platform::AppendPrintfV(out, format, args);
   va_end(args);
-  if (n < 0) {
-    va_end(again);
-    return;
-  }
-  if (static_cast<std::size_t>(n) < sizeof small) {
-    out.append(small, static_cast<std::size_t>(n));
-  } else {
-    const std::size_t at = out.size();
-    out.resize(at + static_cast<std::size_t>(n) + 1);
-    std::vsnprintf(out.data() + at, static_cast<std::size_t>(n) + 1, format, again);
-    out.resize(at + static_cast<std::size_t>(n));
-  }
-  va_end(again);
 }
 
 bool InFix(const reports::ReceiverState& receiver, int sv) {

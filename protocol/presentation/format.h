@@ -1,6 +1,7 @@
 #pragma once
 // printf-style formatting into a std::string, so that every text the report
-// layer shows is exactly what printf makes of its format.
+// layer shows is exactly what printf makes of its format in the "C" locale
+// (decimals with a point, whatever the process's locale).
 
 #include <string>
 
