@@ -120,6 +120,9 @@ int RunNavBinMonitor(int argc, char** argv) {
   // desktop's language, so that files read the same in every locale.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationDisplayName("M1_Monitor");
+  // The installed desktop entry's name, so that the desktop matches the
+  // windows to their launcher and icon.
+  QGuiApplication::setDesktopFileName("invalid.navbin.monitor");
   QuitOnSignals();
   if (MessageEcho::Requested()) MessageEcho::Install();
   const shell::CommandLine cl = shell::ReadCommandLine(Arguments(argc, argv));
