@@ -17,6 +17,8 @@
 #include "protocol/history/chart_geometry.h"
 #include "protocol/history/series_csv.h"
 #include "protocol/wire/report_fields.h"
+#include "protocol/wire/report_position_lla.h"
+#include "protocol/wire/units.h"
 #include "tests/app/e2e_live_app.h"
 #include "tests/support/packets.h"
 #include "ui/forms/sky_view_form.h"
@@ -55,7 +57,13 @@ std::vector<Row> RowsOf(const std::vector<support::Packet>& packets) {
       now.svs = static_cast<int>(Field(p, "svCount"));
     }
     if (p.id != 0x4A && p.id != 0x84 && p.id != 0x83 && p.id != 0x42) continue;
-    if (p.id != 0x42) now.bias = Field(p, "clockBias");
+    // The window keeps the bias in double; the dump's field of 0x4A has the
+    // precision of its float, so that one is converted here.
+    if (p.id == 0x4A) {
+      now.bias = reports::MetresToNanoseconds(reports::ParseLlaPosition(p.payload)->clockBias);
+    } else if (p.id != 0x42) {
+      now.bias = Field(p, "clockBias");
+    }
     now.time = Field(p, "timeOfFix");
     if (!rows.empty() && std::floor(rows.back().time) == std::floor(now.time)) rows.pop_back();
     rows.push_back(now);

@@ -1,6 +1,7 @@
 // DescribeReport: decoded fields by name, for the dump tool.
 
 #include <cmath>
+#include <limits>
 #include <map>
 
 #include "protocol/wire/report_fields.h"
@@ -68,6 +69,21 @@ TEST(DescribeReport, WrongLengthsAndOtherIdsHaveNoFields) {
   EXPECT_TRUE(DescribeReport(0x5F, std::vector<std::uint8_t>(10, 0)).empty());
   EXPECT_TRUE(DescribeReport(0x8F, std::vector<std::uint8_t>(64, 0x20)).empty());
   EXPECT_TRUE(DescribeReport(-1, {}).empty());
+}
+
+TEST(NearestFloat, RoundsToTheNearestAndOverflowsOnlyFromHalfALastPlaceBeyondTheLargest) {
+  constexpr float kMax = std::numeric_limits<float>::max();
+  constexpr float kInf = std::numeric_limits<float>::infinity();
+  const std::pair<double, float> cases[] = {
+      {0.1, 0.1f},
+      {-28.64788933333083, -28.64789f},
+      {0x1.fffffefp127, kMax},
+      {-0x1.ffffffp127, -kInf},
+      {1e300, kInf},
+      {1e-50, 0.0f},
+  };
+  for (auto [value, nearest] : cases) EXPECT_EQ(NearestFloat(value), nearest) << value;
+  EXPECT_TRUE(std::isnan(NearestFloat(std::nan(""))));
 }
 
 }  // namespace
