@@ -57,12 +57,9 @@ std::vector<Row> RowsOf(const std::vector<support::Packet>& packets) {
       now.svs = static_cast<int>(Field(p, "svCount"));
     }
     if (p.id != 0x4A && p.id != 0x84 && p.id != 0x83 && p.id != 0x42) continue;
-    // The window keeps the bias in double; the dump's field of 0x4A has the
-    // precision of its float, so that one is converted here.
-    if (p.id == 0x4A) {
+    if (p.id != 0x42) now.bias = Field(p, "clockBias");
+    if (p.id == 0x4A) {  // kept in double, not as the dump's float
       now.bias = reports::MetresToNanoseconds(reports::ParseLlaPosition(p.payload)->clockBias);
-    } else if (p.id != 0x42) {
-      now.bias = Field(p, "clockBias");
     }
     now.time = Field(p, "timeOfFix");
     if (!rows.empty() && std::floor(rows.back().time) == std::floor(now.time)) rows.pop_back();

@@ -117,31 +117,25 @@ TEST_F(DownloadTest, APositionTheFileCannotHoldIsRefusedBeforeAnyFileIsAskedFor)
   EXPECT_EQ(prompter.boxes.back().caption, "Success");
 }
 
-// Written by the download and read by the Initial Position dialog, each under
-// a locale that writes decimals with a comma or under C: the fractions stay.
+// Written by the download, read by the Initial Position dialog, each under a
+// comma locale or C: the fractions stay.
 TEST_F(DownloadTest, TheFileKeepsItsFractionsWhicheverLocaleWritesOrReadsIt) {
-  using support::kCommaLocale;
-  const Bytes lla = Payload()
-                        .dbl(48.5 * kRadiansPerDegree)
-                        .dbl(-11.25 * kRadiansPerDegree)
-                        .dbl(10.5)
-                        .dbl(0)
-                        .single(0);
+  const char* const comma = support::kCommaLocale;
   const std::pair<const char*, const char*> locales[] = {
-      {kCommaLocale, kCommaLocale}, {kCommaLocale, "C"}, {"C", kCommaLocale}};
+      {comma, comma}, {comma, "C"}, {"C", comma}};
   for (auto [writer, reader] : locales) {
-    SCOPED_TRACE(std::string(writer) + " to " + reader);
-    {
-      const support::LocaleGuard locale(writer);
-      if (!locale.ok()) GTEST_SKIP() << writer << " is not installed";
-      EXPECT_EQ(downloadFile(0x84, lla), "0 48.50000 -11.25000 10.500");
-    }
-    const support::LocaleGuard locale(reader);
+    std::optional<support::LocaleGuard> locale(writer);
+    if (!locale->ok()) GTEST_SKIP() << writer << " is not installed";
+    const double lat = 48.5 * kRadiansPerDegree, lon = -11.25 * kRadiansPerDegree;
+    EXPECT_EQ(downloadFile(0x84, Payload().dbl(lat).dbl(lon).dbl(10.5).dbl(0).single(0)),
+              "0 48.50000 -11.25000 10.500");
+    locale.emplace(reader);                                         // the writer's goes first
     display.at(Form::InitialPos, RadioGroup_PosMode).selected = 2;  // Exact LLA
     prompter.files = {file()};
     shell::ReadPositionFile(display, prompter);
     EXPECT_EQ(texts(Form::InitialPos, {Edit_Lat, Edit_Lon, Edit_Alt}),
-              (Strings{"48.500", "-11.250", "10.5"}));
+              (Strings{"48.500", "-11.250", "10.5"}))
+        << writer << " to " << reader;
   }
 }
 

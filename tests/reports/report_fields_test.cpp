@@ -71,19 +71,12 @@ TEST(DescribeReport, WrongLengthsAndOtherIdsHaveNoFields) {
   EXPECT_TRUE(DescribeReport(-1, {}).empty());
 }
 
-TEST(NearestFloat, RoundsToTheNearestAndOverflowsOnlyFromHalfALastPlaceBeyondTheLargest) {
-  constexpr float kMax = std::numeric_limits<float>::max();
-  constexpr float kInf = std::numeric_limits<float>::infinity();
+TEST(NearestFloat, InfinityOnlyFromHalfALastPlaceBeyondTheLargestFloat) {
+  constexpr float kMax = std::numeric_limits<float>::max(), kInf = HUGE_VALF;
   const std::pair<double, float> cases[] = {
-      {0.1, 0.1f},
-      {-28.64788933333083, -28.64789f},
-      {0x1.fffffefp127, kMax},
-      {-0x1.ffffffp127, -kInf},
-      {1e300, kInf},
-      {1e-50, 0.0f},
-  };
+      {-28.64788933333083, -28.64789f}, {0x1.fffffefp127, kMax}, {-0x1.ffffffp127, -kInf}};
   for (auto [value, nearest] : cases) EXPECT_EQ(NearestFloat(value), nearest) << value;
-  EXPECT_TRUE(std::isnan(NearestFloat(std::nan(""))));
+  EXPECT_TRUE(std::isnan(NearestFloat(NAN)));
 }
 
 }  // namespace

@@ -1,39 +1,25 @@
 #pragma once
-// Runs a test under another C library locale, as the toolkit sets it from a
-// desktop's environment ("de_DE.UTF-8" writes decimals with a comma), and puts
-// the previous locale back afterwards. A test skips when the system lacks it:
-//   const support::LocaleGuard locale("de_DE.UTF-8");
-//   if (!locale.ok()) GTEST_SKIP() << locale.name() << " is not installed";
+// A test's C library locale, as the toolkit takes it from the desktop
+// (de_DE.UTF-8 writes "12,5"); the previous one comes back afterwards.
 
 #include <clocale>
 #include <string>
-#include <utility>
 
 namespace navbin::support {
 
+inline constexpr const char* kCommaLocale = "de_DE.UTF-8";
+
 class LocaleGuard {
  public:
-  explicit LocaleGuard(std::string name) : name_(std::move(name)) {
-    const char* previous = std::setlocale(LC_ALL, nullptr);
-    previous_ = previous ? previous : "C";
-    ok_ = std::setlocale(LC_ALL, name_.c_str()) != nullptr;
+  explicit LocaleGuard(const char* name) : previous_(std::setlocale(LC_ALL, nullptr)) {
+    ok_ = std::setlocale(LC_ALL, name) != nullptr;
   }
   ~LocaleGuard() { std::setlocale(LC_ALL, previous_.c_str()); }
-  LocaleGuard(const LocaleGuard&) = delete;
-  LocaleGuard& operator=(const LocaleGuard&) = delete;
-
-  bool ok() const { return ok_; }
-  const std::string& name() const { return name_; }
-  // The decimal point the C library writes now: "," under de_DE.UTF-8.
-  static std::string DecimalPoint() { return std::localeconv()->decimal_point; }
+  bool ok() const { return ok_; }  // false: the system lacks it, the test skips
 
  private:
-  std::string name_;
   std::string previous_;
-  bool ok_ = false;
+  bool ok_;
 };
-
-// The locale of the tests that need decimals written with a comma.
-inline constexpr const char* kCommaLocale = "de_DE.UTF-8";
 
 }  // namespace navbin::support

@@ -53,29 +53,20 @@ TEST(FormatPacket, JsonLineKeepsShortestRoundTripNumbersNullsNonFiniteOnesAndFix
   EXPECT_EQ(shadow, "{\"id\":\"41\",\"len\":0,\"hex\":\"\",\"field_len\":3}");
 }
 
-// A value converted from a float field has the float's digits; from a double
-// field, the double's; a conversion beyond the float range is an infinity.
+// A value converted from a float field has the float's digits, from a double
+// field the double's; beyond the float range it is an infinity.
 TEST(LineWriter, ConvertedFieldsKeepThePrecisionOfTheirField) {
   using support::Payload;
-  constexpr float kMax = std::numeric_limits<float>::max();
-  const struct {
-    int id;
-    Bytes payload;
-    bool json;
-    const char* part;
-  } cases[] = {
-      {0x56, Payload().zeros(12).single(123.29706f).single(1), false, " biasRate=411.27472 "},
-      {0x56, Payload().zeros(12).single(kMax).single(1), false, " biasRate=inf "},
-      {0x43, Payload().zeros(12).single(-kMax).single(1), true, "\"biasRate\":null,"},
-      {0x4A, Payload().single(0.5f).zeros(16), false, " latitude=28.64789 "},
-      {0x84, Payload().dbl(0.5).zeros(24).single(0), false, " latitude=28.64788933333083 "},
-      {0x5C, Payload().zeros(12).single(0.25f).single(-1).zeros(4), false,
-       " elevation=14.323945 azimuth=-57.29578"},
+  const std::tuple<int, Bytes, const char*> cases[] = {
+      {0x56, Payload().zeros(12).single(123.29706f).single(1), " biasRate=411.27472 "},
+      {0x43, Payload().zeros(12).single(3e38f).single(1), " biasRate=inf "},
+      {0x4A, Payload().single(0.5f).zeros(16), " latitude=28.64789 "},
+      {0x84, Payload().dbl(0.5).zeros(24).single(0), " latitude=28.64788933333083 "},
   };
-  for (const auto& c : cases) {
+  for (const auto& [id, payload, part] : cases) {
     OutputBuffer out;
-    LineWriter(out, c.json).packet(c.id, c.payload);
-    EXPECT_NE(out.view().find(c.part), std::string_view::npos) << out.view();
+    LineWriter(out, false).packet(id, payload);
+    EXPECT_NE(out.view().find(part), std::string_view::npos) << out.view();
   }
 }
 
