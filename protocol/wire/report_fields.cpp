@@ -1,6 +1,8 @@
 #include "protocol/wire/report_fields.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
 
 #include "protocol/wire/configuration_reports.h"
 #include "protocol/wire/report_fix_mode.h"
@@ -120,6 +122,16 @@ class FieldList final : public FieldSink {
 };
 
 }  // namespace
+
+float NearestFloat(double value) {
+  constexpr float kMax = std::numeric_limits<float>::max();
+  constexpr double kHalfPastMax = 0x1.ffffffp127;  // ties to the even 2^128: infinity
+  const double size = std::fabs(value);
+  constexpr float kInf = std::numeric_limits<float>::infinity();
+  if (size >= kHalfPastMax) return value < 0 ? -kInf : kInf;
+  if (size > static_cast<double>(kMax)) return value < 0 ? -kMax : kMax;
+  return static_cast<float>(value);  // NaN stays NaN
+}
 
 bool DescribeReport(int id, std::span<const std::uint8_t> payload, FieldSink& out) {
   const Describer describe = Find(id, payload);

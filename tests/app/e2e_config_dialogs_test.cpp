@@ -15,6 +15,7 @@
 #include "protocol/presentation/format.h"
 #include "tests/app/e2e_live_app.h"
 #include "tests/support/fakes.h"
+#include "tests/support/locale_guard.h"
 
 namespace navbin::e2e {
 namespace {
@@ -335,6 +336,33 @@ TEST_F(E2eConfigDialogs, OpenSeeChangeApplyReopen) {
   EXPECT_EQ(app.text("Label_TimeMode"), "UTC");
   EXPECT_EQ(app.text("Panel_Datum"), "Adindan-Ethiopia");
   EXPECT_TRUE(app.prompter.boxes.size() == 3);  // the two serial questions, the bad hexadecimal
+}
+
+// Under a comma locale set before the application starts and, unlike in
+// navbin-monitor, left in force: the GPS dialog shows the receiver's numbers
+// with a point, and Apply unchanged sends the receiver's own values back.
+struct CommaLocaleFirst {
+  support::LocaleGuard locale{support::kCommaLocale};
+};
+class E2eCommaLocale : protected CommaLocaleFirst, public E2eConfigDialogs {
+  void SetUp() override {
+    if (!locale.ok()) GTEST_SKIP() << support::kCommaLocale << " is not installed";
+    E2eConfigDialogs::SetUp();
+  }
+};
+
+TEST_F(E2eCommaLocale, GpsDialogShowsPointsAndApplyUnchangedSendsTheSameValues) {
+  const sim::GpsConfig own = tap.receiverSettings().gps;
+  app.form->menus->ConfigureGPS->trigger();
+  ASSERT_TRUE(run([&] { return app.display.text(Form::GPS, names::Edit_EMask) == "10.0"; }));
+  click(Form::GPS, "Button_Apply");
+  const auto set = [](const Arrival& a) { return a.name == "BB" && a.bytes.size() > 2; };
+  EXPECT_TRUE(run([&] { return std::any_of(tap.arrivals.begin(), tap.arrivals.end(), set); }));
+  EXPECT_TRUE(app.prompter.boxes.empty()) << app.prompter.boxes.front().text;
+  sim::GpsConfig now = tap.receiverSettings().gps;
+  EXPECT_NEAR(now.elevationMask, own.elevationMask, 1e-7);  // 10.0 degrees as shown
+  now.elevationMask = own.elevationMask;
+  EXPECT_EQ(now, own);
 }
 
 // Port 1, the one the monitor talks to, at 38400 8-O-1.

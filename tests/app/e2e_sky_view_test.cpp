@@ -17,6 +17,8 @@
 #include "protocol/history/chart_geometry.h"
 #include "protocol/history/series_csv.h"
 #include "protocol/wire/report_fields.h"
+#include "protocol/wire/report_position_lla.h"
+#include "protocol/wire/units.h"
 #include "tests/app/e2e_live_app.h"
 #include "tests/support/packets.h"
 #include "ui/forms/sky_view_form.h"
@@ -56,6 +58,9 @@ std::vector<Row> RowsOf(const std::vector<support::Packet>& packets) {
     }
     if (p.id != 0x4A && p.id != 0x84 && p.id != 0x83 && p.id != 0x42) continue;
     if (p.id != 0x42) now.bias = Field(p, "clockBias");
+    if (p.id == 0x4A) {  // kept in double, not as the dump's float
+      now.bias = reports::MetresToNanoseconds(reports::ParseLlaPosition(p.payload)->clockBias);
+    }
     now.time = Field(p, "timeOfFix");
     if (!rows.empty() && std::floor(rows.back().time) == std::floor(now.time)) rows.pop_back();
     rows.push_back(now);
