@@ -11,6 +11,8 @@
 //       one out.field(name, value, unit) per field, in the names of
 //       ReceiverState (latitude, clockBias, timeOfFix ...)
 // and one line in the registry of report_fields.cpp, by id and sub-id.
+// The settings groups instead have one record each in protocol/settings/,
+// parsed and described from its field table (settings_describe.h).
 
 #include <concepts>
 #include <cstddef>
