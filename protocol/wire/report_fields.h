@@ -12,6 +12,8 @@
 //       ReceiverState (latitude, clockBias, timeOfFix ...); out.derived for
 //       a value converted from a field into other units
 // and one line in the registry of report_fields.cpp, by id and sub-id.
+// The settings groups instead have one record each in protocol/settings/,
+// parsed and described from its field table (settings_describe.h).
 
 #include <concepts>
 #include <cstddef>

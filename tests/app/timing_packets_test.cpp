@@ -115,7 +115,7 @@ TEST(TimingPacketsLive, SimulatedReceiverSurveysThenRunsAsAnOverdeterminedClock)
   e2e::LiveApp app(tap.slavePath(), clock);
   ASSERT_TRUE(app.start());
   auto* window = qobject_cast<ui::TForm_TimingPackets*>(app.window(Form::TimingPackets));
-  commands::SetPacketMasks(app.core.sender, commands::DISPLAY_PORT, 0x00, 0xC0);
+  commands::SetPacketMasks(app.core.sender, commands::DISPLAY_PORT, {0x00, 0xC0});
   commands::RestartSelfSurvey(app.core.sender, commands::DISPLAY_PORT);
   commands::SetSelfSurveyParameters(app.core.sender, commands::DISPLAY_PORT, {1, 0, 3});
   std::set<std::string> progress;

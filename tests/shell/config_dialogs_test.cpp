@@ -147,8 +147,8 @@ TEST_F(ConfigDialogsTest, SerialPanelRecordAndUnknownLines) {
   select(Form::Serial, p.protocolOut, -1);
   record = ReadSerialPanel(display, prompter, 1);
   ASSERT_TRUE(record);
-  EXPECT_EQ(record->inputProtocolMask, 2);
-  EXPECT_EQ(record->outputProtocolMask, 2);
+  EXPECT_EQ(record->inputProtocols, 2);
+  EXPECT_EQ(record->outputProtocols, 2);
   EXPECT_FALSE(ReadSerialPanel(display, prompter, 0));
   EXPECT_EQ(lastBox().rfind("The Port 1 Baud Rate is not known yet", 0), 0u) << lastBox();
 }
