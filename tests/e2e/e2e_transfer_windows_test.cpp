@@ -14,7 +14,7 @@
 #include <chrono>
 #include <vector>
 
-#include "tests/app/e2e_live_app.h"
+#include "tests/e2e/e2e_live_app.h"
 #include "tests/support/child_process.h"
 #include "ui/forms/alm_form.h"
 #include "ui/forms/eph_form.h"

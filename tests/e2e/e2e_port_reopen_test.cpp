@@ -12,7 +12,7 @@
 #include "app/main_form.h"
 #include "platform/posix_serial_device.h"
 #include "shell/monitor_core.h"
-#include "tests/app/e2e_support.h"
+#include "tests/e2e/e2e_support.h"
 #include "ui/widgets/widget_display.h"
 
 namespace navbin::e2e {

@@ -1,4 +1,4 @@
-#include "tests/app/e2e_multi_port_app.h"
+#include "tests/e2e/e2e_multi_port_app.h"
 
 #include <QCoreApplication>
 #include <cstdio>

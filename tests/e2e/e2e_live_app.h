@@ -15,7 +15,7 @@
 #include "platform/posix_serial_device.h"
 #include "shell/monitor_core.h"
 #include "shell/startup.h"
-#include "tests/app/e2e_support.h"
+#include "tests/e2e/e2e_support.h"
 #include "tests/app/main_form_fixture.h"
 #include "ui/widgets/widget_display.h"
 
