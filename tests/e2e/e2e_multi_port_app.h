@@ -20,8 +20,8 @@
 #include "platform/posix_serial_device.h"
 #include "shell/monitor_core.h"
 #include "shell/startup.h"
-#include "tests/e2e/e2e_support.h"
 #include "tests/app/main_form_fixture.h"
+#include "tests/e2e/e2e_support.h"
 #include "ui/widgets/widget_display.h"
 
 namespace navbin::e2e {
@@ -81,7 +81,7 @@ class MultiPortApp : public ::testing::Test {
 
   WriteLoggingBackend backend;
   ui::WidgetDisplay display;
-  main_form_testing::ScriptPrompter prompter;
+  support::ScriptedPrompter prompter;
   main_form_testing::FixedClock clock;
   shell::MonitorCore core{backend, display, prompter, clock};
   std::unique_ptr<app::TForm_Main> form;
