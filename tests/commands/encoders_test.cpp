@@ -120,7 +120,7 @@ TEST(Encoders, VariableLengthPacketsHaveTheirLimits) {
 class EncoderSendTest : public ::testing::Test, public testing::SenderFixture {
  protected:
   EncoderSendTest() { open(1); }
-  const Bytes& lastFrame() { return backend.writes.back().frame; }
+  const Bytes& lastFrame() { return writes.back().frame; }
 };
 
 TEST_F(EncoderSendTest, StuffedPacketsSurviveTheWire) {
@@ -146,7 +146,7 @@ TEST_F(EncoderSendTest, RefusedPacketsSendNothing) {
   EXPECT_FALSE(SendGenericCommand(sender, 0, Bytes{}));
   EXPECT_FALSE(SendGenericCommand(sender, 0, Bytes(129, 1)));
   EXPECT_FALSE(LoadSatelliteData(sender, 0, 1, 1, Bytes(300, 1)));
-  EXPECT_TRUE(backend.writes.empty());
+  EXPECT_TRUE(writes.empty());
   EXPECT_EQ(sender.pauseCount(), 0u);
 }
 

@@ -6,7 +6,7 @@
 
 #include <map>
 
-#include "tests/app/e2e_live_app.h"
+#include "tests/e2e/e2e_live_app.h"
 #include "tests/support/captures.h"
 #include "tests/support/child_process.h"
 

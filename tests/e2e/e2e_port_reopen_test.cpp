@@ -12,7 +12,8 @@
 #include "app/main_form.h"
 #include "platform/posix_serial_device.h"
 #include "shell/monitor_core.h"
-#include "tests/app/e2e_support.h"
+#include "tests/e2e/e2e_support.h"
+#include "tests/support/fakes.h"
 #include "ui/widgets/widget_display.h"
 
 namespace navbin::e2e {
@@ -20,19 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
-
-class RecordingPrompter final : public reports::Prompter {
- public:
-  void message(const std::string& text, const std::string& caption, reports::Icon) override {
-    messages.push_back(caption + ": " + text);
-  }
-  bool ask(const std::string& text, const std::string& caption, reports::Icon, bool) override {
-    messages.push_back(caption + ": " + text);
-    return false;
-  }
-  std::optional<std::string> chooseFile(const reports::FileRequest&) override { return {}; }
-  std::vector<std::string> messages;
-};
 
 class StillClock final : public platform::SystemClock {
  public:
@@ -71,7 +59,7 @@ class E2ePortReopen : public ::testing::Test {
   std::string link;
   platform::PosixSerialBackend backend;
   ui::WidgetDisplay display;
-  RecordingPrompter prompter;
+  support::ScriptedPrompter prompter;
   StillClock clock;
   shell::MonitorCore core{backend, display, prompter, clock};
   std::unique_ptr<app::TForm_Main> form;
@@ -115,7 +103,7 @@ TEST_F(E2ePortReopen, LostDisplayPortIsShownAndOpensAgainFromItsPanel) {
   EXPECT_EQ(form->statusRow->Panel_Serial->text(), "COM1: 9600: 8-O-1");
   EXPECT_NE(form->statusRow->Panel_Serial->fill(), reports::Colour::Red);
   EXPECT_GT(second.reportBytes, 0u);
-  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_TRUE(prompter.boxes.empty());
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 #include <chrono>
 #include <vector>
 
-#include "tests/app/e2e_live_app.h"
+#include "tests/e2e/e2e_live_app.h"
 #include "tests/support/child_process.h"
 #include "ui/forms/alm_form.h"
 #include "ui/forms/eph_form.h"
@@ -69,7 +69,7 @@ TEST(TransferWindows, MenuEntriesRunTheTransfersWhileInputIsDropped) {
   app.form->menus->InitializeDownloadAlm->trigger();
   EXPECT_TRUE(timerHeld);
   EXPECT_TRUE(app.form->Timer_NavBin->isActive());
-  EXPECT_EQ(app.prompter.fileRequests.size(), 1u);
+  EXPECT_EQ(app.prompter.requests.size(), 1u);
   EXPECT_TRUE(alm->isVisible());
   EXPECT_EQ(alm->Label_LoadStatus->text(), "Download Complete");
   for (ui::Shape* light : alm->findChildren<ui::Shape*>()) EXPECT_EQ(light->fill(), Colour::Lime);

@@ -10,7 +10,7 @@
 #include <csignal>
 #include <thread>
 
-#include "tests/app/e2e_support.h"
+#include "tests/e2e/e2e_support.h"
 
 namespace navbin::e2e {
 namespace {

@@ -18,7 +18,7 @@
 #include "platform/system_clock.h"
 #include "sim/gps_time.h"
 #include "sim/receiver_profile.h"
-#include "tests/app/e2e_live_app.h"
+#include "tests/e2e/e2e_live_app.h"
 #include "tests/support/packets.h"
 
 namespace navbin::e2e {

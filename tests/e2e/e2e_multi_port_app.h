@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -20,8 +21,9 @@
 #include "platform/posix_serial_device.h"
 #include "shell/monitor_core.h"
 #include "shell/startup.h"
-#include "tests/app/e2e_support.h"
 #include "tests/app/main_form_fixture.h"
+#include "tests/e2e/e2e_support.h"
+#include "tests/support/fake_device.h"
 #include "ui/widgets/widget_display.h"
 
 namespace navbin::e2e {
@@ -31,18 +33,6 @@ namespace navbin::e2e {
 struct WrittenFrame {
   std::string path;
   std::string name;
-};
-
-// The POSIX devices, with every write logged.
-class WriteLoggingBackend final : public platform::SerialBackend {
- public:
-  std::unique_ptr<platform::SerialDevice> open(const std::string& path) override;
-  platform::OpenError lastError() const override { return real_.lastError(); }
-
-  std::vector<WrittenFrame> log;
-
- private:
-  platform::PosixSerialBackend real_;
 };
 
 class MultiPortApp : public ::testing::Test {
@@ -78,10 +68,18 @@ class MultiPortApp : public ::testing::Test {
     return core.reports.receivers[static_cast<std::size_t>(com - 1)];
   }
   ReceiverTap& tap(int com) { return *taps_.at(com); }
+  // Logs the packets of `frame` as written to `path`.
+  void logWrite(const std::string& path, std::span<const std::uint8_t> frame);
 
-  WriteLoggingBackend backend;
+  // The POSIX devices, with every write logged.
+  platform::PosixSerialBackend posix;
+  std::vector<WrittenFrame> written;
+  support::FakeBackend backend{
+      &posix, [this](const std::string& path, std::span<const std::uint8_t> frame) {
+        logWrite(path, frame);
+      }};
   ui::WidgetDisplay display;
-  main_form_testing::ScriptPrompter prompter;
+  support::ScriptedPrompter prompter;
   main_form_testing::FixedClock clock;
   shell::MonitorCore core{backend, display, prompter, clock};
   std::unique_ptr<app::TForm_Main> form;

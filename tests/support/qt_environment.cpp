@@ -1,6 +1,6 @@
-// One QApplication for the whole app suite, on the offscreen platform unless
-// the caller chose another, created before the first test and gone after the
-// last.
+// One QApplication for the whole of a Qt suite, on the offscreen platform
+// unless the caller chose another, created before the first test and gone
+// after the last.
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ class QtEnvironment : public ::testing::Environment {
 
  private:
   int argc_ = 1;
-  char name_[10] = "app_tests";
+  char name_[10] = "navbin_qt";
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<QApplication> app_;
 };

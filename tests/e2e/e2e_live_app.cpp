@@ -1,4 +1,4 @@
-#include "tests/app/e2e_live_app.h"
+#include "tests/e2e/e2e_live_app.h"
 
 #include <QCoreApplication>
 #include <QPixmap>

@@ -16,7 +16,7 @@
 #include "logging/raw_log.h"
 #include "protocol/commands/config_commands.h"
 #include "protocol/presentation/format.h"
-#include "tests/app/e2e_multi_port_app.h"
+#include "tests/e2e/e2e_multi_port_app.h"
 #include "tests/support/packets.h"
 #include "ui/forms/log_form.h"
 #include "ui/forms/log_navbin_form.h"

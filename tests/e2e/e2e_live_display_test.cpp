@@ -24,7 +24,7 @@
 #include "sim/geodesy.h"
 #include "sim/gps_time.h"
 #include "sim/receiver_profile.h"
-#include "tests/app/e2e_live_app.h"
+#include "tests/e2e/e2e_live_app.h"
 
 namespace navbin::e2e {
 namespace {

@@ -11,7 +11,7 @@
 #include "protocol/presentation/angle_text.h"
 #include "protocol/receiver/receiver_state.h"
 #include "sim/receiver_profile.h"
-#include "tests/app/e2e_multi_port_app.h"
+#include "tests/e2e/e2e_multi_port_app.h"
 
 namespace navbin::e2e {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <sys/resource.h>
 
-#include "tests/app/e2e_multi_port_app.h"
+#include "tests/e2e/e2e_multi_port_app.h"
 
 namespace navbin::e2e {
 namespace {

@@ -13,7 +13,7 @@
 #include "app/monitor_application.h"
 #include "protocol/commands/config_commands.h"
 #include "protocol/commands/init_commands.h"
-#include "tests/app/e2e_live_app.h"
+#include "tests/e2e/e2e_live_app.h"
 #include "tests/support/captures.h"
 #include "ui/forms/timing_packets_form.h"
 

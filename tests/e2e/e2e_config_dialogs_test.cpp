@@ -13,7 +13,7 @@
 
 #include "protocol/presentation/config_control_names.h"
 #include "protocol/presentation/format.h"
-#include "tests/app/e2e_live_app.h"
+#include "tests/e2e/e2e_live_app.h"
 #include "tests/support/fakes.h"
 #include "tests/support/locale_guard.h"
 

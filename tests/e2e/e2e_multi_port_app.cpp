@@ -1,4 +1,4 @@
-#include "tests/app/e2e_multi_port_app.h"
+#include "tests/e2e/e2e_multi_port_app.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -12,11 +12,11 @@ namespace navbin::e2e {
 namespace {
 
 // The packet names of one written frame, as ReceiverTap names arrivals.
-std::vector<std::string> PacketNames(const std::uint8_t* frame, std::size_t length) {
+std::vector<std::string> PacketNames(std::span<const std::uint8_t> frame) {
   std::vector<std::string> names;
   link::Deframer deframer;
-  for (std::size_t i = 0; i < length; ++i) {
-    if (deframer.feed(frame[i]) != 1) continue;
+  for (std::uint8_t b : frame) {
+    if (deframer.feed(b) != 1) continue;
     const auto payload = deframer.payload();
     char text[16];
     if ((deframer.packetId == 0x8E || deframer.packetId == 0x8F) && !payload.empty()) {
@@ -29,43 +29,15 @@ std::vector<std::string> PacketNames(const std::uint8_t* frame, std::size_t leng
   return names;
 }
 
-class LoggedDevice final : public platform::SerialDevice {
- public:
-  LoggedDevice(std::unique_ptr<platform::SerialDevice> device, std::string path,
-               std::vector<WrittenFrame>& log)
-      : device_(std::move(device)), path_(std::move(path)), log_(log) {}
-
-  long pendingInput() override { return device_->pendingInput(); }
-  long read(std::uint8_t* buffer, std::size_t max) override { return device_->read(buffer, max); }
-  bool write(const std::uint8_t* frame, std::size_t length) override {
-    for (std::string& name : PacketNames(frame, length)) log_.push_back({path_, std::move(name)});
-    return device_->write(frame, length);
-  }
-  void flushOutput() override { device_->flushOutput(); }
-  bool setLineParameters(const platform::LineParameters& line) override {
-    return device_->setLineParameters(line);
-  }
-  void purge() override { device_->purge(); }
-  bool lost() const override { return device_->lost(); }
-  bool waitForInput(int timeoutMs) override { return device_->waitForInput(timeoutMs); }
-
- private:
-  std::unique_ptr<platform::SerialDevice> device_;
-  std::string path_;
-  std::vector<WrittenFrame>& log_;
-};
-
 }  // namespace
-
-std::unique_ptr<platform::SerialDevice> WriteLoggingBackend::open(const std::string& path) {
-  std::unique_ptr<platform::SerialDevice> device = real_.open(path);
-  if (!device) return nullptr;
-  return std::make_unique<LoggedDevice>(std::move(device), path, log);
-}
 
 MultiPortApp::~MultiPortApp() {
   form.reset();
   QCoreApplication::processEvents();  // deferred deletions of the windows
+}
+
+void MultiPortApp::logWrite(const std::string& path, std::span<const std::uint8_t> frame) {
+  for (std::string& name : PacketNames(frame)) written.push_back({path, std::move(name)});
 }
 
 ReceiverTap& MultiPortApp::addReceiver(int com, std::uint64_t seed) {
@@ -128,7 +100,7 @@ std::vector<std::string> MultiPortApp::writtenTo(int com) const {
   std::vector<std::string> names;
   const auto path = paths_.find(com);
   if (path == paths_.end()) return names;
-  for (const WrittenFrame& w : backend.log) {
+  for (const WrittenFrame& w : written) {
     if (w.path == path->second) names.push_back(w.name);
   }
   return names;
@@ -136,7 +108,7 @@ std::vector<std::string> MultiPortApp::writtenTo(int com) const {
 
 std::vector<int> MultiPortApp::comsWritten(const std::string& name) const {
   std::vector<int> coms;
-  for (const WrittenFrame& w : backend.log) {
+  for (const WrittenFrame& w : written) {
     if (w.name != name) continue;
     for (const auto& [com, path] : paths_) {
       if (path == w.path) coms.push_back(com);

@@ -1,4 +1,4 @@
-#include "tests/app/e2e_support.h"
+#include "tests/e2e/e2e_support.h"
 
 #include <fcntl.h>
 #include <poll.h>

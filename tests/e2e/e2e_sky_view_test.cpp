@@ -19,7 +19,7 @@
 #include "protocol/wire/report_fields.h"
 #include "protocol/wire/report_position_lla.h"
 #include "protocol/wire/units.h"
-#include "tests/app/e2e_live_app.h"
+#include "tests/e2e/e2e_live_app.h"
 #include "tests/support/packets.h"
 #include "ui/forms/sky_view_form.h"
 #include "ui/widgets/colours.h"

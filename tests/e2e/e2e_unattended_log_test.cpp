@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "protocol/presentation/format.h"
-#include "tests/app/e2e_support.h"
+#include "tests/e2e/e2e_support.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace navbin::e2e {

@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <algorithm>
 
-#include "tests/app/e2e_multi_port_app.h"
+#include "tests/e2e/e2e_multi_port_app.h"
 
 namespace navbin::e2e {
 namespace {

@@ -15,8 +15,8 @@
 #include "platform/posix_serial_device.h"
 #include "shell/monitor_core.h"
 #include "shell/startup.h"
-#include "tests/app/e2e_support.h"
 #include "tests/app/main_form_fixture.h"
+#include "tests/e2e/e2e_support.h"
 #include "ui/widgets/widget_display.h"
 
 class QWidget;
@@ -48,7 +48,7 @@ class LiveApp {
 
   platform::PosixSerialBackend backend;
   ui::WidgetDisplay display;
-  main_form_testing::ScriptPrompter prompter;
+  support::ScriptedPrompter prompter;
   shell::StartupPlan plan;
   shell::MonitorCore core;
   std::unique_ptr<app::TForm_Main> form;

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "tests/app/e2e_support.h"
+#include "tests/e2e/e2e_support.h"
 
 namespace navbin::e2e {
 namespace {

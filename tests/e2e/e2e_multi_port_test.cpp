@@ -8,7 +8,7 @@
 #include <QImage>
 #include <cmath>
 
-#include "tests/app/e2e_support.h"
+#include "tests/e2e/e2e_support.h"
 
 namespace navbin::e2e {
 namespace {
