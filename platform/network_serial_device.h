@@ -1,0 +1,98 @@
+#pragma once
+// A receiver's port across the network, behind the serial device interface:
+// a TCP byte stream, raw ("tcp://") or as Telnet with the COM Port Control
+// option ("rfc2217://"), whose line settings go to the remote port. Nothing
+// waits: the connect goes on while the caller polls (reads return 0 until it
+// is made), and a connect that fails or outlasts its time-out, a refused or
+// closed connection all make the device lost, as an unplugged port is.
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/network_address.h"
+#include "platform/serial_device.h"
+#include "platform/telnet_session.h"
+
+namespace navbin::platform {
+
+class NetworkSerialDevice final : public SerialDevice {
+ public:
+  // Most output held back while the connection is slow or not yet made; a
+  // frame that does not fit is dropped whole.
+  static constexpr std::size_t kOutputQueueCapacity = 64 * 1024;
+  // Most input held between two reads; the socket keeps the rest.
+  static constexpr std::size_t kInputCapacity = 64 * 1024;
+
+  // Takes a non-blocking stream socket whose connect is under way or made.
+  NetworkSerialDevice(int fd, NetworkScheme scheme, std::chrono::milliseconds connectTimeout);
+  ~NetworkSerialDevice() override;
+  NetworkSerialDevice(const NetworkSerialDevice&) = delete;
+  NetworkSerialDevice& operator=(const NetworkSerialDevice&) = delete;
+
+  long pendingInput() override;
+  long read(std::uint8_t* buffer, std::size_t max) override;
+  bool write(const std::uint8_t* frame, std::size_t length) override;
+  void flushOutput() override;
+  // Any valid settings are taken; only an rfc2217 port passes them on.
+  bool setLineParameters(const LineParameters& line) override;
+  // Drops the input held and, on a raw stream, the output not yet sent
+  // (Telnet output also carries the option's commands and stays).
+  void purge() override;
+  bool lost() const override { return state_ == State::Lost; }
+  bool waitForInput(int timeoutMs) override;
+
+  bool connecting() const { return state_ == State::Connecting; }
+  // What an rfc2217 server last reported of its port (empty for tcp://).
+  std::optional<TelnetSession::ReportedLine> reportedLine() const;
+
+ private:
+  enum class State { Connecting, Open, Lost };
+  using Clock = std::chrono::steady_clock;
+
+  // Finishes the connect when it is made, waiting up to `waitMs` for it.
+  void progress(int waitMs);
+  void connected();
+  // Moves what the socket holds into the input, decoded.
+  void pump();
+  long available() const { return static_cast<long>(input_.size() - inputHead_); }
+  std::size_t queuedOutput() const { return output_.size() - outputHead_; }
+  void markLost();
+
+  int fd_;
+  State state_ = State::Connecting;
+  Clock::time_point connectDeadline_;
+  std::optional<TelnetSession> telnet_;
+  LineParameters line_;
+  bool peerClosed_ = false;
+  std::vector<std::uint8_t> input_;
+  std::size_t inputHead_ = 0;
+  std::vector<std::uint8_t> output_;
+  std::size_t outputHead_ = 0;
+  std::vector<std::uint8_t> scratch_;
+};
+
+// Opens network ports by their path (see network_address.h). A numeric
+// address needs no look-up; a host name is looked up with the resolver.
+class NetworkBackend final : public SerialBackend {
+ public:
+  static constexpr std::chrono::milliseconds kConnectTimeout{5000};
+
+  explicit NetworkBackend(std::chrono::milliseconds connectTimeout = kConnectTimeout)
+      : connectTimeout_(connectTimeout) {}
+
+  // A device whose connect is under way; nullptr when the path is malformed,
+  // the host unknown or the connection refused at once.
+  std::unique_ptr<SerialDevice> open(const std::string& path) override;
+  OpenError lastError() const override { return lastError_; }
+
+ private:
+  std::chrono::milliseconds connectTimeout_;
+  OpenError lastError_ = OpenError::None;
+};
+
+}  // namespace navbin::platform
