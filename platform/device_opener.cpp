@@ -11,7 +11,7 @@ std::unique_ptr<SerialDevice> DeviceOpener::open(const std::string& path) {
 }
 
 bool DeviceOpener::exists(const std::string& path) const {
-  return IsNetworkPath(path) || terminals_.exists(path);
+  return IsNetworkPath(path) ? network_.exists(path) : terminals_.exists(path);
 }
 
 }  // namespace navbin::platform

@@ -18,8 +18,8 @@ class DeviceOpener final : public SerialBackend {
 
   std::unique_ptr<SerialDevice> open(const std::string& path) override;
   OpenError lastError() const override { return last_->lastError(); }
-  // A network port cannot be looked at without connecting: it counts as
-  // there, and the open decides.
+  // A device path that names something, or a network port whose server
+  // answers (see NetworkBackend::exists).
   bool exists(const std::string& path) const override;
 
  private:

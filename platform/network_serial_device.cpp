@@ -220,44 +220,80 @@ bool NetworkSerialDevice::waitForInput(int timeoutMs) {
   }
 }
 
-std::unique_ptr<SerialDevice> NetworkBackend::open(const std::string& path) {
-  lastError_ = OpenError::None;
-  const auto address = ParseNetworkAddress(path);
-  if (!address) {
-    lastError_ = OpenError::NotFound;
-    return nullptr;
-  }
+namespace {
+
+// Starts a non-blocking connect to `path`: the socket, or -1 with `error`
+// set. Addresses are tried in turn while each refuses at once (a name that
+// stands for both an IPv6 and an IPv4 address, one of them not served).
+int StartConnect(const NetworkAddress& address, OpenError& error) {
   addrinfo hints{};
   hints.ai_family = AF_UNSPEC;
   hints.ai_socktype = SOCK_STREAM;
   hints.ai_flags = AI_NUMERICSERV;
   addrinfo* found = nullptr;
-  const std::string service = std::to_string(address->port);
-  if (::getaddrinfo(address->host.c_str(), service.c_str(), &hints, &found) != 0) {
-    lastError_ = OpenError::NotFound;
-    return nullptr;
+  const std::string service = std::to_string(address.port);
+  if (::getaddrinfo(address.host.c_str(), service.c_str(), &hints, &found) != 0) {
+    error = OpenError::NotFound;
+    return -1;
   }
-  lastError_ = OpenError::Refused;
-  std::unique_ptr<SerialDevice> device;
-  // Addresses are tried in turn while each refuses at once (a name that
-  // stands for both an IPv6 and an IPv4 address, one of them not served).
-  for (const addrinfo* a = found; a != nullptr && !device; a = a->ai_next) {
-    const int fd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+  int fd = -1;
+  error = OpenError::Refused;
+  for (const addrinfo* a = found; a != nullptr && fd < 0; a = a->ai_next) {
+    fd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0) {
-      lastError_ = OpenErrorFromErrno(errno);
+      error = OpenErrorFromErrno(errno);
       continue;
     }
     TuneSocket(fd);
     if (::connect(fd, a->ai_addr, a->ai_addrlen) != 0 && errno != EINPROGRESS) {
-      lastError_ = errno == ECONNREFUSED ? OpenError::Refused : OpenErrorFromErrno(errno);
+      error = errno == ECONNREFUSED ? OpenError::Refused : OpenErrorFromErrno(errno);
       ::close(fd);
-      continue;
+      fd = -1;
     }
-    device = std::make_unique<NetworkSerialDevice>(fd, address->scheme, connectTimeout_);
-    lastError_ = OpenError::None;
   }
   ::freeaddrinfo(found);
-  return device;
+  if (fd >= 0) error = OpenError::None;
+  return fd;
+}
+
+}  // namespace
+
+NetworkBackend::~NetworkBackend() {
+  for (const auto& [path, probe] : probes_) ::close(probe.fd);
+}
+
+std::unique_ptr<SerialDevice> NetworkBackend::open(const std::string& path) {
+  const auto address = ParseNetworkAddress(path);
+  if (!address) {
+    lastError_ = OpenError::NotFound;
+    return nullptr;
+  }
+  const int fd = StartConnect(*address, lastError_);
+  if (fd < 0) return nullptr;
+  return std::make_unique<NetworkSerialDevice>(fd, address->scheme, connectTimeout_);
+}
+
+bool NetworkBackend::exists(const std::string& path) const {
+  const auto address = ParseNetworkAddress(path);
+  if (!address) return false;
+  auto it = probes_.find(path);
+  if (it == probes_.end()) {
+    OpenError error = OpenError::None;
+    const int fd = StartConnect(*address, error);
+    if (fd >= 0) probes_[path] = {fd, std::chrono::steady_clock::now() + connectTimeout_};
+    return false;
+  }
+  const Probe probe = it->second;
+  pollfd p{probe.fd, POLLOUT, 0};
+  const bool ready = ::poll(&p, 1, 0) > 0;
+  if (!ready && std::chrono::steady_clock::now() < probe.deadline) return false;
+  int error = 0;
+  socklen_t size = sizeof error;
+  const bool answered =
+      ready && ::getsockopt(probe.fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
+  ::close(probe.fd);
+  probes_.erase(it);
+  return answered;
 }
 
 }  // namespace navbin::platform

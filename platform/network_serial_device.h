@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -84,15 +85,29 @@ class NetworkBackend final : public SerialBackend {
 
   explicit NetworkBackend(std::chrono::milliseconds connectTimeout = kConnectTimeout)
       : connectTimeout_(connectTimeout) {}
+  ~NetworkBackend() override;
+  NetworkBackend(const NetworkBackend&) = delete;
+  NetworkBackend& operator=(const NetworkBackend&) = delete;
 
   // A device whose connect is under way; nullptr when the path is malformed,
   // the host unknown or the connection refused at once.
   std::unique_ptr<SerialDevice> open(const std::string& path) override;
   OpenError lastError() const override { return lastError_; }
+  // Whether the server answers, by a probe connection that goes on between
+  // calls: the first call starts it and says no; a later one says yes once
+  // it was taken (and closes it). So a lost port is opened again only when
+  // its server is back, and the look never waits.
+  bool exists(const std::string& path) const override;
 
  private:
+  struct Probe {
+    int fd;
+    std::chrono::steady_clock::time_point deadline;
+  };
+
   std::chrono::milliseconds connectTimeout_;
   OpenError lastError_ = OpenError::None;
+  mutable std::map<std::string, Probe> probes_;
 };
 
 }  // namespace navbin::platform
