@@ -22,19 +22,21 @@ class LoopbackServer {
   // one connection held unaccepted makes the next connect hang.
   explicit LoopbackServer(std::uint16_t port = 0, int backlog = 4) {
     listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const int on = 1;
-    ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-    sockaddr_in a = Loopback(port);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(port);
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     if (::bind(listener_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
-        ::listen(listener_, backlog) != 0) {
-      closeAll();
+        ::listen(listener_, backlog) != 0)
       return;
-    }
     socklen_t size = sizeof a;
     ::getsockname(listener_, reinterpret_cast<sockaddr*>(&a), &size);
     port_ = ntohs(a.sin_port);
   }
-  ~LoopbackServer() { closeAll(); }
+  ~LoopbackServer() {
+    closeClient();
+    ::close(listener_);
+  }
   LoopbackServer(const LoopbackServer&) = delete;
   LoopbackServer& operator=(const LoopbackServer&) = delete;
 
@@ -72,19 +74,6 @@ class LoopbackServer {
   void closeClient() {
     if (client_ >= 0) ::close(client_);
     client_ = -1;
-  }
-  void closeAll() {
-    closeClient();
-    if (listener_ >= 0) ::close(listener_);
-    listener_ = -1;
-  }
-
-  static sockaddr_in Loopback(std::uint16_t port) {
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(port);
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return a;
   }
 
  private:
