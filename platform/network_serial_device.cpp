@@ -36,6 +36,29 @@ void TuneSocket(int fd) {
   ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPCNT, &probes, sizeof probes);
 }
 
+// Starts a non-blocking connect: the socket, or -1 with `error` set.
+// Addresses are tried in turn while each refuses at once (a name that
+// stands for both an IPv6 and an IPv4 address, one of them not served).
+int StartConnect(const addrinfo* addresses, OpenError& error) {
+  int fd = -1;
+  error = OpenError::Refused;
+  for (const addrinfo* a = addresses; a != nullptr && fd < 0; a = a->ai_next) {
+    fd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+      error = OpenErrorFromErrno(errno);
+      continue;
+    }
+    TuneSocket(fd);
+    if (::connect(fd, a->ai_addr, a->ai_addrlen) != 0 && errno != EINPROGRESS) {
+      error = errno == ECONNREFUSED ? OpenError::Refused : OpenErrorFromErrno(errno);
+      ::close(fd);
+      fd = -1;
+    }
+  }
+  if (fd >= 0) error = OpenError::None;
+  return fd;
+}
+
 int RemainingMs(std::chrono::steady_clock::time_point deadline) {
   const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
       deadline - std::chrono::steady_clock::now());
@@ -44,14 +67,16 @@ int RemainingMs(std::chrono::steady_clock::time_point deadline) {
 
 }  // namespace
 
-NetworkSerialDevice::NetworkSerialDevice(int fd, NetworkScheme scheme,
+NetworkSerialDevice::NetworkSerialDevice(std::unique_ptr<AddressLookup> lookup,
+                                         NetworkScheme scheme,
                                          std::chrono::milliseconds connectTimeout)
-    : fd_(fd), connectDeadline_(Clock::now() + connectTimeout) {
+    : lookup_(std::move(lookup)), connectDeadline_(Clock::now() + connectTimeout) {
   if (scheme == NetworkScheme::Rfc2217) telnet_.emplace();
+  resolve(0);
 }
 
 NetworkSerialDevice::~NetworkSerialDevice() {
-  ::close(fd_);
+  if (fd_ >= 0) ::close(fd_);
 }
 
 void NetworkSerialDevice::markLost() {
@@ -67,10 +92,32 @@ std::optional<TelnetSession::ReportedLine> NetworkSerialDevice::reportedLine() c
   return telnet_->reported();
 }
 
+// Once the host is known, the connect starts on its addresses. While the
+// resolver works there is nothing to poll: a wait sleeps in short steps.
+void NetworkSerialDevice::resolve(int waitMs) {
+  const auto until = Clock::now() + std::chrono::milliseconds(std::max(waitMs, 0));
+  for (;;) {
+    const AddressLookup::State lookup = lookup_->poll();
+    if (lookup == AddressLookup::State::Failed) return markLost();
+    if (lookup == AddressLookup::State::Done) break;
+    if (Clock::now() >= connectDeadline_) return markLost();
+    const int left = std::min(RemainingMs(until), RemainingMs(connectDeadline_));
+    if (left == 0) return;
+    ::poll(nullptr, 0, std::min(left, 10));
+  }
+  OpenError error = OpenError::None;
+  fd_ = StartConnect(lookup_->addresses(), error);
+  lookup_.reset();
+  if (fd_ < 0) return markLost();
+  state_ = State::Connecting;
+}
+
 void NetworkSerialDevice::progress(int waitMs) {
+  const auto until = Clock::now() + std::chrono::milliseconds(std::max(waitMs, 0));
+  if (state_ == State::Resolving) resolve(waitMs);
   if (state_ != State::Connecting) return;
   pollfd p{fd_, POLLOUT, 0};
-  const int ready = ::poll(&p, 1, std::min(std::max(waitMs, 0), RemainingMs(connectDeadline_)));
+  const int ready = ::poll(&p, 1, std::min(RemainingMs(until), RemainingMs(connectDeadline_)));
   if (ready <= 0) {
     if (Clock::now() >= connectDeadline_) markLost();
     return;
@@ -220,57 +267,19 @@ bool NetworkSerialDevice::waitForInput(int timeoutMs) {
   }
 }
 
-namespace {
-
-// Starts a non-blocking connect to `path`: the socket, or -1 with `error`
-// set. Addresses are tried in turn while each refuses at once (a name that
-// stands for both an IPv6 and an IPv4 address, one of them not served).
-int StartConnect(const NetworkAddress& address, OpenError& error) {
-  addrinfo hints{};
-  hints.ai_family = AF_UNSPEC;
-  hints.ai_socktype = SOCK_STREAM;
-  hints.ai_flags = AI_NUMERICSERV;
-  addrinfo* found = nullptr;
-  const std::string service = std::to_string(address.port);
-  if (::getaddrinfo(address.host.c_str(), service.c_str(), &hints, &found) != 0) {
-    error = OpenError::NotFound;
-    return -1;
-  }
-  int fd = -1;
-  error = OpenError::Refused;
-  for (const addrinfo* a = found; a != nullptr && fd < 0; a = a->ai_next) {
-    fd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (fd < 0) {
-      error = OpenErrorFromErrno(errno);
-      continue;
-    }
-    TuneSocket(fd);
-    if (::connect(fd, a->ai_addr, a->ai_addrlen) != 0 && errno != EINPROGRESS) {
-      error = errno == ECONNREFUSED ? OpenError::Refused : OpenErrorFromErrno(errno);
-      ::close(fd);
-      fd = -1;
-    }
-  }
-  ::freeaddrinfo(found);
-  if (fd >= 0) error = OpenError::None;
-  return fd;
-}
-
-}  // namespace
-
-NetworkBackend::~NetworkBackend() {
-  for (const auto& [path, probe] : probes_) ::close(probe.fd);
-}
-
 std::unique_ptr<SerialDevice> NetworkBackend::open(const std::string& path) {
   const auto address = ParseNetworkAddress(path);
   if (!address) {
     lastError_ = OpenError::NotFound;
     return nullptr;
   }
-  const int fd = StartConnect(*address, lastError_);
-  if (fd < 0) return nullptr;
-  return std::make_unique<NetworkSerialDevice>(fd, address->scheme, connectTimeout_);
+  auto device = std::make_unique<NetworkSerialDevice>(
+      std::make_unique<AddressLookup>(address->host, address->port), address->scheme,
+      connectTimeout_);
+  // A numeric address is connected to at once, and may be refused at once.
+  lastError_ = device->lost() ? OpenError::Refused : OpenError::None;
+  if (device->lost()) return nullptr;
+  return device;
 }
 
 bool NetworkBackend::exists(const std::string& path) const {
@@ -278,20 +287,15 @@ bool NetworkBackend::exists(const std::string& path) const {
   if (!address) return false;
   auto it = probes_.find(path);
   if (it == probes_.end()) {
-    OpenError error = OpenError::None;
-    const int fd = StartConnect(*address, error);
-    if (fd >= 0) probes_[path] = {fd, std::chrono::steady_clock::now() + connectTimeout_};
+    probes_[path] = std::make_unique<NetworkSerialDevice>(
+        std::make_unique<AddressLookup>(address->host, address->port), NetworkScheme::Tcp,
+        connectTimeout_);
     return false;
   }
-  const Probe probe = it->second;
-  pollfd p{probe.fd, POLLOUT, 0};
-  const bool ready = ::poll(&p, 1, 0) > 0;
-  if (!ready && std::chrono::steady_clock::now() < probe.deadline) return false;
-  int error = 0;
-  socklen_t size = sizeof error;
-  const bool answered =
-      ready && ::getsockopt(probe.fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
-  ::close(probe.fd);
+  NetworkSerialDevice& probe = *it->second;
+  probe.flushOutput();  // moves the look-up and the connect on
+  if (probe.connecting()) return false;
+  const bool answered = !probe.lost();
   probes_.erase(it);
   return answered;
 }

@@ -2,9 +2,10 @@
 // A receiver's port across the network, behind the serial device interface:
 // a TCP byte stream, raw ("tcp://") or as Telnet with the COM Port Control
 // option ("rfc2217://"), whose line settings go to the remote port. Nothing
-// waits: the connect goes on while the caller polls (reads return 0 until it
-// is made), and a connect that fails or outlasts its time-out, a refused or
-// closed connection all make the device lost, as an unplugged port is.
+// waits: the host's look-up and the connect go on while the caller polls
+// (reads return 0 until the connection is made), and a look-up or connect
+// that fails or outlasts the time-out, a refused or closed connection all
+// make the device lost, as an unplugged port is.
 
 #include <chrono>
 #include <cstddef>
@@ -15,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/address_lookup.h"
 #include "platform/network_address.h"
 #include "platform/serial_device.h"
 #include "platform/telnet_session.h"
@@ -29,8 +31,9 @@ class NetworkSerialDevice final : public SerialDevice {
   // Most input held between two reads; the socket keeps the rest.
   static constexpr std::size_t kInputCapacity = 64 * 1024;
 
-  // Takes a non-blocking stream socket whose connect is under way or made.
-  NetworkSerialDevice(int fd, NetworkScheme scheme, std::chrono::milliseconds connectTimeout);
+  // Connects to what `lookup` finds, within `connectTimeout` from now.
+  NetworkSerialDevice(std::unique_ptr<AddressLookup> lookup, NetworkScheme scheme,
+                      std::chrono::milliseconds connectTimeout);
   ~NetworkSerialDevice() override;
   NetworkSerialDevice(const NetworkSerialDevice&) = delete;
   NetworkSerialDevice& operator=(const NetworkSerialDevice&) = delete;
@@ -47,16 +50,18 @@ class NetworkSerialDevice final : public SerialDevice {
   bool lost() const override { return state_ == State::Lost; }
   bool waitForInput(int timeoutMs) override;
 
-  bool connecting() const { return state_ == State::Connecting; }
+  // Still looking the host up or connecting.
+  bool connecting() const { return state_ == State::Resolving || state_ == State::Connecting; }
   // What an rfc2217 server last reported of its port (empty for tcp://).
   std::optional<TelnetSession::ReportedLine> reportedLine() const;
 
  private:
-  enum class State { Connecting, Open, Lost };
+  enum class State { Resolving, Connecting, Open, Lost };
   using Clock = std::chrono::steady_clock;
 
-  // Finishes the connect when it is made, waiting up to `waitMs` for it.
+  // Moves the look-up and the connect on, waiting up to `waitMs` for them.
   void progress(int waitMs);
+  void resolve(int waitMs);
   void connected();
   // Moves what the socket holds into the input, decoded.
   void pump();
@@ -64,8 +69,9 @@ class NetworkSerialDevice final : public SerialDevice {
   std::size_t queuedOutput() const { return output_.size() - outputHead_; }
   void markLost();
 
-  int fd_;
-  State state_ = State::Connecting;
+  std::unique_ptr<AddressLookup> lookup_;
+  int fd_ = -1;
+  State state_ = State::Resolving;
   Clock::time_point connectDeadline_;
   std::optional<TelnetSession> telnet_;
   LineParameters line_;
@@ -77,20 +83,16 @@ class NetworkSerialDevice final : public SerialDevice {
   std::vector<std::uint8_t> scratch_;
 };
 
-// Opens network ports by their path (see network_address.h). A numeric
-// address needs no look-up; a host name is looked up with the resolver.
+// Opens network ports by their path (see network_address.h).
 class NetworkBackend final : public SerialBackend {
  public:
   static constexpr std::chrono::milliseconds kConnectTimeout{5000};
 
   explicit NetworkBackend(std::chrono::milliseconds connectTimeout = kConnectTimeout)
       : connectTimeout_(connectTimeout) {}
-  ~NetworkBackend() override;
-  NetworkBackend(const NetworkBackend&) = delete;
-  NetworkBackend& operator=(const NetworkBackend&) = delete;
 
-  // A device whose connect is under way; nullptr when the path is malformed,
-  // the host unknown or the connection refused at once.
+  // A device whose look-up or connect is under way; nullptr when the path
+  // is malformed or a numeric address refused at once.
   std::unique_ptr<SerialDevice> open(const std::string& path) override;
   OpenError lastError() const override { return lastError_; }
   // Whether the server answers, by a probe connection that goes on between
@@ -100,14 +102,9 @@ class NetworkBackend final : public SerialBackend {
   bool exists(const std::string& path) const override;
 
  private:
-  struct Probe {
-    int fd;
-    std::chrono::steady_clock::time_point deadline;
-  };
-
   std::chrono::milliseconds connectTimeout_;
   OpenError lastError_ = OpenError::None;
-  mutable std::map<std::string, Probe> probes_;
+  mutable std::map<std::string, std::unique_ptr<NetworkSerialDevice>> probes_;
 };
 
 }  // namespace navbin::platform

@@ -94,8 +94,9 @@ TEST_F(NetworkPortTest, ConnectionsThatFailBecomeLostWithoutBlocking) {
     int lostAfterMs;  // at least this, and less than this + 250
   } cases[] = {
       {"rfc2217://127.0.0.1", false, 0},
-      {"tcp://127.0.0.1:" + std::to_string(freePort), true, 0},  // refused
-      {full.url("tcp"), true, 300},                              // the connect time-out
+      {"tcp://127.0.0.1:" + std::to_string(freePort), true, 0},      // refused
+      {"rfc2217://localhost:" + std::to_string(freePort), true, 0},  // looked up, refused
+      {full.url("tcp"), true, 300},                                  // the connect time-out
   };
   for (const Case& c : cases) {
     PortContext p;
