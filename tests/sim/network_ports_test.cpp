@@ -115,9 +115,7 @@ TEST_F(Ser2netPeer, CarriesPacketsAndMovesTheRemoteLine) {
   const auto* device = dynamic_cast<platform::NetworkSerialDevice*>(port.handle.get());
   ASSERT_NE(device, nullptr);
   EXPECT_EQ(device->reportedLine()->baud, 38400u);
-  EXPECT_EQ(device->reportedLine()->parity, 2);  // odd
   EXPECT_GE(packets(4, Ms(3000)), 4);
-  EXPECT_FALSE(port.deviceLost);
 }
 
 }  // namespace
