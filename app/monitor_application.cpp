@@ -15,7 +15,7 @@
 #include "app/settings_store.h"
 #include "app/state_log.h"
 #include "app/window_wiring.h"
-#include "platform/posix_serial_device.h"
+#include "platform/device_opener.h"
 #include "platform/serial_enumeration.h"
 #include "platform/system_clock.h"
 #include "shell/monitor_core.h"
@@ -76,7 +76,7 @@ void PrintPacketCounts(const shell::MonitorCore& core) {
 }
 
 int RunMainWindow(const shell::StartupPlan& plan, const shell::CommandLine& cl) {
-  platform::PosixSerialBackend backend;
+  platform::DeviceOpener backend;
   platform::RealSystemClock clock;
   ui::WidgetDisplay display;
   ui::QtPrompter prompter;
@@ -128,7 +128,7 @@ int RunNavBinMonitor(int argc, char** argv) {
   const shell::CommandLine cl = shell::ReadCommandLine(Arguments(argc, argv));
 
   QtSettingsStorage settings;
-  platform::PosixSerialBackend backend;
+  platform::DeviceOpener backend;
   shell::StartupPlan plan = shell::PlanStartup(
       cl, [] { return platform::EnumerateSerialDevices(); }, shell::LoadPortMap(settings),
       shell::LoadCommItem(settings),

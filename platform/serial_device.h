@@ -59,7 +59,7 @@ class SerialDevice {
   }
 };
 
-enum class OpenError { None, NotFound, PermissionDenied, Busy, NotATerminal, Other };
+enum class OpenError { None, NotFound, PermissionDenied, Busy, NotATerminal, Refused, Other };
 
 // A few words on why an open failed, for the command-line programs.
 inline const char* OpenErrorText(OpenError error) {
@@ -72,6 +72,8 @@ inline const char* OpenErrorText(OpenError error) {
       return "device is in use";
     case OpenError::NotATerminal:
       return "not a terminal";
+    case OpenError::Refused:
+      return "connection refused";
     default:
       return "cannot open the device";
   }

@@ -48,6 +48,17 @@ bool Fail(std::string& error, std::string message) {
   return false;
 }
 
+// [ADDR:]PORT, the address in IPv4 dotted form (checked when it is bound).
+bool ParseTcp(std::string_view text, SimOptions& o) {
+  const auto colon = text.rfind(':');
+  if (colon != std::string_view::npos) {
+    if (colon == 0) return false;
+    o.tcpAddress = text.substr(0, colon);
+    text.remove_prefix(colon + 1);
+  }
+  return ParseNumber(text, o.tcpPort) && o.tcpPort >= 1 && o.tcpPort <= 65535;
+}
+
 bool ApplyOption(SimOptions& o, std::string_view name, std::string_view value, std::string& error) {
   if (name == "--ports") {
     if (!ParseNumber(value, o.ports) || o.ports < 1 || o.ports > SimOptions::kMaxPorts) {
@@ -56,6 +67,8 @@ bool ApplyOption(SimOptions& o, std::string_view name, std::string_view value, s
   } else if (name == "--link") {
     if (value.empty()) return Fail(error, "--link takes a path");
     o.linkPath = value;
+  } else if (name == "--tcp") {
+    if (!ParseTcp(value, o)) return Fail(error, "--tcp takes [ADDRESS:]PORT, PORT from 1 to 65535");
   } else if (name == "--replay") {
     if (value.empty()) return Fail(error, "--replay takes a file, or - for standard input");
     o.replayPath = value;
@@ -94,9 +107,10 @@ bool ApplyOption(SimOptions& o, std::string_view name, std::string_view value, s
 }
 
 bool TakesValue(std::string_view name) {
-  return name == "--ports" || name == "--link" || name == "--seed" || name == "--silent" ||
-         name == "--replay" || name == "--speed" || name == "--noise" || name == "--drop" ||
-         name == "--start-after" || name == "--stop-after" || IsSatelliteDataOption(name);
+  return name == "--ports" || name == "--link" || name == "--tcp" || name == "--seed" ||
+         name == "--silent" || name == "--replay" || name == "--speed" || name == "--noise" ||
+         name == "--drop" || name == "--start-after" || name == "--stop-after" ||
+         IsSatelliteDataOption(name);
 }
 
 // A replay serves one recorded line: the receivers' options do not apply.
@@ -163,6 +177,14 @@ std::optional<SimOptions> ParseSimOptions(std::span<const std::string_view> args
     }
   }
   if (!CheckReplayOptions(o, speedGiven, receiverOption, error)) return std::nullopt;
+  if (o.tcpPort != 0 && (!o.linkPath.empty() || !o.replayPath.empty())) {
+    error = "--tcp serves simulated receivers, without --link or --replay";
+    return std::nullopt;
+  }
+  if (o.tcpPort + o.ports - 1 > 65535) {
+    error = "--tcp: the last receiver's port would be beyond 65535";
+    return std::nullopt;
+  }
   for (int k : o.silentPorts) {
     if (k > o.ports) {
       error = "--silent " + std::to_string(k) + " names a port beyond --ports";
@@ -173,15 +195,20 @@ std::optional<SimOptions> ParseSimOptions(std::span<const std::string_view> args
 }
 
 std::string SimUsage() {
-  return "Usage: navbin-sim [--ports N] [--link PATH] [--seed S] [--silent K]...\n"
+  return "Usage: navbin-sim [--ports N] [--link PATH | --tcp [ADDR:]PORT] [--seed S]\n"
+         "                  [--silent K]...\n"
          "                  [--noise P] [--drop P] [--start-after S]\n"
          "                  [--stop-after S] [satellite-data options]\n"
          "       navbin-sim --replay FILE|- [--speed real|max|N] [--loop] [--link PATH]\n"
          "       navbin-sim --help | --version\n"
-         "Simulated NavBin receivers on pseudo-terminals. Prints the device path of\n"
-         "each receiver on its own line, then serves until interrupted.\n"
+         "Simulated NavBin receivers on pseudo-terminals or TCP ports. Prints the\n"
+         "device path or URL of each receiver on its own line, then serves until\n"
+         "interrupted.\n"
          "  --ports N    receivers to simulate, 1 to 16 (default 1)\n"
          "  --link PATH  symbolic links PATH, PATH1, PATH2 ... to the devices\n"
+         "  --tcp [ADDR:]PORT  receiver k on TCP port PORT+k-1 of ADDR (default\n"
+         "               127.0.0.1) instead of a pseudo-terminal; prints tcp://ADDR:PORT\n"
+         "               per receiver. One client each: a new one replaces the old\n"
          "  --seed S     seed of the first receiver; receiver i uses S+i (default 1)\n"
          "  --silent K   receiver K (from 1) never answers; may be repeated\n"
          "  --noise P    chance of noise bytes before each frame (default 0)\n"

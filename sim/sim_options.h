@@ -22,6 +22,9 @@ struct SimOptions {
   SatelliteDataOptions satelliteData;
   int startAfterSeconds = 0;  // the receivers are silent this long first
   int stopAfterSeconds = 0;   // 0: the receivers never fall silent
+  // --tcp [ADDR:]PORT: receiver k listens on PORT+k-1 instead of a terminal.
+  std::string tcpAddress = "127.0.0.1";
+  int tcpPort = 0;  // 0: pseudo-terminals
   bool help = false;
   bool version = false;
 

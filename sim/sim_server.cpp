@@ -1,7 +1,5 @@
 #include "sim/sim_server.h"
 
-#include <poll.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -25,24 +23,36 @@ SimServer::~SimServer() {
   removeLinks();
 }
 
+bool SimServer::addPort(const SimOptions& options, int i, std::string& error) {
+  std::unique_ptr<PseudoTerminal> terminal;
+  std::unique_ptr<TcpEndpoint> tcp;
+  if (options.tcpPort != 0) {
+    tcp = TcpEndpoint::Listen(options.tcpAddress, static_cast<std::uint16_t>(options.tcpPort + i),
+                              error);
+    if (!tcp) return false;
+  } else if (terminal = PseudoTerminal::Open(error); !terminal) {
+    return false;
+  }
+  FaultOptions faults;
+  faults.silent = std::count(options.silentPorts.begin(), options.silentPorts.end(), i + 1) > 0;
+  faults.noiseProbability = options.noiseProbability;
+  faults.dropReplyProbability = options.dropReplyProbability;
+  auto port = std::unique_ptr<Port>(new Port{std::move(terminal),
+                                             SimulatedReceiver(options.seed + i, faults),
+                                             {},
+                                             {},
+                                             {},
+                                             0,
+                                             std::move(tcp)});
+  port->receiver.satelliteData().setOptions(options.satelliteData);
+  ports_.push_back(std::move(port));
+  return options.linkPath.empty() ||
+         makeLink(*ports_.back(), LinkPathOf(options.linkPath, i), error);
+}
+
 bool SimServer::start(const SimOptions& options, std::string& error) {
   for (int i = 0; i < options.ports; ++i) {
-    auto terminal = PseudoTerminal::Open(error);
-    if (!terminal) {
-      removeLinks();
-      ports_.clear();
-      return false;
-    }
-    FaultOptions faults;
-    faults.silent = std::count(options.silentPorts.begin(), options.silentPorts.end(), i + 1) > 0;
-    faults.noiseProbability = options.noiseProbability;
-    faults.dropReplyProbability = options.dropReplyProbability;
-    auto port = std::unique_ptr<Port>(
-        new Port{std::move(terminal), SimulatedReceiver(options.seed + i, faults), {}, {}, {}, 0});
-    port->receiver.satelliteData().setOptions(options.satelliteData);
-    ports_.push_back(std::move(port));
-    if (!options.linkPath.empty() &&
-        !makeLink(*ports_.back(), LinkPathOf(options.linkPath, i), error)) {
+    if (!addPort(options, i, error)) {
       removeLinks();
       ports_.clear();
       return false;
@@ -52,6 +62,16 @@ bool SimServer::start(const SimOptions& options, std::string& error) {
   startAfterSeconds_ = options.startAfterSeconds;
   stopAfterSeconds_ = options.stopAfterSeconds;
   return true;
+}
+
+const std::string& SimServer::slavePath(int index) const {
+  const Port& port = *ports_[static_cast<std::size_t>(index)];
+  return port.tcp ? port.tcp->url() : port.terminal->slavePath();
+}
+
+const std::string& SimServer::NameOf(const Port& port) {
+  if (port.tcp) return port.tcp->url();
+  return port.link.empty() ? port.terminal->slavePath() : port.link;
 }
 
 bool SimServer::makeLink(Port& port, const std::string& path, std::string& error) {
@@ -80,26 +100,44 @@ int SimServer::waitBudgetMs(int maxWaitMs) const {
   return static_cast<int>(std::max<std::int64_t>(wait, 1));
 }
 
-void SimServer::serveOnce(int maxWaitMs) {
-  const auto before = Clock::now();
-  std::vector<pollfd> fds;
-  fds.reserve(ports_.size());
+// A terminal's master, or a TCP port's listener and client (-1 while none).
+void SimServer::pollFds(std::vector<pollfd>& fds, Clock::time_point now) const {
   for (const auto& port : ports_) {
-    const bool skip = before < port->hungUpUntil;
+    if (port->tcp) {
+      fds.push_back({port->tcp->listenFd(), POLLIN, 0});
+      const short events = port->tcp->hasQueuedOutput() ? POLLIN | POLLOUT : POLLIN;
+      fds.push_back({port->tcp->clientFd(), events, 0});
+      continue;
+    }
+    const bool skip = now < port->hungUpUntil;
     short events = POLLIN;
     if (port->terminal->hasQueuedOutput()) events |= POLLOUT;
     fds.push_back({skip ? -1 : port->terminal->masterFd(), events, 0});
   }
+}
+
+void SimServer::serveOnce(int maxWaitMs) {
+  std::vector<pollfd> fds;
+  fds.reserve(ports_.size() * 2);
+  pollFds(fds, Clock::now());
   const int ready = ::poll(fds.data(), fds.size(), waitBudgetMs(maxWaitMs));
   const auto now = Clock::now();
   if (ready > 0) {
-    for (std::size_t i = 0; i < ports_.size(); ++i) readPort(*ports_[i], fds[i].revents, now);
+    std::size_t at = 0;
+    for (auto& port : ports_) {
+      if (port->tcp && (fds[at++].revents & POLLIN) != 0) port->tcp->accept();
+      readPort(*port, fds[at++].revents, now);
+    }
   }
   advanceClocks(now);
   for (auto& port : ports_) {
     if (silent_) {
       port->receiver.takeOutput();  // dropped: the receiver is silent
-      port->terminal->flush();
+      if (port->tcp) {
+        port->tcp->flush();
+      } else {
+        port->terminal->flush();
+      }
     } else {
       send(*port);
     }
@@ -107,6 +145,14 @@ void SimServer::serveOnce(int maxWaitMs) {
 }
 
 void SimServer::send(Port& port) {
+  if (port.tcp) {
+    const auto bytes = port.receiver.takeOutput();
+    if (port.tcp->write(bytes)) {
+      for (std::uint8_t byte : bytes) port.reportsSent += port.sentFrames.feed(byte);
+    }
+    port.tcp->flush();
+    return;
+  }
   port.terminal->clearStaleExclusive();
   const SerialConfig line = port.receiver.lineInForce();
   const auto bytes = port.receiver.takeOutput();
@@ -123,7 +169,8 @@ void SimServer::readPort(Port& port, short revents, Clock::time_point now) {
   if ((revents & (POLLIN | POLLHUP | POLLERR)) == 0) return;
   std::array<std::uint8_t, 4096> buffer{};
   for (int round = 0; round < 16; ++round) {
-    const long n = port.terminal->read(buffer.data(), buffer.size());
+    const long n = port.tcp ? port.tcp->read(buffer.data(), buffer.size())
+                            : port.terminal->read(buffer.data(), buffer.size());
     if (n < 0) {
       port.hungUpUntil = now + kHangUpBackoff;
       return;
@@ -163,7 +210,7 @@ void SimServer::run(const volatile std::sig_atomic_t& stop) {
 
 void SimServer::printCounts() const {
   for (const auto& port : ports_) {
-    const std::string& name = port->link.empty() ? port->terminal->slavePath() : port->link;
+    const std::string& name = NameOf(*port);
     std::fprintf(stderr, "navbin-sim: %s: %llu reports sent\n", name.c_str(),
                  static_cast<unsigned long long>(port->reportsSent));
   }

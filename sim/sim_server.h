@@ -1,7 +1,9 @@
 #pragma once
-// Serves simulated receivers on pseudo-terminals: bytes the monitor writes go
-// to the port's receiver, the receiver's output goes back, and every
-// receiver's clock follows the real time between rounds.
+// Serves simulated receivers on pseudo-terminals or TCP ports: bytes the
+// monitor writes go to the port's receiver, the receiver's output goes back,
+// and every receiver's clock follows the real time between rounds.
+
+#include <poll.h>
 
 #include <chrono>
 #include <csignal>
@@ -13,6 +15,7 @@
 #include "sim/pseudo_terminal.h"
 #include "sim/sim_options.h"
 #include "sim/simulated_receiver.h"
+#include "sim/tcp_endpoint.h"
 
 namespace navbin::sim {
 
@@ -23,8 +26,9 @@ class SimServer {
   SimServer(const SimServer&) = delete;
   SimServer& operator=(const SimServer&) = delete;
 
-  // Opens one pseudo-terminal per port and makes the links; false with a
-  // message on failure (what was made is undone).
+  // Opens one pseudo-terminal per port and makes the links, or with --tcp
+  // listens on one TCP port per receiver; false with a message on failure
+  // (what was made is undone).
   bool start(const SimOptions& options, std::string& error);
 
   // One round: waits at most `maxWaitMs` for bytes from a monitor (less when
@@ -43,7 +47,8 @@ class SimServer {
   std::uint64_t reportsSent(int index) const { return ports_[index]->reportsSent; }
 
   int portCount() const { return static_cast<int>(ports_.size()); }
-  const std::string& slavePath(int index) const { return ports_[index]->terminal->slavePath(); }
+  // What a monitor opens: the terminal's slave path, or tcp://ADDRESS:PORT.
+  const std::string& slavePath(int index) const;
   SimulatedReceiver& receiver(int index) { return ports_[index]->receiver; }
 
  private:
@@ -54,7 +59,13 @@ class SimServer {
     std::chrono::steady_clock::time_point hungUpUntil{};  // skip polling until then
     link::Deframer sentFrames;                            // counts the reports in what was sent
     std::uint64_t reportsSent = 0;
+    std::unique_ptr<TcpEndpoint> tcp;  // instead of the terminal, with --tcp
   };
+
+  // The port's link when it has one, for messages.
+  static const std::string& NameOf(const Port& port);
+  bool addPort(const SimOptions& options, int index, std::string& error);
+  void pollFds(std::vector<pollfd>& fds, std::chrono::steady_clock::time_point now) const;
 
   bool makeLink(Port& port, const std::string& path, std::string& error);
   void removeLinks();

@@ -1,8 +1,8 @@
-// navbin-dump [--json] FILE|-|DEVICE
+// navbin-dump [--json] FILE|-|DEVICE|tcp://HOST:PORT|rfc2217://HOST:PORT
 //
 // Prints every complete packet of a raw NavBin stream, one line each: a raw
-// packet log or capture file, standard input, or a serial device read live
-// at 9600 8-O-1 until it goes away or the user presses Ctrl+C.
+// packet log or capture file, standard input, or a serial device or network
+// port read live at 9600 8-O-1 until it goes away or the user presses Ctrl+C.
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,7 +13,8 @@
 #include <cstring>
 #include <string>
 
-#include "platform/posix_serial_device.h"
+#include "platform/device_opener.h"
+#include "platform/network_address.h"
 #include "platform/stop_signals.h"
 #include "tools/packet_printer.h"
 
@@ -49,20 +50,33 @@ int DumpStream(int fd, const std::string& name, PacketPrinter& printer) {
   return 0;
 }
 
-int DumpDevice(navbin::platform::SerialDevice& device, PacketPrinter& printer) {
+// Reads until the device goes away. False when it went away before it gave
+// a single byte (a network port that never answered).
+bool DumpDevice(navbin::platform::SerialDevice& device, PacketPrinter& printer) {
   device.setLineParameters(navbin::platform::LineParameters{9600, 8, 1, 0});
   std::uint8_t buffer[8192];
+  bool gotAny = false;
   while (!navbin::platform::StopRequested() && !device.lost()) {
     if (!device.waitForInput(250)) continue;
     const long n = device.read(buffer, sizeof buffer);
     if (n < 0) break;
+    gotAny = gotAny || n > 0;
     printer.feed(buffer, static_cast<std::size_t>(n));
   }
-  return 0;
+  return gotAny || !device.lost();
+}
+
+int DumpNetworkPort(const std::string& path, bool json) {
+  navbin::platform::DeviceOpener opener;
+  auto device = opener.open(path);
+  if (!device) return Fail(path, OpenErrorText(opener.lastError()));
+  PacketPrinter printer(json, true, WriteOut);
+  return DumpDevice(*device, printer) ? 0 : Fail(path, "no connection");
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: navbin-dump [--json] FILE|-|DEVICE\n");
+  std::fprintf(stderr,
+               "usage: navbin-dump [--json] FILE|-|DEVICE|tcp://HOST:PORT|rfc2217://HOST:PORT\n");
   return 2;
 }
 
@@ -93,13 +107,15 @@ int main(int argc, char** argv) {
     PacketPrinter printer(json, false, WriteOut);
     return DumpStream(STDIN_FILENO, "standard input", printer);
   }
+  if (navbin::platform::IsNetworkPath(path)) return DumpNetworkPort(path, json);
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return Fail(path, std::strerror(errno));
   if (S_ISCHR(info.st_mode)) {
     navbin::platform::PosixSerialBackend backend;
     if (auto device = backend.open(path)) {
       PacketPrinter printer(json, true, WriteOut);
-      return DumpDevice(*device, printer);
+      DumpDevice(*device, printer);
+      return 0;
     }
     // Character devices that are not terminals are read like files.
     if (backend.lastError() != OpenError::NotATerminal) {

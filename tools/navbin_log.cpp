@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix_serial_device.h"
+#include "platform/device_opener.h"
 #include "platform/stop_signals.h"
 #include "tools/log_options.h"
 #include "tools/log_session.h"
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   platform::CatchStopSignals();
-  platform::PosixSerialBackend backend;
+  platform::DeviceOpener backend;
   tools::LogSession session(*options, backend, stderr);
   if (const int status = session.start(); status != 0) return status;
   session.run([] { return platform::StopRequested(); });

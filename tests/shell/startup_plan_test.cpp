@@ -58,9 +58,11 @@ TEST_F(StartupPlanTest, CommandLinesWithCom1AndCom3Found) {
       {{"-cabc"}, {1, 3}, 0, true, false},
       {{"-c"}, {1, 3}, 0, true, false},
       {{"-c99999999999"}, {1, 3}, 0, true, false},
-      {{"-c/dev/pts/7"}, {1, 2, 3}, 2, true, true},   // a new path takes the lowest free number
-      {{"-c/dev/ttyUSB0"}, {1, 3}, 3, true, false},   // a known path keeps its number
-      {{"-c/dev/gone7"}, {1, 2, 3}, 2, true, false},  // numbered this run, not remembered
+      {{"-c/dev/pts/7"}, {1, 2, 3}, 2, true, true},       // a new path takes the lowest free number
+      {{"-c/dev/ttyUSB0"}, {1, 3}, 3, true, false},       // a known path keeps its number
+      {{"-c/dev/gone7"}, {1, 2, 3}, 2, true, false},      // numbered this run, not remembered
+      {{"-ctcp://rack:4000"}, {1, 2, 3}, 2, true, true},  // a network port is numbered alike
+      {{"--port", "rfc2217://[::1]:2217", "-c3"}, {1, 2, 3}, 3, true, true},
       {{"--port", "/dev/pts/4", "--port", "/dev/pts/5", "-c/dev/pts/5"},
        {1, 2, 3, 4},
        2,  // the -c device is numbered before the --port ones

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "tests/support/child_process.h"
+#include "tests/support/loopback_server.h"
 #include "tests/support/pty.h"
 
 namespace navbin::tools {
@@ -96,40 +97,52 @@ std::size_t Records(const std::string& file) {
   return lines;
 }
 
-// The receiver's simulator stops and starts again on the same link: the
-// port is reopened and its file goes on. Quiet: only those two events.
+// The receiver's simulator stops and starts again on the same link, or the
+// same TCP port (down for a while: no more notes meanwhile): the port is
+// reopened and its file goes on. Quiet: only those two events.
 TEST(NavbinLog, ReopensALostPortWhenItComesBack) {
   const std::string dir = testing::TempDir() + "navbin_log_reopen";
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  const std::string sim = std::string(NAVBIN_BINARY_DIR) + "/sim/navbin-sim";
-  auto startSim = [&] {
-    auto child = std::make_unique<support::ChildProcess>(
-        sim, std::vector<std::string>{"--link", dir + "/rx"});
-    child->readOut(1, Ms(10000));  // its device line
-    return child;
+  const std::string tcpPort = std::to_string(support::FreeLoopbackPort());
+  const struct {
+    std::vector<std::string> simArgs;
+    std::string port;
+    Ms down;
+  } cases[] = {
+      {{"--link", dir + "/rx"}, dir + "/rx", Ms(0)},
+      {{"--tcp", tcpPort}, "tcp://127.0.0.1:" + tcpPort, Ms(2500)},
   };
-  auto recordsReach = [&](std::size_t n) {
-    for (int i = 0; i < 1000 && Records(dir + "/data1.dat") < n; ++i) {
-      std::this_thread::sleep_for(Ms(20));
-    }
-    return Records(dir + "/data1.dat");
-  };
-  auto first = startSim();
-  support::ChildProcess log(kLog, {"--port", dir + "/rx", "--data", dir, "--quiet"});
-  EXPECT_GE(recordsReach(2), 2u);
-  ::kill(first->pid(), SIGTERM);
-  EXPECT_EQ(first->finish(Ms(10000)), 0);
-  log.readOut(1, Ms(10000));
-  auto second = startSim();
-  log.readOut(2, Ms(10000));
-  const std::size_t before = Records(dir + "/data1.dat");
-  EXPECT_GE(recordsReach(before + 2), before + 2);
-  ::kill(log.pid(), SIGTERM);
-  EXPECT_EQ(log.finish(Ms(10000)), 0);
-  EXPECT_EQ(log.outLines(),
-            (std::vector<std::string>{"navbin-log: COM1 " + dir + "/rx: device lost",
-                                      "navbin-log: COM1 " + dir + "/rx: back, logging again"}));
+  for (const auto& c : cases) {
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string sim = std::string(NAVBIN_BINARY_DIR) + "/sim/navbin-sim";
+    auto startSim = [&] {
+      auto child = std::make_unique<support::ChildProcess>(sim, c.simArgs);
+      child->readOut(1, Ms(10000));  // its device line
+      return child;
+    };
+    auto recordsReach = [&](std::size_t n) {
+      for (int i = 0; i < 1000 && Records(dir + "/data1.dat") < n; ++i) {
+        std::this_thread::sleep_for(Ms(20));
+      }
+      return Records(dir + "/data1.dat");
+    };
+    auto first = startSim();
+    support::ChildProcess log(kLog, {"--port", c.port, "--data", dir, "--quiet"});
+    EXPECT_GE(recordsReach(2), 2u) << c.port;
+    ::kill(first->pid(), SIGTERM);
+    EXPECT_EQ(first->finish(Ms(10000)), 0);
+    log.readOut(1, Ms(10000));
+    std::this_thread::sleep_for(c.down);
+    auto second = startSim();
+    log.readOut(2, Ms(10000));
+    const std::size_t before = Records(dir + "/data1.dat");
+    EXPECT_GE(recordsReach(before + 2), before + 2) << c.port;
+    ::kill(log.pid(), SIGTERM);
+    EXPECT_EQ(log.finish(Ms(10000)), 0);
+    EXPECT_EQ(log.outLines(),
+              (std::vector<std::string>{"navbin-log: COM1 " + c.port + ": device lost",
+                                        "navbin-log: COM1 " + c.port + ": back, logging again"}));
+  }
 }
 
 // Files that take no data (a file-size limit of 0): each fault is named as
