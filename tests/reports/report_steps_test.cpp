@@ -38,7 +38,7 @@ TEST_F(ReportStepsTest, StoredBeforeTheDisplayShownAfterEachInRegistrationOrder)
   struct Case {
     const char* what;
     int port, id;
-    const Bytes& payload;
+    Bytes payload;
     std::vector<Seen> expected;
   };
   const Case cases[] = {
