@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "protocol/presentation/transfer_control_names.h"
+#include "ui/forms/common_control_names.h"
 
 namespace navbin::ui {
 
@@ -31,11 +32,10 @@ TForm_Alm::TForm_Alm(QWidget* parent) : FormWindow("Form_Alm", "Data Loading Sta
   auto* lights = new QGridLayout;
   lights->setHorizontalSpacing(8);
   lights->setVerticalSpacing(4);
-  for (int sv = 1; sv <= 32; ++sv) {
-    const int index = sv - 1;
-    Shape_SV[index] =
-        Light(lights, index % kRowsPerColumn, index / kRowsPerColumn,
-              rows::Shape_SV[std::size_t(index)], QString("SV %1 Almanac").arg(sv), this);
+  for (std::size_t index = 0; index < Shape_SV.size(); ++index) {
+    const int k = static_cast<int>(index);
+    Shape_SV[index] = Light(lights, k % kRowsPerColumn, k / kRowsPerColumn, rows::Shape_SV[index],
+                            QString("SV %1 Almanac").arg(k + 1), this);
   }
   Shape_Iono = Light(lights, 8, 2, names::Shape_Iono, "Ionospheric Data", this);
   Shape_UTC = Light(lights, 9, 2, names::Shape_UTC, "UTC Time Data", this);
@@ -58,7 +58,7 @@ TForm_Alm::TForm_Alm(QWidget* parent) : FormWindow("Form_Alm", "Data Loading Sta
   Button_Cancel = CancelButton(this);
   status->addWidget(Button_Cancel);
   Button_Close = new QPushButton("&Close", this);
-  Button_Close->setObjectName("Button_Close");
+  Button_Close->setObjectName(common::Button_Close);
   Button_Close->setAutoDefault(false);
   connect(Button_Close, &QPushButton::clicked, this, &QWidget::close);
   status->addWidget(Button_Close);

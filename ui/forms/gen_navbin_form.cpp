@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "protocol/presentation/config_control_names.h"
+#include "ui/forms/common_control_names.h"
 #include "ui/forms/config_dialog.h"
 
 namespace navbin::ui {
@@ -34,7 +35,7 @@ TForm_GenNavBin::TForm_GenNavBin(QWidget* parent)
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   Button_Send = Button(names::Button_Send, "&Send", this);
-  Button_Close = Button("Button_Close", "&Close", this);
+  Button_Close = Button(common::Button_Close, "&Close", this);
   connect(Button_Send, &QPushButton::clicked, this, &TForm_GenNavBin::Button_SendClick);
   connect(Button_Close, &QPushButton::clicked, this, &TForm_GenNavBin::Button_CloseClick);
   buttons->addWidget(Button_Send);

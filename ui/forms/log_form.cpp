@@ -7,6 +7,7 @@
 #include "protocol/presentation/config_control_names.h"
 #include "protocol/presentation/control_names.h"
 #include "protocol/presentation/log_control_names.h"
+#include "ui/forms/common_control_names.h"
 
 namespace navbin::ui {
 
@@ -58,7 +59,7 @@ TForm_Log::TForm_Log(QWidget* parent)
   layout->addLayout(top);
   auto* buttons = new QHBoxLayout;
   Button_Start = Button(names::Button_Start, "&Start", this);
-  Button_Stop = Button("Button_Stop", "Sto&p", this);
+  Button_Stop = Button(common::Button_Stop, "Sto&p", this);
   Button_Cancel = Button(names::Button_Cancel, "&Close", this);
   buttons->addStretch(1);
   for (QPushButton* b : {Button_Start, Button_Stop, Button_Cancel}) buttons->addWidget(b);
@@ -113,7 +114,7 @@ QGroupBox* TForm_Log::buildSetup() {
   grid->addWidget(new QLabel("Filename Root", Panel_Setup), 1, 0);
   grid->addWidget(Edit_FileRoot, 1, 1);
   CheckBox_SystemTimer = CheckBox("CheckBox_SystemTimer", "Use System Timer", Panel_Setup);
-  CheckBox_Append = CheckBox("CheckBox_Append", "Append to Log File", Panel_Setup);
+  CheckBox_Append = CheckBox(common::CheckBox_Append, "Append to Log File", Panel_Setup);
   grid->addWidget(CheckBox_SystemTimer, 2, 0, 1, 2);
   grid->addWidget(CheckBox_Append, 3, 0, 1, 2);
   grid->addWidget(new QLabel("Active Port File", Panel_Setup), 4, 0, 1, 2);

@@ -7,6 +7,7 @@
 
 #include "protocol/presentation/control_names.h"
 #include "protocol/presentation/log_control_names.h"
+#include "ui/forms/common_control_names.h"
 
 namespace navbin::ui {
 
@@ -45,7 +46,7 @@ TForm_LogNavBin::TForm_LogNavBin(QWidget* parent)
   auto* options = new QHBoxLayout;
   Button_Open = Button(names::Button_Open, "&Open", this);
   CheckBox_Append = new QCheckBox("Append to Log File", this);
-  CheckBox_Append->setObjectName("CheckBox_Append");
+  CheckBox_Append->setObjectName(common::CheckBox_Append);
   options->addWidget(Button_Open);
   options->addWidget(CheckBox_Append);
   options->addStretch(1);
@@ -53,8 +54,8 @@ TForm_LogNavBin::TForm_LogNavBin(QWidget* parent)
 
   auto* buttons = new QHBoxLayout;
   Button_Start = Button(names::Button_Start, "&Start", this);
-  Button_Stop = Button("Button_Stop", "Sto&p", this);
-  Button_Close = Button("Button_Close", "&Close", this);
+  Button_Stop = Button(common::Button_Stop, "Sto&p", this);
+  Button_Close = Button(common::Button_Close, "&Close", this);
   buttons->addStretch(1);
   for (QPushButton* b : {Button_Start, Button_Stop, Button_Close}) buttons->addWidget(b);
   layout->addLayout(buttons);

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "protocol/presentation/config_control_names.h"
+#include "ui/forms/common_control_names.h"
 #include "ui/forms/config_dialog.h"
 
 namespace navbin::ui {
@@ -23,7 +24,7 @@ TForm_PacketMasks::TForm_PacketMasks(QWidget* parent)
   layout->addSpacing(8);
   auto* buttons = new QHBoxLayout;
   Button_OK = Button(names::Button_OK, "&OK", this);
-  Button_Close = Button("Button_Close", "&Close", this);
+  Button_Close = Button(common::Button_Close, "&Close", this);
   connect(Button_OK, &QPushButton::clicked, this, &TForm_PacketMasks::Button_OKClick);
   connect(Button_Close, &QPushButton::clicked, this, &TForm_PacketMasks::Button_CloseClick);
   buttons->addWidget(Button_OK);

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "protocol/presentation/config_control_names.h"
+#include "ui/forms/common_control_names.h"
 #include "ui/forms/config_dialog.h"
 
 namespace navbin::ui {
@@ -28,7 +29,7 @@ TForm_SelfSurvey::TForm_SelfSurvey(QWidget* parent)
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   Button_OK = Button(names::Button_OK, "&OK", this);
-  Button_Close = Button("Button_Close", "&Close", this);
+  Button_Close = Button(common::Button_Close, "&Close", this);
   connect(Button_OK, &QPushButton::clicked, this, &TForm_SelfSurvey::Button_OKClick);
   connect(Button_Close, &QPushButton::clicked, this, &TForm_SelfSurvey::Button_CloseClick);
   buttons->addWidget(Button_OK);

@@ -7,6 +7,7 @@
 
 #include "protocol/presentation/control_names.h"
 #include "protocol/presentation/log_control_names.h"
+#include "ui/forms/common_control_names.h"
 #include "ui/forms/config_dialog.h"
 
 namespace navbin::ui {
@@ -205,7 +206,7 @@ QWidget* TForm_TimingPackets::buildButtons() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addStretch(1);
   Button_Clear = Button(names::Button_Clear, "Clea&r", row);
-  Button_Close = Button("Button_Close", "Cl&ose", row);
+  Button_Close = Button(common::Button_Close, "Cl&ose", row);
   layout->addWidget(Button_Clear);
   layout->addWidget(Button_Close);
   connect(Button_8FAB, &QPushButton::clicked, this, &TForm_TimingPackets::Button_8FABClick);
