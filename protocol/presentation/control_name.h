@@ -1,8 +1,8 @@
 #pragma once
 // The name of one window control: the objectName its widget carries and the
-// name the Qt-free layers address it by. Only the constants of names:: and
-// rows:: make one, so a misspelled name or a free string where a control is
-// meant does not compile.
+// name the Qt-free layers address it by. No string turns into one by itself and
+// the program takes every name from the constants of names:: and rows::, so a
+// misspelled name or a free string where a control is meant does not compile.
 
 #include <array>
 #include <cstddef>
