@@ -9,8 +9,8 @@ namespace {
 // Longest 0xBC set frame: DLE, id, ten bytes that may each be doubled, DLE ETX.
 constexpr std::size_t kSetFrameBytes = 2 + 2 * 11 + 2;
 
-link::LineSettings LineOf(const commands::SerialPortConfiguration& record) {
-  return {record.baudCode, record.dataBitsCode, record.parityCode, record.stopBitsCode};
+link::LineSettings LineOf(const settings::SerialPort& record) {
+  return {record.inputBaud, record.dataBits, record.parity, record.stopBits};
 }
 
 // Moves one open port's PC side to `line` and remembers it as the port's settings.
@@ -36,26 +36,26 @@ std::chrono::milliseconds FrameDrainTime(const link::LineSettings& line, std::si
   return std::chrono::milliseconds(ms + 10);
 }
 
-commands::SerialPortConfiguration FactoryLineRecord() {
-  commands::SerialPortConfiguration record;
-  record.receiverPort = commands::kArrivalPort;
-  record.baudCode = 7;
-  record.dataBitsCode = 3;
-  record.parityCode = 1;
-  record.stopBitsCode = 0;
-  record.inputProtocolMask = 0x02;
-  record.outputProtocolMask = 0x02;
+settings::SerialPort FactoryLineRecord() {
+  settings::SerialPort record;
+  record.port = settings::kArrivalPort;
+  record.inputBaud = 7;
+  record.dataBits = 3;
+  record.parity = 1;
+  record.stopBits = 0;
+  record.inputProtocols = 0x02;
+  record.outputProtocols = 0x02;
   return record;
 }
 
 void ApplySerialPortSettings(shell::MonitorCore& core, reports::Display& display,
-                             reports::Prompter& prompter, commands::SerialPortConfiguration record,
-                             bool ask, const SerialApplySleep& sleep) {
+                             reports::Prompter& prompter, settings::SerialPort record, bool ask,
+                             const SerialApplySleep& sleep) {
   if (!ask || !prompter.ask("Change PC com settings to match?", "Update PC?")) {
     commands::SetSerialPortConfiguration(core.sender, commands::DISPLAY_PORT, record);
     return;
   }
-  record.receiverPort = commands::kArrivalPort;
+  record.port = settings::kArrivalPort;
   commands::SetSerialPortConfiguration(core.sender, commands::DISPLAY_PORT, record);
 
   const link::LineSettings line = LineOf(record);

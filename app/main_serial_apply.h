@@ -26,12 +26,12 @@ using SerialApplySleep = std::function<void(std::chrono::milliseconds)>;
 // panel shows the new settings, and after the frame has left, the PC side of
 // the display port (of every open port while Tx All is on) takes them.
 void ApplySerialPortSettings(shell::MonitorCore& core, reports::Display& display,
-                             reports::Prompter& prompter, commands::SerialPortConfiguration record,
-                             bool ask, const SerialApplySleep& sleep);
+                             reports::Prompter& prompter, settings::SerialPort record, bool ask,
+                             const SerialApplySleep& sleep);
 
 // The record the factory reset applies: the receiver's factory line (9600
 // baud, 8 data bits, odd parity, 1 stop bit), the port the command arrives on,
 // and NavBin in and out, which is what a receiver speaks after a factory reset.
-commands::SerialPortConfiguration FactoryLineRecord();
+settings::SerialPort FactoryLineRecord();
 
 }  // namespace navbin::app

@@ -23,6 +23,7 @@
 set(NAVBIN_LAYERS
     platform
     link
+    settings
     wire
     commands
     presentation

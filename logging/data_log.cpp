@@ -239,15 +239,15 @@ void DataLog::systemTimer() {
 
 void DataLog::chooseLogFile() {
   const reports::FileRequest request{"Data Files (*.dat)|*.dat|All Files (*.*)|*.*", ".dat", " ",
-                                     true};
+                                     true, "Select Data File"};
   std::optional<std::string> file = prompter_.chooseFile(request);
-  if (!file) return;
-  if (file->size() > kMaxFileName) {
+  if (file && file->size() > kMaxFileName) {
     RefuseLongFileName(prompter_, *file);
-    return;
+  } else if (file) {
+    chosenLogFile = std::move(file);
   }
-  chosenLogFile = std::move(file);
-  display_.setText(Form::Log, names::Panel_Filename, *chosenLogFile);
+  // Whatever the choice, the panel shows the file in force (none: empty).
+  display_.setText(Form::Log, names::Panel_Filename, chosenLogFile.value_or(""));
 }
 
 void DataLog::clearLogFile() {

@@ -24,14 +24,14 @@ namespace navbin::shell {
 // ---- I/O options dialog ----
 // The three option bytes of the radio groups (the fourth is 0); nothing, after
 // a message naming the group, when a group has no selection.
-std::optional<commands::IoOptions> ReadIoOptions(reports::Display& display,
+std::optional<settings::IoOptions> ReadIoOptions(reports::Display& display,
                                                  reports::Prompter& prompter);
 // Set I/O options, then Set datum with the list's entry (0xFFFF for none).
 bool SendIoOptions(reports::Display& display, reports::Prompter& prompter,
                    commands::PacketSender& sender);
 
 // ---- GPS configuration dialog ----
-std::optional<commands::GpsConfiguration> ReadGpsConfiguration(reports::Display& display,
+std::optional<settings::GpsConfiguration> ReadGpsConfiguration(reports::Display& display,
                                                                reports::Prompter& prompter);
 bool SendGpsConfiguration(reports::Display& display, reports::Prompter& prompter,
                           commands::PacketSender& sender);
@@ -63,9 +63,8 @@ void SendPcTime(const platform::SystemClock& clock, commands::PacketSender& send
 // The settings record of panel 0 ("Port 1") or 1 ("Port 2"); nothing, after a
 // message naming the list, when a line-setting list has no selection. An
 // unselected protocol list gives NavBin.
-std::optional<commands::SerialPortConfiguration> ReadSerialPanel(reports::Display& display,
-                                                                 reports::Prompter& prompter,
-                                                                 int panel);
+std::optional<settings::SerialPort> ReadSerialPanel(reports::Display& display,
+                                                    reports::Prompter& prompter, int panel);
 
 // ---- Filters dialog ----
 // Set filter configuration from the three boxes, each 1 when checked (a
@@ -86,8 +85,8 @@ void SendSensitivity(reports::Display& display, commands::PacketSender& sender);
 // The dialog's settings: the offset truncated, every number modulo 65536, the
 // vehicle ID's first four characters zero-padded. Nothing, after the
 // conversion message, when the offset is no number or a period no integer.
-std::optional<commands::NavTxtConfiguration> ReadNavTxtConfiguration(reports::Display& display,
-                                                                     reports::Prompter& prompter);
+std::optional<settings::NavTxt> ReadNavTxtConfiguration(reports::Display& display,
+                                                        reports::Prompter& prompter);
 bool SendNavTxtConfiguration(reports::Display& display, reports::Prompter& prompter,
                              commands::PacketSender& sender);
 // ---- PPS, self-survey and generic command dialogs ----

@@ -1,9 +1,11 @@
 #include "shell/decimal_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 namespace navbin::shell {
 
@@ -65,10 +67,70 @@ std::optional<double> ParseDecimalNumber(std::string_view text) {
   return value;
 }
 
-std::optional<double> ScanFloat(std::string_view text) {
-  while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
-  double value = 0;
-  if (NumberPrefix(text, value) == 0) return std::nullopt;
+namespace {
+// The characters a "%f" conversion takes at the start of `text`.
+struct FloatItem {
+  std::size_t length = 0;
+  bool number = false;  // digits before or after the point, and after an exponent letter
+  bool negative = false;
+  long long order = 0;  // decimal exponent of the first significant digit, plus one
+};
+
+// Adds the digits at `at` to `value`, clamped far beyond any float exponent.
+std::size_t ReadExponent(std::string_view text, std::size_t at, long long& value) {
+  for (; at < text.size() && IsDigit(text[at]); ++at) {
+    value = std::min(value * 10 + (text[at] - '0'), 1'000'000LL);
+  }
+  return at;
+}
+
+FloatItem ReadFloatItem(std::string_view text) {
+  FloatItem item;
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) item.negative = text[i++] == '-';
+  bool significant = false, digits = false, point = false;
+  for (; i < text.size() && (IsDigit(text[i]) || (text[i] == '.' && !point)); ++i) {
+    if (text[i] == '.') {
+      point = true;
+      continue;
+    }
+    digits = true;
+    significant = significant || text[i] != '0';
+    if (!point && significant) ++item.order;
+    if (point && !significant) --item.order;
+  }
+  item.number = digits;
+  if (digits && i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t at = i + 1;
+    const bool down = at < text.size() && text[at] == '-';
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+    long long exponent = 0;
+    i = ReadExponent(text, at, exponent);
+    item.number = i > at;
+    item.order += down ? -exponent : exponent;
+  }
+  item.length = i;
+  return item;
+}
+}  // namespace
+
+std::optional<float> ScanFloat(std::string_view text, std::size_t* used) {
+  std::size_t space = 0;
+  while (space < text.size() && IsSpace(text[space])) ++space;
+  text.remove_prefix(space);
+  const FloatItem item = ReadFloatItem(text);
+  if (used) *used = space + item.length;
+  if (!item.number) return std::nullopt;
+  const std::size_t sign = text[0] == '+' ? 1 : 0;  // from_chars takes '-' only
+  float value = 0;
+  const auto [ptr, ec] = std::from_chars(text.data() + sign, text.data() + item.length, value,
+                                         std::chars_format::general);
+  if (ec == std::errc::result_out_of_range) {
+    value = item.order > 0 ? std::numeric_limits<float>::infinity() : 0.0f;
+    if (item.negative) value = -value;
+  } else if (ec != std::errc()) {
+    return std::nullopt;
+  }
   return value;
 }
 

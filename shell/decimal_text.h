@@ -17,9 +17,14 @@ std::optional<int> ScanDecimal(std::string_view text);
 // values beyond the range of double. Independent of the C locale.
 std::optional<double> ParseDecimalNumber(std::string_view text);
 
-// The leading number of `text` as "%f" reads it: white space skipped, then the
-// longest decimal number; nothing when none starts there.
-std::optional<double> ScanFloat(std::string_view text);
+// The leading number of `text` as "%f" reads it: white space skipped, then
+// every character that can continue a decimal number (a sign first, digits
+// with one point, an exponent letter with a sign and digits), so "-1-2" holds
+// two numbers and "1e" none. Nothing when those characters are no number;
+// else the nearest float: infinity beyond the float range, zero below it, as
+// strtof gives them. No "inf", "nan" or hexadecimal. `used`, when given,
+// takes the count of characters read, white space included.
+std::optional<float> ScanFloat(std::string_view text, std::size_t* used = nullptr);
 
 // The conversion messages of an edit that holds no number.
 std::string NotAFloatingPointValue(

@@ -10,8 +10,9 @@ void SendFilters(reports::Display& display, commands::PacketSender& sender) {
   auto bit = [&](reports::ControlName box) -> std::uint8_t {
     return display.checked(reports::Form::Filters, box) ? 1 : 0;
   };
-  commands::SetFilterConfiguration(sender, commands::DISPLAY_PORT, bit(names::CheckBox_Dynamic),
-                                   bit(names::CheckBox_Static), bit(names::CheckBox_Altitude));
+  commands::SetFilterConfiguration(
+      sender, commands::DISPLAY_PORT,
+      {bit(names::CheckBox_Dynamic), bit(names::CheckBox_Static), bit(names::CheckBox_Altitude)});
 }
 
 }  // namespace navbin::shell

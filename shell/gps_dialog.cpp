@@ -21,9 +21,9 @@ std::uint8_t LowByte(double value) {
 }
 }  // namespace
 
-std::optional<commands::GpsConfiguration> ReadGpsConfiguration(reports::Display& display,
+std::optional<settings::GpsConfiguration> ReadGpsConfiguration(reports::Display& display,
                                                                reports::Prompter& prompter) {
-  commands::GpsConfiguration config;
+  settings::GpsConfiguration config;
   config.receiverMode = SelectedItemByte(display, Form::GPS, names::ComboBox_RMode);
   config.dgpsMode = SelectedItemByte(display, Form::GPS, names::ComboBox_DifMode);
   config.dynamicsCode = SelectedItemByte(display, Form::GPS, names::ComboBox_DCode);
@@ -33,7 +33,7 @@ std::optional<commands::GpsConfiguration> ReadGpsConfiguration(reports::Display&
   // Degrees typed, radians sent, each step rounded to a single.
   config.elevationMask =
       static_cast<float>(static_cast<float>(*elevation) * reports::kRadiansPerDegree);
-  float* masks[] = {&config.signalLevelMask, &config.pdopMask, &config.pdopSwitch};
+  float* masks[] = {&config.signalMask, &config.pdopMask, &config.pdopSwitch};
   const reports::ControlName edits[] = {names::Edit_SMask, names::Edit_PMask, names::Edit_PSwitch};
   for (int i = 0; i < 3; ++i) {
     const auto value = ReadNumber(display, prompter, Form::GPS, edits[i]);

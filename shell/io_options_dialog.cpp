@@ -14,7 +14,7 @@ namespace names = reports::names;
 constexpr const char* kCaption = "I/O Options";
 }  // namespace
 
-std::optional<commands::IoOptions> ReadIoOptions(reports::Display& display,
+std::optional<settings::IoOptions> ReadIoOptions(reports::Display& display,
                                                  reports::Prompter& prompter) {
   struct Group {
     reports::ControlName control;
@@ -37,13 +37,13 @@ std::optional<commands::IoOptions> ReadIoOptions(reports::Display& display,
     item[i] = *choice;
   }
   const auto [format, altOut, altIn, precision, velocity, timing, pps] = item;
-  commands::IoOptions options;
+  settings::IoOptions options;
   options.position = static_cast<std::uint8_t>((format == 0) + 2 * format + 4 * altOut + 8 * altIn +
                                                16 * precision);
   options.velocity = static_cast<std::uint8_t>((velocity == 0) + 2 * velocity);
   options.timing =
       static_cast<std::uint8_t>(timing + (pps == 1 ? 0x20 : 0) + (pps == 2 ? 0x40 : 0));
-  options.fourth = 0;
+  options.auxiliary = 0;
   return options;
 }
 
@@ -55,7 +55,7 @@ bool SendIoOptions(reports::Display& display, reports::Prompter& prompter,
   // Sent whether the list is enabled or not; no entry goes out as 0xFFFF,
   // which a receiver refuses, keeping its datum.
   const int datum = display.selectedIndex(Form::IOOptions, names::ComboBox_Datum);
-  commands::SetDatum(sender, commands::DISPLAY_PORT, static_cast<std::uint16_t>(datum));
+  commands::SetDatum(sender, commands::DISPLAY_PORT, {static_cast<std::uint16_t>(datum)});
   return true;
 }
 

@@ -41,13 +41,13 @@ std::array<std::uint8_t, 4> VehicleId(std::string_view text) {
 }
 }  // namespace
 
-std::optional<commands::NavTxtConfiguration> ReadNavTxtConfiguration(reports::Display& display,
-                                                                     reports::Prompter& prompter) {
-  commands::NavTxtConfiguration config;
+std::optional<settings::NavTxt> ReadNavTxtConfiguration(reports::Display& display,
+                                                        reports::Prompter& prompter) {
+  settings::NavTxt config;
   const reports::ControlName flags[] = {names::CheckBox_ID, names::CheckBox_CS, names::CheckBox_EC,
                                         names::CheckBox_FR, names::CheckBox_CR};
   for (int bit = 0; bit < 5; ++bit) {
-    if (display.checked(Form::NavTxt, flags[bit])) config.reportingFlags |= 1 << bit;
+    if (display.checked(Form::NavTxt, flags[bit])) config.flags |= 1 << bit;
   }
   const auto offset = ReadNumber(display, prompter, Form::NavTxt, names::Edit_TOH);
   if (!offset) return std::nullopt;

@@ -18,7 +18,7 @@ void SendPacketMasks(reports::Display& display, commands::PacketSender& sender) 
   for (const Bit& bit : kBits) {
     if (display.checked(reports::Form::PacketMasks, bit.box)) mask1 |= bit.value;
   }
-  commands::SetPacketMasks(sender, commands::DISPLAY_PORT, 0, mask1);
+  commands::SetPacketMasks(sender, commands::DISPLAY_PORT, {.mask0 = 0, .mask1 = mask1});
 }
 
 }  // namespace navbin::shell

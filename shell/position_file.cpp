@@ -17,17 +17,14 @@ PositionFile ParsePositionFile(std::string_view text) {
   if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
   while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
   text.remove_prefix(at);
+  // Each number ends where its characters end, as "%f" reads it.
   for (float& value : file.values) {
-    while (!text.empty() &&
-           std::string_view(" \t\n\v\f\r").find(text.front()) != std::string_view::npos) {
-      text.remove_prefix(1);
-    }
-    const auto number = ScanFloat(text);
+    std::size_t used = 0;
+    const std::optional<float> number = ScanFloat(text, &used);
     if (!number) break;
-    value = static_cast<float>(*number);
+    value = *number;
     ++file.count;
-    const std::size_t end = text.find_first_of(" \t\n\v\f\r");
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end);
+    text.remove_prefix(used);
   }
   return file;
 }

@@ -15,7 +15,7 @@ bool SendPpsCharacteristics(reports::Display& display, reports::Prompter& prompt
                             commands::PacketSender& sender) {
   // The lists and the bias threshold are disabled: they go back as the
   // receiver reported them.
-  commands::PpsCharacteristics pps;
+  settings::PpsCharacteristics pps;
   pps.driverSwitch = SelectedItemByte(display, Form::PPSOutput, names::ComboBox_Switch);
   pps.timeBase = SelectedItemByte(display, Form::PPSOutput, names::ComboBox_TimeBase);
   pps.polarity = SelectedItemByte(display, Form::PPSOutput, names::ComboBox_Polarity);
@@ -24,7 +24,7 @@ bool SendPpsCharacteristics(reports::Display& display, reports::Prompter& prompt
   const auto bias = ReadNumber(display, prompter, Form::PPSOutput, names::Edit_Bias);
   if (!bias) return false;
   pps.offset = *offset;
-  pps.biasUncertaintyThreshold = static_cast<float>(*bias);
+  pps.biasThreshold = static_cast<float>(*bias);
   commands::SetPpsCharacteristics(sender, commands::DISPLAY_PORT, pps);
   return true;
 }
@@ -38,7 +38,7 @@ bool SendPpsOutput(reports::Display& display, commands::PacketSender& sender) {
       {names::RadioButton_Always, 2}, {names::RadioButton_1SV, 3}, {names::RadioButton_3SV, 4}};
   for (const Option& o : kOptions) {
     if (display.checked(Form::PPSOutput, o.button)) {
-      commands::SetPpsOutput(sender, commands::DISPLAY_PORT, o.code);
+      commands::SetPpsOutput(sender, commands::DISPLAY_PORT, {o.code});
       return true;
     }
   }

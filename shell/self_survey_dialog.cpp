@@ -23,10 +23,10 @@ bool SendSelfSurvey(reports::Display& display, reports::Prompter& prompter,
     prompter.message(NotAnIntegerValue(text), "Error", reports::Icon::Error);
     return false;
   }
-  commands::SelfSurveyParameters params;
+  settings::SelfSurvey params;
   params.enable = display.checked(Form::SelfSurvey, names::CheckBox_EnableSurvey) ? 1 : 0;
-  params.autoSave = display.checked(Form::SelfSurvey, names::CheckBox_Flag) ? 1 : 0;
-  params.surveyLength = static_cast<std::uint32_t>(*limit);  // two's complement, as reported
+  params.savePosition = display.checked(Form::SelfSurvey, names::CheckBox_Flag) ? 1 : 0;
+  params.length = *limit;
   commands::SetSelfSurveyParameters(sender, commands::DISPLAY_PORT, params);
   return true;
 }

@@ -10,7 +10,7 @@ void SendSensitivity(reports::Display& display, commands::PacketSender& sender) 
   // No item (the user typed text of their own) goes out as 0xFF.
   const std::uint8_t mode =
       SelectedItemByte(display, reports::Form::Sensitivity, reports::names::ComboBox_NewMode);
-  commands::SetSensitivityMode(sender, commands::DISPLAY_PORT, mode);
+  commands::SetSensitivityMode(sender, commands::DISPLAY_PORT, {.afterReset = mode});
 }
 
 }  // namespace navbin::shell

@@ -15,9 +15,8 @@ namespace lists = reports::lists;
 constexpr const char* kCaption = "Serial Port Configuration";
 }  // namespace
 
-std::optional<commands::SerialPortConfiguration> ReadSerialPanel(reports::Display& display,
-                                                                 reports::Prompter& prompter,
-                                                                 int panel) {
+std::optional<settings::SerialPort> ReadSerialPanel(reports::Display& display,
+                                                    reports::Prompter& prompter, int panel) {
   if (panel < 0 || panel > 1) return std::nullopt;
   const reports::SerialPanelControls& c = reports::kSerialPanels[panel];
   const std::string port = panel == 0 ? "Port 1" : "Port 2";
@@ -36,19 +35,19 @@ std::optional<commands::SerialPortConfiguration> ReadSerialPanel(reports::Displa
     if (!choice) return std::nullopt;
     item[i] = *choice;
   }
-  commands::SerialPortConfiguration record;
-  record.receiverPort = static_cast<std::uint8_t>(panel);
-  record.baudCode = static_cast<std::uint8_t>(item[0] + lists::kFirstBaudCode);
-  record.dataBitsCode = static_cast<std::uint8_t>(item[1] + lists::kFirstDataBitsCode);
-  record.parityCode = static_cast<std::uint8_t>(item[2]);
-  record.stopBitsCode = static_cast<std::uint8_t>(item[3]);
+  settings::SerialPort record;
+  record.port = static_cast<std::uint8_t>(panel);
+  record.inputBaud = static_cast<std::uint8_t>(item[0] + lists::kFirstBaudCode);
+  record.dataBits = static_cast<std::uint8_t>(item[1] + lists::kFirstDataBitsCode);
+  record.parity = static_cast<std::uint8_t>(item[2]);
+  record.stopBits = static_cast<std::uint8_t>(item[3]);
   const int in = display.selectedIndex(Form::Serial, c.protocolIn);
   const int out = display.selectedIndex(Form::Serial, c.protocolOut);
   constexpr int kNavBin = 0x02;
-  record.inputProtocolMask = static_cast<std::uint8_t>(
+  record.inputProtocols = static_cast<std::uint8_t>(
       lists::ItemOrNone(in, lists::kProtocolInMasks.size()) < 0 ? kNavBin
                                                                 : lists::kProtocolInMasks[in]);
-  record.outputProtocolMask = static_cast<std::uint8_t>(
+  record.outputProtocols = static_cast<std::uint8_t>(
       lists::ItemOrNone(out, lists::kProtocolOutMasks.size()) < 0 ? kNavBin
                                                                   : lists::kProtocolOutMasks[out]);
   return record;

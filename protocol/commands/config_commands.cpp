@@ -3,78 +3,56 @@
 #include "protocol/commands/send_command.h"
 
 namespace navbin::commands {
+namespace {
+
+// The settings command of record `R`: its id, then the bytes its table lays out.
+template <settings::Record R>
+CommandPacket BuildSettings(const R& record) {
+  constexpr settings::Layout layout = settings::Table<R>::layout;
+  CommandPacket p{layout.commandId};
+  if (std::uint8_t* body = p.extend(layout.commandLength)) {
+    settings::Encode(record, {body, layout.commandLength});
+  }
+  return p;
+}
+
+}  // namespace
 
 CommandPacket BuildSaveToFlash() {
   return {0x8E, 0x26};
 }
-
 CommandPacket BuildSetIoOptions(const IoOptions& o) {
-  return {0x35, o.position, o.velocity, o.timing, o.fourth};
+  return BuildSettings(o);
 }
-
-CommandPacket BuildSetSensitivityMode(std::uint8_t mode) {
-  return {0x69, mode, 0xFF};
+CommandPacket BuildSetSensitivityMode(const Sensitivity& mode) {
+  return BuildSettings(mode);
 }
-
-CommandPacket BuildSetFilterConfiguration(std::uint8_t positionVelocity, std::uint8_t staticFilter,
-                                          std::uint8_t altitude) {
-  return {0x70, positionVelocity, staticFilter, altitude, 0x00};
+CommandPacket BuildSetFilterConfiguration(const Filters& filters) {
+  return BuildSettings(filters);
 }
-
-CommandPacket BuildSetNavTxtConfiguration(const NavTxtConfiguration& c) {
-  CommandPacket p{0x7E, 0x00, c.reportingFlags};
-  p.pushU16(c.topOfHourOffset);
-  for (std::uint16_t period : c.periods) p.pushU16(period);
-  for (std::uint8_t ch : c.vehicleId) p.push(ch);
-  return p;
+CommandPacket BuildSetNavTxtConfiguration(const NavTxt& c) {
+  return BuildSettings(c);
 }
-
 CommandPacket BuildSetGpsConfiguration(const GpsConfiguration& c) {
-  CommandPacket p{0xBB, 0x03, c.receiverMode, c.dgpsMode, c.dynamicsCode};
-  p.pushRepeated(0xFF, 11);  // bytes 5-15
-  p.pushSingle(c.elevationMask);
-  p.pushSingle(c.signalLevelMask);
-  p.pushSingle(c.pdopMask);
-  p.pushSingle(c.pdopSwitch);
-  p.pushRepeated(0xFF, 4);  // bytes 32-35
-  p.push(c.dgpsAgeLimit);
-  p.pushRepeated(0xFF, 4);  // bytes 37-40
-  return p;
+  return BuildSettings(c);
 }
-
-CommandPacket BuildSetSerialPortConfiguration(const SerialPortConfiguration& c) {
-  // The input baud code goes out as the output baud code too; no flow control.
-  return {0xBC,         c.receiverPort, c.baudCode, c.baudCode,          c.dataBitsCode,
-          c.parityCode, c.stopBitsCode, 0x00,       c.inputProtocolMask, c.outputProtocolMask,
-          0x00};
+CommandPacket BuildSetSerialPortConfiguration(const SerialPort& c) {
+  return BuildSettings(c);
 }
-
-CommandPacket BuildSetDatum(std::uint16_t datumIndex) {
-  CommandPacket p{0x8E, 0x15};
-  p.pushU16(datumIndex);
-  return p;
+CommandPacket BuildSetDatum(const Datum& datum) {
+  return BuildSettings(datum);
 }
-
 CommandPacket BuildSetPpsCharacteristics(const PpsCharacteristics& pps) {
-  CommandPacket p{0x8E, 0x4A, pps.driverSwitch, pps.timeBase, pps.polarity};
-  p.pushDouble(pps.offset);
-  p.pushSingle(pps.biasUncertaintyThreshold);
-  return p;
+  return BuildSettings(pps);
 }
-
-CommandPacket BuildSetPpsOutput(std::uint8_t outputCode) {
-  return {0x8E, 0x4E, outputCode};
+CommandPacket BuildSetPpsOutput(const PpsOutput& output) {
+  return BuildSettings(output);
 }
-
-CommandPacket BuildSetPacketMasks(std::uint8_t mask0, std::uint8_t mask1) {
-  return {0x8E, 0xA5, mask0, mask1, 0x00, 0x00};
+CommandPacket BuildSetPacketMasks(const PacketMasks& masks) {
+  return BuildSettings(masks);
 }
-
-CommandPacket BuildSetSelfSurveyParameters(const SelfSurveyParameters& s) {
-  CommandPacket p{0x8E, 0xA9, s.enable, s.autoSave};
-  p.pushU32(s.surveyLength);
-  p.pushU32(0);
-  return p;
+CommandPacket BuildSetSelfSurveyParameters(const SelfSurvey& s) {
+  return BuildSettings(s);
 }
 
 void SaveToFlash(PacketSender& s, int sel) {
@@ -84,35 +62,34 @@ void SetIoOptions(PacketSender& s, int sel, const IoOptions& options) {
   SendCommand(s, sel, BuildSetIoOptions(options));
   s.armLogTrigger(sel);
 }
-void SetSensitivityMode(PacketSender& s, int sel, std::uint8_t mode) {
+void SetSensitivityMode(PacketSender& s, int sel, const Sensitivity& mode) {
   SendCommand(s, sel, BuildSetSensitivityMode(mode));
 }
-void SetFilterConfiguration(PacketSender& s, int sel, std::uint8_t positionVelocity,
-                            std::uint8_t staticFilter, std::uint8_t altitude) {
-  SendCommand(s, sel, BuildSetFilterConfiguration(positionVelocity, staticFilter, altitude));
+void SetFilterConfiguration(PacketSender& s, int sel, const Filters& filters) {
+  SendCommand(s, sel, BuildSetFilterConfiguration(filters));
 }
-void SetNavTxtConfiguration(PacketSender& s, int sel, const NavTxtConfiguration& config) {
+void SetNavTxtConfiguration(PacketSender& s, int sel, const NavTxt& config) {
   SendCommand(s, sel, BuildSetNavTxtConfiguration(config));
 }
 void SetGpsConfiguration(PacketSender& s, int sel, const GpsConfiguration& config) {
   SendCommand(s, sel, BuildSetGpsConfiguration(config));
 }
-void SetSerialPortConfiguration(PacketSender& s, int sel, const SerialPortConfiguration& config) {
+void SetSerialPortConfiguration(PacketSender& s, int sel, const SerialPort& config) {
   SendCommand(s, sel, BuildSetSerialPortConfiguration(config));
 }
-void SetDatum(PacketSender& s, int sel, std::uint16_t datumIndex) {
-  SendCommand(s, sel, BuildSetDatum(datumIndex));
+void SetDatum(PacketSender& s, int sel, const Datum& datum) {
+  SendCommand(s, sel, BuildSetDatum(datum));
 }
 void SetPpsCharacteristics(PacketSender& s, int sel, const PpsCharacteristics& pps) {
   SendCommand(s, sel, BuildSetPpsCharacteristics(pps));
 }
-void SetPpsOutput(PacketSender& s, int sel, std::uint8_t outputCode) {
-  SendCommand(s, sel, BuildSetPpsOutput(outputCode));
+void SetPpsOutput(PacketSender& s, int sel, const PpsOutput& output) {
+  SendCommand(s, sel, BuildSetPpsOutput(output));
 }
-void SetPacketMasks(PacketSender& s, int sel, std::uint8_t mask0, std::uint8_t mask1) {
-  SendCommand(s, sel, BuildSetPacketMasks(mask0, mask1));
+void SetPacketMasks(PacketSender& s, int sel, const PacketMasks& masks) {
+  SendCommand(s, sel, BuildSetPacketMasks(masks));
 }
-void SetSelfSurveyParameters(PacketSender& s, int sel, const SelfSurveyParameters& params) {
+void SetSelfSurveyParameters(PacketSender& s, int sel, const SelfSurvey& params) {
   SendCommand(s, sel, BuildSetSelfSurveyParameters(params));
 }
 

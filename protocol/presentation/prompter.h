@@ -14,6 +14,7 @@ struct FileRequest {
   std::string defaultExt;   // ".dat"
   std::string initialName;  // " " for none
   bool forSaving = false;   // the chosen file may not exist yet
+  std::string title{};      // the chooser's caption; empty for the toolkit's own
 };
 
 // The chooser of the position, almanac and ephemeris files.

@@ -9,11 +9,11 @@
 #include "protocol/presentation/config_lists.h"
 #include "protocol/presentation/control_names.h"
 #include "protocol/presentation/format.h"
-#include "protocol/wire/report_datum.h"
-#include "protocol/wire/report_gps_config.h"
-#include "protocol/wire/report_io_options.h"
+#include "protocol/settings/datum.h"
+#include "protocol/settings/gps_configuration.h"
+#include "protocol/settings/io_options.h"
+#include "protocol/settings/serial_port.h"
 #include "protocol/wire/report_saved_to_flash.h"
-#include "protocol/wire/report_serial_config.h"
 #include "protocol/wire/report_set_time_reply.h"
 
 namespace navbin::reports {
@@ -62,7 +62,7 @@ void decodeSetTimeReply(DecoderContext& context, link::PortContext& port) {
 }
 
 void decodeIoOptions(DecoderContext& context, link::PortContext& port) {
-  const auto report = ParseIoOptions(PayloadOf(port));
+  const auto report = settings::Parse<settings::IoOptions>(PayloadOf(port));
   if (!report) return;
   context.receiver(port).configuration.ioOptions = report;
   Display& d = context.display;
@@ -89,10 +89,10 @@ void decodeIoOptions(DecoderContext& context, link::PortContext& port) {
 }
 
 void decodeDatum(DecoderContext& context, link::PortContext& port) {
-  const auto report = ParseDatum(PayloadOf(port));
+  const auto report = settings::Parse<settings::Datum>(PayloadOf(port));
   if (!report) return;
   context.receiver(port).configuration.datum = report;
-  const int item = lists::ItemOrNone(report->index, lists::kDatums.size());
+  const int item = lists::ItemOrNone(report->datumIndex, lists::kDatums.size());
   context.display.setSelectedIndex(Form::IOOptions, names::ComboBox_Datum, item);
   // The main window shows what the list now shows.
   const std::string_view shown = item >= 0 ? lists::kDatums[item] : std::string_view();
@@ -100,7 +100,7 @@ void decodeDatum(DecoderContext& context, link::PortContext& port) {
 }
 
 void decodeGpsConfig(DecoderContext& context, link::PortContext& port) {
-  const auto report = ParseGpsConfig(PayloadOf(port));
+  const auto report = settings::Parse<settings::GpsConfiguration>(PayloadOf(port));
   if (!report) return;
   context.receiver(port).configuration.gps = report;
   Display& d = context.display;
@@ -116,7 +116,7 @@ void decodeGpsConfig(DecoderContext& context, link::PortContext& port) {
 }
 
 void decodeSerialConfig(DecoderContext& context, link::PortContext& port) {
-  const auto report = ParseSerialConfig(PayloadOf(port));
+  const auto report = settings::Parse<settings::SerialPort>(PayloadOf(port));
   if (!report || report->port > 1) return;  // a port the dialog has no panel for
   context.receiver(port).configuration.serial[report->port] = report;
   const SerialPanelControls& panel = kSerialPanels[report->port];

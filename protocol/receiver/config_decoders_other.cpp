@@ -9,13 +9,13 @@
 #include "protocol/presentation/config_lists.h"
 #include "protocol/presentation/format.h"
 #include "protocol/receiver/config_decoders.h"
-#include "protocol/wire/report_filter.h"
-#include "protocol/wire/report_navtxt_config.h"
-#include "protocol/wire/report_packet_masks.h"
-#include "protocol/wire/report_pps_characteristics.h"
-#include "protocol/wire/report_pps_output.h"
-#include "protocol/wire/report_self_survey.h"
-#include "protocol/wire/report_sensitivity.h"
+#include "protocol/settings/filters.h"
+#include "protocol/settings/navtxt.h"
+#include "protocol/settings/packet_masks.h"
+#include "protocol/settings/pps_characteristics.h"
+#include "protocol/settings/pps_output.h"
+#include "protocol/settings/self_survey.h"
+#include "protocol/settings/sensitivity.h"
 
 namespace navbin::reports {
 
@@ -45,7 +45,7 @@ std::string VehicleIdText(const std::array<std::uint8_t, 4>& id) {
 }  // namespace
 
 void decodeFilter(DecoderContext& context, link::PortContext& port) {
-  const auto report = ParseFilter(PayloadOf(port));
+  const auto report = settings::Parse<settings::Filters>(PayloadOf(port));
   if (!report) return;
   context.receiver(port).configuration.filter = report;
   Display& d = context.display;
@@ -58,7 +58,7 @@ void decodeFilter(DecoderContext& context, link::PortContext& port) {
 }
 
 void decodeNavTxtConfig(DecoderContext& context, link::PortContext& port) {
-  const auto report = ParseNavTxtConfig(PayloadOf(port));
+  const auto report = settings::Parse<settings::NavTxt>(PayloadOf(port));
   if (!report) return;
   context.receiver(port).configuration.navTxt = report;
   // The dialog talks to the display port: another receiver's settings stay out of it.
@@ -78,7 +78,7 @@ void decodeNavTxtConfig(DecoderContext& context, link::PortContext& port) {
 }
 
 void decodeSensitivity(DecoderContext& context, link::PortContext& port) {
-  const auto report = ParseSensitivity(PayloadOf(port));
+  const auto report = settings::Parse<settings::Sensitivity>(PayloadOf(port));
   if (!report) return;
   context.receiver(port).configuration.sensitivity = report;
   context.display.setText(Form::Sensitivity, names::Panel_CurMode,
@@ -89,7 +89,7 @@ void decodeSensitivity(DecoderContext& context, link::PortContext& port) {
 }
 
 void decodePpsCharacteristics(DecoderContext& context, link::PortContext& port) {
-  const auto report = ParsePpsCharacteristics(PayloadOf(port));
+  const auto report = settings::Parse<settings::PpsCharacteristics>(PayloadOf(port));
   if (!report) return;
   context.receiver(port).configuration.ppsCharacteristics = report;
   if (!context.isDisplayPort(port)) return;  // as for 0x7F
@@ -105,7 +105,7 @@ void decodePpsCharacteristics(DecoderContext& context, link::PortContext& port) 
 }
 
 void decodePpsOutput(DecoderContext& context, link::PortContext& port) {
-  const auto report = ParsePpsOutput(PayloadOf(port));
+  const auto report = settings::Parse<settings::PpsOutput>(PayloadOf(port));
   if (!report) return;
   context.receiver(port).configuration.ppsOutput = report;
   Display& d = context.display;
@@ -115,7 +115,7 @@ void decodePpsOutput(DecoderContext& context, link::PortContext& port) {
 }
 
 void decodePacketMasks(DecoderContext& context, link::PortContext& port) {
-  const auto report = ParsePacketMasks(PayloadOf(port));
+  const auto report = settings::Parse<settings::PacketMasks>(PayloadOf(port));
   if (!report) return;
   context.receiver(port).configuration.packetMasks = report;
   Display& d = context.display;
@@ -125,7 +125,7 @@ void decodePacketMasks(DecoderContext& context, link::PortContext& port) {
 }
 
 void decodeSelfSurvey(DecoderContext& context, link::PortContext& port) {
-  const auto report = ParseSelfSurvey(PayloadOf(port));
+  const auto report = settings::Parse<settings::SelfSurvey>(PayloadOf(port));
   if (!report) return;
   context.receiver(port).configuration.selfSurvey = report;
   Display& d = context.display;

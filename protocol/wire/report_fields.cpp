@@ -1,6 +1,8 @@
 #include "protocol/wire/report_fields.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
 
 #include "protocol/wire/configuration_reports.h"
 #include "protocol/wire/report_fix_mode.h"
@@ -14,6 +16,7 @@
 #include "protocol/wire/report_tracking.h"
 #include "protocol/wire/report_velocity.h"
 #include "protocol/wire/report_version.h"
+#include "protocol/wire/settings_describe.h"
 
 namespace navbin::reports {
 namespace {
@@ -53,18 +56,18 @@ constexpr Registration kReports[] = {
     {0x84, kNoSubId, ParseAndDescribe<ParseDoubleLlaPosition>},
     // Configuration reports.
     {0x4E, kNoSubId, ParseAndDescribe<ParseSetTimeReply>},
-    {0x55, kNoSubId, ParseAndDescribe<ParseIoOptions>},
-    {0x70, kNoSubId, ParseAndDescribe<ParseFilter>},
-    {0x7F, kNoSubId, ParseAndDescribe<ParseNavTxtConfig>},
-    {0x89, kNoSubId, ParseAndDescribe<ParseSensitivity>},
-    {0xBB, kNoSubId, ParseAndDescribe<ParseGpsConfig>},
-    {0xBC, kNoSubId, ParseAndDescribe<ParseSerialConfig>},
-    {0x8F, 0x15, ParseAndDescribe<ParseDatum>},
+    {0x55, kNoSubId, ParseAndDescribe<settings::Parse<settings::IoOptions>>},
+    {0x70, kNoSubId, ParseAndDescribe<settings::Parse<settings::Filters>>},
+    {0x7F, kNoSubId, ParseAndDescribe<settings::Parse<settings::NavTxt>>},
+    {0x89, kNoSubId, ParseAndDescribe<settings::Parse<settings::Sensitivity>>},
+    {0xBB, kNoSubId, ParseAndDescribe<settings::Parse<settings::GpsConfiguration>>},
+    {0xBC, kNoSubId, ParseAndDescribe<settings::Parse<settings::SerialPort>>},
+    {0x8F, 0x15, ParseAndDescribe<settings::Parse<settings::Datum>>},
     {0x8F, 0x26, ParseAndDescribe<ParseSavedToFlash>},
-    {0x8F, 0x4A, ParseAndDescribe<ParsePpsCharacteristics>},
-    {0x8F, 0x4E, ParseAndDescribe<ParsePpsOutput>},
-    {0x8F, 0xA5, ParseAndDescribe<ParsePacketMasks>},
-    {0x8F, 0xA9, ParseAndDescribe<ParseSelfSurvey>},
+    {0x8F, 0x4A, ParseAndDescribe<settings::Parse<settings::PpsCharacteristics>>},
+    {0x8F, 0x4E, ParseAndDescribe<settings::Parse<settings::PpsOutput>>},
+    {0x8F, 0xA5, ParseAndDescribe<settings::Parse<settings::PacketMasks>>},
+    {0x8F, 0xA9, ParseAndDescribe<settings::Parse<settings::SelfSurvey>>},
     {0x8F, 0xAB, ParseAndDescribe<ParsePrimaryTiming>},
     {0x8F, 0xAC, ParseAndDescribe<ParseSupplementalTiming>},
 };
@@ -120,6 +123,16 @@ class FieldList final : public FieldSink {
 };
 
 }  // namespace
+
+float NearestFloat(double value) {
+  constexpr float kMax = std::numeric_limits<float>::max();
+  constexpr double kHalfPastMax = 0x1.ffffffp127;  // ties to the even 2^128: infinity
+  const double size = std::fabs(value);
+  constexpr float kInf = std::numeric_limits<float>::infinity();
+  if (size >= kHalfPastMax) return value < 0 ? -kInf : kInf;
+  if (size > static_cast<double>(kMax)) return value < 0 ? -kMax : kMax;
+  return static_cast<float>(value);  // NaN stays NaN
+}
 
 bool DescribeReport(int id, std::span<const std::uint8_t> payload, FieldSink& out) {
   const Describer describe = Find(id, payload);

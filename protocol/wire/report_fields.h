@@ -9,8 +9,11 @@
 //       of the wrong length (for 0x8E/0x8F the payload starts with the sub-id)
 //   void Describe(const <Name>Report& report, FieldSink& out);
 //       one out.field(name, value, unit) per field, in the names of
-//       ReceiverState (latitude, clockBias, timeOfFix ...)
+//       ReceiverState (latitude, clockBias, timeOfFix ...); out.derived for
+//       a value converted from a field into other units
 // and one line in the registry of report_fields.cpp, by id and sub-id.
+// The settings groups instead have one record each in protocol/settings/,
+// parsed and described from its field table (settings_describe.h).
 
 #include <concepts>
 #include <cstddef>
@@ -22,6 +25,10 @@
 #include <vector>
 
 namespace navbin::reports {
+
+// The float nearest to `value`: an infinity from half the last place beyond
+// the largest float on, without the undefined cast of an out-of-range double.
+float NearestFloat(double value);
 
 // Receives a report's fields one by one. A float field stays a float, so a
 // writer can print it as the single-precision value it is.
@@ -40,6 +47,15 @@ class FieldSink {
     integer(name, static_cast<std::int64_t>(value), unit);
   }
   void field(std::string_view name, std::string_view value) { text(name, value); }
+  // A value computed in double from the field `source` (a bias rate in m/s
+  // shown in ns/s), written with the precision of that field: from a float
+  // field, as the nearest float.
+  void derived(std::string_view name, float /*source*/, double value, std::string_view unit = {}) {
+    single(name, NearestFloat(value), unit);
+  }
+  void derived(std::string_view name, double /*source*/, double value, std::string_view unit = {}) {
+    number(name, value, unit);
+  }
 
  protected:
   virtual void number(std::string_view name, double value, std::string_view unit) = 0;

@@ -29,10 +29,10 @@ namespace {
 // Both precisions as the display and the dump use them: degrees and ns.
 template <typename Report>
 void DescribeLla(const Report& r, FieldSink& out) {
-  out.field("latitude", r.latitude * kDegreesPerRadian, "deg");
-  out.field("longitude", r.longitude * kDegreesPerRadian, "deg");
+  out.derived("latitude", r.latitude, r.latitude * kDegreesPerRadian, "deg");
+  out.derived("longitude", r.longitude, r.longitude * kDegreesPerRadian, "deg");
   out.field("altitude", r.altitude, "m");
-  out.field("clockBias", MetresToNanoseconds(r.clockBias), "ns");
+  out.derived("clockBias", r.clockBias, MetresToNanoseconds(r.clockBias), "ns");
   out.field("timeOfFix", r.timeOfFix, "s");
 }
 

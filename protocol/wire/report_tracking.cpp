@@ -30,8 +30,8 @@ void Describe(const TrackingStatusReport& r, FieldSink& out) {
   out.field("ephemeris", r.ephemeris);
   out.field("level", r.level, "AMU");
   out.field("timeOfMeasurement", r.timeOfMeasurement, "s");
-  out.field("elevation", r.elevation * kDegreesPerRadian, "deg");
-  out.field("azimuth", r.azimuth * kDegreesPerRadian, "deg");
+  out.derived("elevation", r.elevation, r.elevation * kDegreesPerRadian, "deg");
+  out.derived("azimuth", r.azimuth, r.azimuth * kDegreesPerRadian, "deg");
 }
 
 }  // namespace navbin::reports

@@ -39,7 +39,7 @@ void Describe(const XyzVelocityReport& r, FieldSink& out) {
   out.field("velX", r.velX, "m/s");
   out.field("velY", r.velY, "m/s");
   out.field("velZ", r.velZ, "m/s");
-  out.field("biasRate", MetresToNanoseconds(r.biasRate), "ns/s");
+  out.derived("biasRate", r.biasRate, MetresToNanoseconds(r.biasRate), "ns/s");
   out.field("timeOfFix", r.timeOfFix, "s");
 }
 
@@ -47,7 +47,7 @@ void Describe(const EnuVelocityReport& r, FieldSink& out) {
   out.field("velEast", r.velEast, "m/s");
   out.field("velNorth", r.velNorth, "m/s");
   out.field("velUp", r.velUp, "m/s");
-  out.field("biasRate", MetresToNanoseconds(r.biasRate), "ns/s");
+  out.derived("biasRate", r.biasRate, MetresToNanoseconds(r.biasRate), "ns/s");
   out.field("timeOfFix", r.timeOfFix, "s");
 }
 

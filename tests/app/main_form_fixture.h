@@ -10,9 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <cstdint>
-#include <deque>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,48 +18,14 @@
 #include "link/framing.h"
 #include "platform/memory_serial_device.h"
 #include "shell/monitor_core.h"
+#include "tests/support/fakes.h"
 #include "ui/widgets/widget_display.h"
 
 namespace navbin::main_form_testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct Box {
-  std::string text;
-  std::string caption;
-  reports::Icon icon = reports::Icon::None;
-  bool question = false;
-  bool noIsDefault = false;
-};
-
-class ScriptPrompter final : public reports::Prompter {
- public:
-  void message(const std::string& text, const std::string& caption, reports::Icon icon) override {
-    boxes.push_back({text, caption, icon, false, false});
-  }
-  // Answers from `answers` in order; No once they run out.
-  bool ask(const std::string& text, const std::string& caption, reports::Icon icon,
-           bool noIsDefault) override {
-    boxes.push_back({text, caption, icon, true, noIsDefault});
-    if (answers.empty()) return false;
-    const bool yes = answers.front();
-    answers.pop_front();
-    return yes;
-  }
-  // Answers from `files` in order; cancels once they run out.
-  std::optional<std::string> chooseFile(const reports::FileRequest& request) override {
-    fileRequests.push_back(request);
-    if (files.empty()) return std::nullopt;
-    std::string file = files.front();
-    files.pop_front();
-    return file;
-  }
-
-  std::vector<Box> boxes;
-  std::deque<bool> answers;
-  std::deque<std::string> files;
-  std::vector<reports::FileRequest> fileRequests;
-};
+using support::Box;
 
 class FixedClock final : public platform::SystemClock {
  public:
@@ -153,7 +117,7 @@ class MainFormTest : public ::testing::Test {
 
   platform::MemorySerialBackend backend;
   ui::WidgetDisplay display;
-  ScriptPrompter prompter;
+  support::ScriptedPrompter prompter;
   FixedClock clock;
   shell::MonitorCore core{backend, display, prompter, clock};
   std::unique_ptr<app::TForm_Main> form;

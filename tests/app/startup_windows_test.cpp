@@ -13,21 +13,12 @@
 #include "app/monitor_application.h"
 #include "platform/memory_serial_device.h"
 #include "shell/monitor_core.h"
+#include "tests/support/fakes.h"
 
 namespace navbin::app {
 namespace {
 
 using Paths = std::vector<std::string>;
-
-class Messages final : public reports::Prompter {
- public:
-  void message(const std::string& text, const std::string& caption, reports::Icon) override {
-    shown.push_back(caption + ": " + text);
-  }
-  bool ask(const std::string&, const std::string&, reports::Icon, bool) override { return false; }
-  std::optional<std::string> chooseFile(const reports::FileRequest&) override { return {}; }
-  Paths shown;
-};
 
 class StillClock final : public platform::SystemClock {
  public:
@@ -115,7 +106,7 @@ class StartupWindows : public ::testing::Test {
 
   platform::MemorySerialBackend backend;
   ui::WidgetDisplay display;
-  Messages prompter;
+  support::ScriptedPrompter prompter;
   StillClock clock;
   shell::MonitorCore core{backend, display, prompter, clock};
   std::unique_ptr<TForm_Main> form;
@@ -172,7 +163,7 @@ TEST_F(StartupWindows, PlainStartIsSinglePortWithoutDiagnostics) {
 TEST_F(StartupWindows, UnopenablePortStopsBeforeTheOtherWindows) {
   const shell::StartupPlan plan = Plan({"-c/dev/ttyGONE"}, {}, {});
   ASSERT_FALSE(create(plan, {}));
-  EXPECT_EQ(prompter.shown, Paths{"Serial Port Error: Could not initialize COM1."});
+  EXPECT_EQ(prompter.shown(), Paths{"Serial Port Error: Could not initialize COM1."});
   EXPECT_EQ(display.form(reports::Form::About), nullptr);
   EXPECT_FALSE(form->isVisible());
 }

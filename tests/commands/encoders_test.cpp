@@ -15,16 +15,16 @@ namespace {
 using support::Bytes;
 
 TEST(Encoders, EveryCommandHasItsExactBytes) {
-  NavTxtConfiguration navTxt;
-  navTxt.reportingFlags = 0x13;
+  NavTxt navTxt;
+  navTxt.flags = 0x13;
   navTxt.topOfHourOffset = 0x0102;
   navTxt.periods = {1, 2, 3, 4, 5, 6, 7, 0xFFFF};
   navTxt.vehicleId = {'A', 'B', 0, 0};
-  SerialPortConfiguration serial;
-  serial.receiverPort = 1;
-  serial.baudCode = 8;  // sent in both bytes 2 and 3
-  serial.inputProtocolMask = 1;
-  serial.outputProtocolMask = 4;
+  SerialPort serial;
+  serial.port = 1;
+  serial.inputBaud = 8;  // sent in both bytes 2 and 3
+  serial.inputProtocols = 1;
+  serial.outputProtocols = 4;
   Bytes gps = {0xBB, 0x03, 0x00, 0x02, 0x04, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                0xFF, 0xFF, 0x3E, 0x32, 0xB8, 0xC1, 0x40, 0x80, 0x00, 0x00, 0x41, 0x40, 0x00, 0x00,
                0x40, 0xC0, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0x1E, 0xFF, 0xFF, 0xFF, 0xFF};
@@ -70,8 +70,8 @@ TEST(Encoders, EveryCommandHasItsExactBytes) {
        {0x32, 0x3F, 0, 0, 0, 0x3F, 0xC0, 0, 0, 0x40, 0x80, 0, 0}},
       {"SetIoOptions", BuildSetIoOptions({0x12, 0x02, 0x01, 0x00}), {0x35, 0x12, 0x02, 0x01, 0x00}},
       {"RequestSatelliteData", BuildRequestSatelliteData(2, 17), {0x38, 0x01, 0x02, 0x11}},
-      {"SetSensitivityMode", BuildSetSensitivityMode(1), {0x69, 0x01, 0xFF}},
-      {"SetFilterConfiguration", BuildSetFilterConfiguration(1, 0, 1), {0x70, 1, 0, 1, 0}},
+      {"SetSensitivityMode", BuildSetSensitivityMode({.afterReset = 1}), {0x69, 0x01, 0xFF}},
+      {"SetFilterConfiguration", BuildSetFilterConfiguration({1, 0, 1}), {0x70, 1, 0, 1, 0}},
       {"SetNavTxtConfiguration",
        BuildSetNavTxtConfiguration(navTxt),
        {0x7E, 0x00, 0x13, 0x01, 0x02, 0, 1,    0,    2,   0,   3, 0, 4,
@@ -81,12 +81,12 @@ TEST(Encoders, EveryCommandHasItsExactBytes) {
        BuildSetSerialPortConfiguration(serial),
        {0xBC, 0x01, 0x08, 0x08, 0x03, 0x01, 0x00, 0x00, 0x01, 0x04, 0x00}},
       {"RequestSerialPortConfiguration", BuildRequestSerialPortConfiguration(1), {0xBC, 0x01}},
-      {"SetDatum", BuildSetDatum(0x0102), {0x8E, 0x15, 0x01, 0x02}},
+      {"SetDatum", BuildSetDatum({0x0102}), {0x8E, 0x15, 0x01, 0x02}},
       {"SetPpsCharacteristics",
        BuildSetPpsCharacteristics({1, 2, 0, 1.5e-7, 4.0f}),
        {0x8E, 0x4A, 1, 2, 0, 0x3E, 0x84, 0x21, 0xF5, 0xF4, 0x0D, 0x83, 0x76, 0x40, 0x80, 0, 0}},
-      {"SetPpsOutput", BuildSetPpsOutput(3), {0x8E, 0x4E, 0x03}},
-      {"SetPacketMasks", BuildSetPacketMasks(0x00, 0x60), {0x8E, 0xA5, 0x00, 0x60, 0x00, 0x00}},
+      {"SetPpsOutput", BuildSetPpsOutput({3}), {0x8E, 0x4E, 0x03}},
+      {"SetPacketMasks", BuildSetPacketMasks({0x00, 0x60}), {0x8E, 0xA5, 0x00, 0x60, 0x00, 0x00}},
       {"SetSelfSurveyParameters",
        BuildSetSelfSurveyParameters({1, 0, 2000}),
        {0x8E, 0xA9, 1, 0, 0, 0, 0x07, 0xD0, 0, 0, 0, 0}},
@@ -120,11 +120,11 @@ TEST(Encoders, VariableLengthPacketsHaveTheirLimits) {
 class EncoderSendTest : public ::testing::Test, public testing::SenderFixture {
  protected:
   EncoderSendTest() { open(1); }
-  const Bytes& lastFrame() { return backend.writes.back().frame; }
+  const Bytes& lastFrame() { return writes.back().frame; }
 };
 
 TEST_F(EncoderSendTest, StuffedPacketsSurviveTheWire) {
-  SetDatum(sender, DISPLAY_PORT, 16);  // 00 10 in bytes 2-3, which the framing doubles
+  SetDatum(sender, DISPLAY_PORT, {16});  // 00 10 in bytes 2-3, which the framing doubles
   EXPECT_EQ(lastFrame(), (Bytes{0x10, 0x8E, 0x15, 0x00, 0x10, 0x10, 0x10, 0x03}));
 
   const Bytes data(255, 0x10);
@@ -146,7 +146,7 @@ TEST_F(EncoderSendTest, RefusedPacketsSendNothing) {
   EXPECT_FALSE(SendGenericCommand(sender, 0, Bytes{}));
   EXPECT_FALSE(SendGenericCommand(sender, 0, Bytes(129, 1)));
   EXPECT_FALSE(LoadSatelliteData(sender, 0, 1, 1, Bytes(300, 1)));
-  EXPECT_TRUE(backend.writes.empty());
+  EXPECT_TRUE(writes.empty());
   EXPECT_EQ(sender.pauseCount(), 0u);
 }
 

@@ -50,8 +50,7 @@ TEST(PacketSender, SelectorsReachTheirPortsWithOneLampAndOnePause) {
     const std::uint8_t query = 0x1F;
     f.sender.SendPacket(c.selector, 1, &query);
     EXPECT_EQ(f.writtenComs(), c.written);
-    for (const auto& w : f.backend.writes)
-      EXPECT_EQ(w.frame, (testing::Bytes{0x10, 0x1F, 0x10, 0x03}));
+    for (const auto& w : f.writes) EXPECT_EQ(w.frame, (testing::Bytes{0x10, 0x1F, 0x10, 0x03}));
     EXPECT_EQ(f.lampPaints, c.lampAndPause ? 1 : 0);
     EXPECT_EQ(f.sender.pauseCount(), c.lampAndPause ? 1u : 0u);
   }
@@ -61,13 +60,13 @@ TEST_F(PacketSenderTest, PortClosedInTheMeantimeOrUnpluggedDoesNotCrashTheSend) 
   open(4);
   ASSERT_EQ(channel.ClosePort(ports[3]), 0);
   sendVersionQuery(3);
-  EXPECT_TRUE(backend.writes.empty());
+  EXPECT_TRUE(writes.empty());
   open(1);
-  backend.memory.line(testing::MemoryPath(1))->setLost(true);
+  memory.line(testing::MemoryPath(1))->setLost(true);
   sendVersionQuery(0);
   sendVersionQuery(0);
   EXPECT_TRUE(ports[0].deviceLost);
-  EXPECT_TRUE(backend.memory.line(testing::MemoryPath(1))->frames().empty());
+  EXPECT_TRUE(memory.line(testing::MemoryPath(1))->frames().empty());
 }
 
 TEST_F(PacketSenderTest, PauseSleepsTheConfiguredTime) {

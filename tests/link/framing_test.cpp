@@ -1,8 +1,12 @@
-// Frame building, de-framing one byte at a time, and the big-endian codecs.
+// Frame building, de-framing one byte at a time (calls with nothing to take
+// or a read position outside the buffer read nothing and change nothing), and
+// the big-endian codecs.
 
 #include "link/framing.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include "link/field_codec.h"
 #include "tests/support/packets.h"
@@ -79,6 +83,40 @@ TEST(Deframe, PortRecordFeedAdvancesReadPosAndRxCount) {
   EXPECT_EQ(completions, 1);
   EXPECT_EQ(port.readPos, static_cast<std::int32_t>(frame.size()));
   EXPECT_EQ(support::PacketOf(port), (Packet{0x46, {0x00, 0x10}}));
+}
+
+TEST(DeframeByte, IgnoresCallsWithoutAByteToTake) {
+  auto port = std::make_unique<PortContext>();
+  port->frameLen = 3;
+  port->packetId = 0x41;
+
+  port->rxCount = 0;  // nothing received
+  port->readPos = 0;
+  EXPECT_EQ(DeframeByte(*port), 0);
+  EXPECT_EQ(port->rxCount, 0u);
+  EXPECT_EQ(port->readPos, 0);
+
+  port->rxCount = 1;  // a count that runs past the end of the buffer
+  port->readPos = static_cast<std::int32_t>(kRxBufferSize);
+  EXPECT_EQ(DeframeByte(*port), 0);
+  port->readPos = -1;
+  EXPECT_EQ(DeframeByte(*port), 0);
+  EXPECT_EQ(port->rxCount, 1u);
+  EXPECT_EQ(port->frameLen, 3);
+  EXPECT_EQ(port->packetId, 0x41);
+}
+
+TEST(DeframeByte, TakesTheLastByteOfTheBuffer) {
+  auto port = std::make_unique<PortContext>();
+  port->rxBuffer[kRxBufferSize - 2] = kDle;
+  port->rxBuffer[kRxBufferSize - 1] = kEtx;
+  port->readPos = static_cast<std::int32_t>(kRxBufferSize - 2);
+  port->rxCount = 2;
+  port->packetId = 0x41;
+  EXPECT_EQ(DeframeByte(*port), 0);
+  EXPECT_EQ(DeframeByte(*port), 1);
+  EXPECT_EQ(port->rxCount, 0u);
+  EXPECT_EQ(DeframeByte(*port), 0);  // and nothing after it
 }
 
 TEST(FieldCodec, BigEndianWritersAndReaders) {

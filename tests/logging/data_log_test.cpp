@@ -87,8 +87,20 @@ TEST_F(DataLogTest, StartTruncatesOnlyMonitoredFilesUnlessAppending) {
 }
 
 TEST_F(DataLogTest, BrowseReplacesTheDisplayPortFileUntilClearAndLongNamesAreRefused) {
-  prompter.files = {path("mine.dat"), std::string(128, 'x'), std::nullopt};
-  for (int i = 0; i < 3; ++i) dataLog.chooseLogFile();  // chosen, too long, cancelled
+  // The panel shows the file in force after every Browse: cancelled with none
+  // chosen (after Clear showed " "), chosen, too long, cancelled.
+  dataLog.clearLogFile();
+  const std::pair<std::optional<std::string>, std::string> browses[] = {
+      {std::nullopt, ""},
+      {path("mine.dat"), path("mine.dat")},
+      {std::string(128, 'x'), path("mine.dat")},
+      {std::nullopt, path("mine.dat")}};
+  for (const auto& [choice, shown] : browses) {
+    prompter.files = {choice};
+    dataLog.chooseLogFile();
+    EXPECT_EQ(log("Panel_Filename").text, shown) << choice.value_or("cancelled");
+    EXPECT_EQ(prompter.requests.back().title, "Select Data File");
+  }
   ASSERT_EQ(prompter.boxes.size(), 1u);
   EXPECT_EQ(prompter.boxes[0].caption, "Error");
   dataLog.startDataLog(setup);

@@ -6,8 +6,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "protocol/presentation/config_control_names.h"
+#include "protocol/wire/units.h"
+#include "shell/config_dialogs.h"
 #include "shell/download_position.h"
 #include "tests/reports/report_fixture.h"
+#include "tests/support/locale_guard.h"
 
 namespace navbin::reports::test {
 namespace {
@@ -111,6 +115,28 @@ TEST_F(DownloadTest, APositionTheFileCannotHoldIsRefusedBeforeAnyFileIsAskedFor)
   prompter.files.clear();
   download(0x83, Payload().dbl(FLT_MAX).dbl(-FLT_MAX).dbl(0).dbl(0).single(0), file());
   EXPECT_EQ(prompter.boxes.back().caption, "Success");
+}
+
+// Written by the download, read by the Initial Position dialog, each under a
+// comma locale or C: the fractions stay.
+TEST_F(DownloadTest, TheFileKeepsItsFractionsWhicheverLocaleWritesOrReadsIt) {
+  const char* const comma = support::kCommaLocale;
+  const std::pair<const char*, const char*> locales[] = {
+      {comma, comma}, {comma, "C"}, {"C", comma}};
+  for (auto [writer, reader] : locales) {
+    std::optional<support::LocaleGuard> locale(writer);
+    if (!locale->ok()) GTEST_SKIP() << writer << " is not installed";
+    const double lat = 48.5 * kRadiansPerDegree, lon = -11.25 * kRadiansPerDegree;
+    EXPECT_EQ(downloadFile(0x84, Payload().dbl(lat).dbl(lon).dbl(10.5).dbl(0).single(0)),
+              "0 48.50000 -11.25000 10.500");
+    locale.emplace(reader);                                         // the writer's goes first
+    display.at(Form::InitialPos, RadioGroup_PosMode).selected = 2;  // Exact LLA
+    prompter.files = {file()};
+    shell::ReadPositionFile(display, prompter);
+    EXPECT_EQ(texts(Form::InitialPos, {Edit_Lat, Edit_Lon, Edit_Alt}),
+              (Strings{"48.500", "-11.250", "10.5"}))
+        << writer << " to " << reader;
+  }
 }
 
 TEST_F(DownloadTest, OnlyARequestOnTheDisplayPortIsServedAndACancelConsumesIt) {

@@ -1,6 +1,7 @@
 // DescribeReport: decoded fields by name, for the dump tool.
 
 #include <cmath>
+#include <limits>
 #include <map>
 
 #include "protocol/wire/report_fields.h"
@@ -68,6 +69,14 @@ TEST(DescribeReport, WrongLengthsAndOtherIdsHaveNoFields) {
   EXPECT_TRUE(DescribeReport(0x5F, std::vector<std::uint8_t>(10, 0)).empty());
   EXPECT_TRUE(DescribeReport(0x8F, std::vector<std::uint8_t>(64, 0x20)).empty());
   EXPECT_TRUE(DescribeReport(-1, {}).empty());
+}
+
+TEST(NearestFloat, InfinityOnlyFromHalfALastPlaceBeyondTheLargestFloat) {
+  constexpr float kMax = std::numeric_limits<float>::max(), kInf = HUGE_VALF;
+  const std::pair<double, float> cases[] = {
+      {-28.64788933333083, -28.64789f}, {0x1.fffffefp127, kMax}, {-0x1.ffffffp127, -kInf}};
+  for (auto [value, nearest] : cases) EXPECT_EQ(NearestFloat(value), nearest) << value;
+  EXPECT_TRUE(std::isnan(NearestFloat(NAN)));
 }
 
 }  // namespace

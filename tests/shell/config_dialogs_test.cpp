@@ -1,6 +1,7 @@
 // The send steps of the configuration dialogs: the bytes of the examples, the
 // conversion and unknown-setting refusals, the position file and PC time.
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include "protocol/presentation/config_control_names.h"
 #include "shell/config_dialogs.h"
 #include "shell/decimal_text.h"
+#include "shell/position_file.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace navbin::shell_testing {
@@ -145,8 +147,8 @@ TEST_F(ConfigDialogsTest, SerialPanelRecordAndUnknownLines) {
   select(Form::Serial, p.protocolOut, -1);
   record = ReadSerialPanel(display, prompter, 1);
   ASSERT_TRUE(record);
-  EXPECT_EQ(record->inputProtocolMask, 2);
-  EXPECT_EQ(record->outputProtocolMask, 2);
+  EXPECT_EQ(record->inputProtocols, 2);
+  EXPECT_EQ(record->outputProtocols, 2);
   EXPECT_FALSE(ReadSerialPanel(display, prompter, 0));
   EXPECT_EQ(lastBox().rfind("The Port 1 Baud Rate is not known yet", 0), 0u) << lastBox();
 }
@@ -295,6 +297,25 @@ TEST(DecimalText, NumbersOfEdits) {
       {" -12 ", -12}, {"+7", 7}, {"2147483648", {}}, {"1e3", {}}, {"+-1", {}}, {"0x10", {}}};
   for (auto [text, value] : integers) EXPECT_EQ(ParseDecimalInteger(text), value) << text;
   EXPECT_EQ(NotAnIntegerValue("x"), "'x' is not a valid integer value");
+}
+
+TEST(PositionFile, EachNumberEndsWhereItsCharactersEndAndIsTheNearestFloat) {
+  constexpr float kInf = HUGE_VALF;
+  const std::pair<std::string, std::vector<float>> cases[] = {
+      {"0 48.5abc 11.25 10", {48.5f}},
+      {"1 -1-2-3 4", {-1, -2, -3}},
+      {"1 +.5 -5. 2.5e+1x", {0.5f, -5, 25}},
+      {"0 1e 2 3", {}},  // an exponent letter without digits
+      {"0 48,5 11,25 10,0", {48}},
+      {"0 inf nan 1", {}},
+      {"1 16777217 1e39 -" + std::string(400, '9'), {16777216, kInf, -kInf}},
+      {"1 1e-50 0." + std::string(400, '0') + "1 2e999999999", {0, 0, kInf}},
+  };
+  for (const auto& [text, values] : cases) {
+    const PositionFile file = ParsePositionFile(text);
+    EXPECT_EQ(std::vector<float>(file.values.begin(), file.values.begin() + file.count), values)
+        << text;
+  }
 }
 
 }  // namespace

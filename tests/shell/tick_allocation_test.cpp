@@ -5,9 +5,6 @@
 #include <array>
 #include <atomic>
 #include <cstdlib>
-#include <cstring>
-#include <map>
-#include <memory>
 #include <new>
 #include <string>
 
@@ -15,6 +12,7 @@
 
 #include "link/framing.h"
 #include "shell/monitor_core.h"
+#include "tests/support/fake_device.h"
 #include "tests/support/fakes.h"
 #include "tests/support/silent_display.h"
 
@@ -49,49 +47,8 @@ void operator delete(void* p, std::size_t) noexcept {
 namespace navbin::shell_testing {
 namespace {
 
-// A device with a fixed input buffer, so that the test itself allocates nothing.
-class FixedDevice final : public platform::SerialDevice {
- public:
-  void load(const std::uint8_t* bytes, std::size_t n) {
-    std::memcpy(input_.data(), bytes, n);
-    pending_ = n;
-  }
-  long pendingInput() override { return static_cast<long>(pending_); }
-  long read(std::uint8_t* buffer, std::size_t max) override {
-    const std::size_t n = pending_ < max ? pending_ : max;
-    std::memcpy(buffer, input_.data(), n);
-    pending_ = 0;
-    return static_cast<long>(n);
-  }
-  bool write(const std::uint8_t*, std::size_t) override {
-    ++writes;
-    return true;
-  }
-  void flushOutput() override {}
-  bool setLineParameters(const platform::LineParameters&) override { return true; }
-  void purge() override {}
-  bool lost() const override { return false; }
-
-  int writes = 0;
-
- private:
-  std::array<std::uint8_t, link::kRxBufferSize> input_{};
-  std::size_t pending_ = 0;
-};
-
-class FixedBackend final : public platform::SerialBackend {
- public:
-  std::unique_ptr<platform::SerialDevice> open(const std::string& path) override {
-    auto device = std::make_unique<FixedDevice>();
-    devices[path] = device.get();
-    return device;
-  }
-  platform::OpenError lastError() const override { return platform::OpenError::None; }
-  std::map<std::string, FixedDevice*> devices;
-};
-
 TEST(MonitorTick, AllocatesNothing) {
-  FixedBackend backend;
+  support::FakeBackend backend;  // fixed input buffers: loading them allocates nothing
   support::SilentDisplay display(reports::Colour::Lime);  // keeps the lamp step busy
   support::ScriptedPrompter prompter;                     // a box would allocate: none may come
   support::FakeClock clock;

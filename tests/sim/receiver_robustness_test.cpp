@@ -65,7 +65,7 @@ TEST(ReceiverRobustness, OverLongFrameIsDroppedAndASplitOneAssembled) {
   EXPECT_EQ(rx.settings().io, IoOptions{});
   EXPECT_EQ(Ids(Ask(rx, BuildRequestIoOptions())), (std::vector<int>{0x55}));
   // A command split across reads is assembled.
-  const auto frame = Frame(BuildSetDatum(16).toVector());  // 10 8E 15 00 10 10 10 03
+  const auto frame = Frame(BuildSetDatum({16}).toVector());  // 10 8E 15 00 10 10 10 03
   for (std::uint8_t b : frame) rx.receive(std::span(&b, 1));
   EXPECT_EQ(rx.settings().datumIndex, 16);
 }

@@ -79,8 +79,8 @@ TEST(ReceiverSettings, PositionAndVelocityLayoutsAgreeAndTheBiasFollowsItsRate) 
 
 TEST(ReceiverSettings, SetCommandsAreStoredAndReportedBack) {
   SimulatedReceiver rx(3);
-  Send(rx, BuildSetDatum(16));      // 00 10: a stuffed DLE on the wire
-  Send(rx, BuildSetDatum(0xFFFF));  // the dialog's "no selection" keeps it
+  Send(rx, BuildSetDatum({16}));      // 00 10: a stuffed DLE on the wire
+  Send(rx, BuildSetDatum({0xFFFF}));  // the dialog's "no selection" keeps it
   EXPECT_EQ(AskOne(rx, BuildRequestDatum()).u16(1), 16);
   Send(rx, BuildSetGpsConfiguration({4, 0, 2, 0.0872665f, 6.0f, 8.0f, 5.0f, 20}));
   const Packet gps = AskOne(rx, BuildRequestGpsConfiguration());
@@ -101,13 +101,13 @@ TEST(ReceiverSettings, SetCommandsAreStoredAndReportedBack) {
   EXPECT_EQ(pps.payload.at(2), 1);
   EXPECT_DOUBLE_EQ(pps.dbl(4), 2.5e-6);
   EXPECT_FLOAT_EQ(pps.single(12), 50.0f);
-  Send(rx, BuildSetPpsOutput(4));
+  Send(rx, BuildSetPpsOutput({4}));
   EXPECT_EQ(AskOne(rx, BuildRequestPpsOutput()).payload.at(1), 4);
   Send(rx, BuildSetSelfSurveyParameters({0, 1, 3600}));
   const Packet survey = AskOne(rx, BuildRequestSelfSurveyParameters());
   EXPECT_EQ((Bytes{survey.payload.at(1), survey.payload[2]}), (Bytes{0, 1}));
   EXPECT_EQ(link::GetU32(survey.at(3)), 3600u);
-  Send(rx, BuildSetFilterConfiguration(0, 1, 1));
+  Send(rx, BuildSetFilterConfiguration({0, 1, 1}));
   EXPECT_EQ(AskOne(rx, BuildRequestFilterConfiguration()).payload, (Bytes{0, 1, 1, 0}));
   Send(rx,
        BuildSetNavTxtConfiguration({0x1F, 300, {1, 2, 3, 4, 5, 6, 7, 8}, {'A', 'B', 'C', 'D'}}));
@@ -119,7 +119,7 @@ TEST(ReceiverSettings, SetCommandsAreStoredAndReportedBack) {
 
 TEST(ReceiverSettings, FiltersSmoothTheFixes) {
   SimulatedReceiver filtered(21), rough(21);
-  Send(rough, BuildSetFilterConfiguration(0, 1, 1));  // no position-velocity filter
+  Send(rough, BuildSetFilterConfiguration({0, 1, 1}));  // no position-velocity filter
   RunFor(filtered, Ms(5000));
   RunFor(rough, Ms(5000));
   EXPECT_DOUBLE_EQ(rough.fix().velocity.east, 2 * filtered.fix().velocity.east);
@@ -136,15 +136,15 @@ TEST(ReceiverSettings, ElevationMaskRemovesSatellitesFromTheFix) {
 
 TEST(ReceiverSettings, ResetsApplyTheSensitivityAndFactoryDefaultsAfterAQuietSpell) {
   SimulatedReceiver rx(6);
-  Send(rx, BuildSetSensitivityMode(1));
-  Send(rx, BuildSetSensitivityMode(0xFF));  // no mode: kept
+  Send(rx, BuildSetSensitivityMode({.afterReset = 1}));
+  Send(rx, BuildSetSensitivityMode({.afterReset = 0xFF}));  // no mode: kept
   EXPECT_EQ(AskOne(rx, BuildRequestSensitivityMode()).payload, (Bytes{0, 1}));
   Send(rx, BuildSoftReset());
   rx.advance(Ms(SimulatedReceiver::kResetQuietMs + 100));
   EXPECT_EQ(AskOne(rx, BuildRequestSensitivityMode()).payload, (Bytes{1, 1}));  // taken over
 
   Send(rx, BuildSetIoOptions({0x12, 0x00, 0x01, 0}));
-  Send(rx, BuildSetDatum(7));
+  Send(rx, BuildSetDatum({7}));
   Send(rx, BuildReset(0x46));
   EXPECT_TRUE(testing::Ask(rx, BuildRequestVersion()).empty()) << "deaf while resetting";
   EXPECT_TRUE(RunFor(rx, Ms(1000)).empty()) << "mute while resetting";
@@ -157,7 +157,7 @@ TEST(ReceiverSettings, ResetsApplyTheSensitivityAndFactoryDefaultsAfterAQuietSpe
 
 TEST(ReceiverSettings, PacketMasksTimingRequestsAndSurveyAlarms) {
   SimulatedReceiver rx(14);
-  Send(rx, BuildSetPacketMasks(0, 0x00));  // no automatic outputs
+  Send(rx, BuildSetPacketMasks({0, 0x00}));  // no automatic outputs
   EXPECT_TRUE(RunFor(rx, Ms(1000)).empty());
   EXPECT_EQ(AskOne(rx, BuildRequestPacketMasks()).payload, (Bytes{0xA5, 0, 0, 0, 0}));
   EXPECT_TRUE(testing::Ask(rx, BuildRequestTimingPacketAB(TimingRequestWhen::NextSecond)).empty());
@@ -168,7 +168,7 @@ TEST(ReceiverSettings, PacketMasksTimingRequestsAndSurveyAlarms) {
   ASSERT_EQ(both.size(), 2u);
   EXPECT_EQ(both[0].subId(), 0xAB);
   EXPECT_EQ(both[1].subId(), 0xAC);
-  Send(rx, BuildSetPacketMasks(0, 0xE0));  // outputs and both timing packets, every second
+  Send(rx, BuildSetPacketMasks({0, 0xE0}));  // outputs and both timing packets, every second
   EXPECT_EQ(BroadcastIds(rx), (IdList{0x4A, 0x56, 0x8F, 0x8F}));
 
   Send(rx, BuildClearStoredPosition());

@@ -110,6 +110,7 @@ struct Box {
   std::string caption;
   reports::Icon icon = reports::Icon::None;
   bool question = false;
+  bool noIsDefault = false;
 };
 
 // Records every box; answers questions and file choices from scripts.
@@ -120,8 +121,9 @@ class ScriptedPrompter final : public reports::Prompter {
     if (whileOpen) whileOpen();
   }
   // Answers from `answers` in order, then `otherwise`.
-  bool ask(const std::string& text, const std::string& caption, reports::Icon icon, bool) override {
-    boxes.push_back({text, caption, icon, true});
+  bool ask(const std::string& text, const std::string& caption, reports::Icon icon,
+           bool noIsDefault) override {
+    boxes.push_back({text, caption, icon, true, noIsDefault});
     if (answers.empty()) return otherwise;
     const bool yes = answers.front();
     answers.pop_front();
@@ -134,6 +136,12 @@ class ScriptedPrompter final : public reports::Prompter {
     std::optional<std::string> file = files.front();
     files.pop_front();
     return file;
+  }
+  // Every box so far as "caption: text".
+  std::vector<std::string> shown() const {
+    std::vector<std::string> lines;
+    for (const Box& box : boxes) lines.push_back(box.caption + ": " + box.text);
+    return lines;
   }
 
   std::vector<Box> boxes;

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "json_shape.h"
+#include "tests/support/packets.h"
 
 namespace navbin::tools {
 namespace {
@@ -50,6 +51,23 @@ TEST(FormatPacket, JsonLineKeepsShortestRoundTripNumbersNullsNonFiniteOnesAndFix
   // A field cannot shadow the members every line has.
   const std::string shadow = FormatPacket(0x41, Bytes{}, {{"len", std::int64_t{3}}}, true);
   EXPECT_EQ(shadow, "{\"id\":\"41\",\"len\":0,\"hex\":\"\",\"field_len\":3}");
+}
+
+// A value converted from a float field has the float's digits, from a double
+// field the double's; beyond the float range it is an infinity.
+TEST(LineWriter, ConvertedFieldsKeepThePrecisionOfTheirField) {
+  using support::Payload;
+  const std::tuple<int, Bytes, const char*> cases[] = {
+      {0x56, Payload().zeros(12).single(123.29706f).single(1), " biasRate=411.27472 "},
+      {0x43, Payload().zeros(12).single(3e38f).single(1), " biasRate=inf "},
+      {0x4A, Payload().single(0.5f).zeros(16), " latitude=28.64789 "},
+      {0x84, Payload().dbl(0.5).zeros(24).single(0), " latitude=28.64788933333083 "},
+  };
+  for (const auto& [id, payload, part] : cases) {
+    OutputBuffer out;
+    LineWriter(out, false).packet(id, payload);
+    EXPECT_NE(out.view().find(part), std::string_view::npos) << out.view();
+  }
 }
 
 }  // namespace

@@ -46,6 +46,7 @@ QString QtPrompter::ToQtFilter(const std::string& filter) {
 
 std::optional<std::string> QtPrompter::chooseFile(const reports::FileRequest& request) {
   QFileDialog dialog(parent_);
+  if (!request.title.empty()) dialog.setWindowTitle(QString::fromStdString(request.title));
   dialog.setNameFilter(ToQtFilter(request.filter));
   QString ext = QString::fromStdString(request.defaultExt);
   if (ext.startsWith('.')) ext.remove(0, 1);
