@@ -5,6 +5,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "protocol/presentation/config_control_names.h"
+#include "ui/widgets/object_name.h"
+
 namespace navbin::app {
 
 namespace {
@@ -40,10 +43,10 @@ TForm_Comm::TForm_Comm(shell::SettingsStorage& settings, QWidget* parent)
   panelLayout->addWidget(Label_Device);
 
   Button_OK = new QPushButton("&OK", this);
-  Button_OK->setObjectName("Button_OK");
+  Button_OK->setObjectName(ui::Name(reports::names::Button_OK));
   Button_OK->setDefault(true);
   Button_Cancel = new QPushButton("&Cancel", this);
-  Button_Cancel->setObjectName("Button_Cancel");
+  Button_Cancel->setObjectName(ui::Name(reports::names::Button_Cancel));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(Button_OK);

@@ -4,6 +4,7 @@
 #include "app/main_form.h"
 #include "app/main_serial_apply.h"
 #include "protocol/commands/encoders.h"
+#include "protocol/presentation/config_control_names.h"
 
 namespace navbin::app {
 
@@ -89,7 +90,7 @@ void TForm_Main::InitializeUploadPosClick() {
 
 void TForm_Main::InitializeTimeFromPCClick() {
   if (!hasForm(Form::InitialTime)) return;
-  display_.setColour(Form::InitialTime, "Shape_TimeAccepted", reports::Colour::Gray);
+  display_.setColour(Form::InitialTime, reports::names::Shape_TimeAccepted, reports::Colour::Gray);
   showForm(Form::InitialTime);
 }
 

@@ -1,6 +1,7 @@
 #include "app/main_serial_apply.h"
 
 #include "protocol/commands/line_codes.h"
+#include "protocol/presentation/port_control_names.h"
 
 namespace navbin::app {
 namespace {
@@ -60,7 +61,7 @@ void ApplySerialPortSettings(shell::MonitorCore& core, reports::Display& display
   const link::LineSettings line = LineOf(record);
   const int displayIndex = core.shell.displayIndex();
   const bool displayValid = displayIndex >= 0 && displayIndex < link::kPortCount;
-  display.setText(reports::Form::Main, "Panel_Serial",
+  display.setText(reports::Form::Main, reports::names::Panel_Serial,
                   commands::SerialSettingsText(core.shell.displayPort, line));
 
   // Let the set command leave at the old speed before the PC side changes.

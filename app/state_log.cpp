@@ -1,12 +1,16 @@
 #include "app/state_log.h"
 
+#include "protocol/presentation/control_names.h"
+#include "protocol/presentation/port_control_names.h"
+
 namespace navbin::app {
 
 namespace {
 using reports::Form;
-constexpr const char* kTextControls[] = {"Panel_Serial", "Panel_Version", "Panel_Hint",
-                                         "ComboBox_DisplayCom"};
-constexpr const char* kLampControls[] = {"Shape_RxLED", "Shape_TxLED"};
+namespace names = reports::names;
+constexpr reports::ControlName kTextControls[] = {names::Panel_Serial, names::Panel_Version,
+                                                  names::Panel_Hint, names::ComboBox_DisplayCom};
+constexpr reports::ControlName kLampControls[] = {names::Shape_RxLED, names::Shape_TxLED};
 }  // namespace
 
 const char* ColourName(reports::Colour colour) {
@@ -52,18 +56,18 @@ QString StateLog::Sample(const ui::WidgetDisplay& display) {
   QString line;
   const QWidget* main = display.form(Form::Main);
   line += QString("visible=%1").arg(main && main->isVisible() ? 1 : 0);
-  for (const char* name : kTextControls) {
+  for (reports::ControlName name : kTextControls) {
     QString text = QString::fromStdString(display.text(Form::Main, name));
     text.replace('"', '\'').replace('\n', ' ');
-    line += QString(" %1=\"%2\"").arg(name, text);
+    line += QString(" %1=\"%2\"").arg(ui::Name(name), text);
   }
-  for (const char* name : kLampControls) {
-    line += QString(" %1=%2").arg(name, ColourName(display.colour(Form::Main, name)));
+  for (reports::ControlName name : kLampControls) {
+    line += QString(" %1=%2").arg(ui::Name(name), ColourName(display.colour(Form::Main, name)));
   }
   // The 16 port lamps: '-' unlit, 'Y' monitored, 'G' monitored and receiving, 'R' lost.
   QString lamps;
-  for (int com = 1; com <= 16; ++com) {
-    const auto c = display.colour(Form::Main, "Panel_MonCom" + std::to_string(com));
+  for (reports::ControlName panel : reports::rows::Panel_MonCom) {
+    const auto c = display.colour(Form::Main, panel);
     lamps += c == reports::Colour::Lime     ? 'G'
              : c == reports::Colour::Yellow ? 'Y'
              : c == reports::Colour::Red    ? 'R'

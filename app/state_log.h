@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include "ui/widgets/object_name.h"
 #include "ui/widgets/widget_display.h"
 
 namespace navbin::app {

@@ -67,23 +67,23 @@ class TallyDisplay final : public reports::Display {
  public:
   using Form = reports::Form;
   using Colour = reports::Colour;
-  void setText(Form, std::string_view, const std::string& text) override {
+  void setText(Form, reports::ControlName, const std::string& text) override {
     Check(text.size() < 4096, "a text of sane length");
     ++writes;
     characters += text.size();
   }
-  std::string text(Form, std::string_view) const override { return {}; }
-  void setColour(Form, std::string_view, Colour) override { ++writes; }
-  Colour colour(Form, std::string_view) const override { return Colour::Gray; }
-  void setTextColour(Form, std::string_view, Colour) override { ++writes; }
-  void setHint(Form, std::string_view, const std::string&) override { ++writes; }
-  void setVisible(Form, std::string_view, bool) override { ++writes; }
-  void setEnabled(Form, std::string_view, bool) override { ++writes; }
-  void setChecked(Form, std::string_view, bool) override { ++writes; }
-  bool checked(Form form, std::string_view) const override { return form == Form::Log && bias; }
-  void setSelectedIndex(Form, std::string_view, int) override { ++writes; }
-  int selectedIndex(Form, std::string_view) const override { return -1; }
-  void setItems(Form, std::string_view, const std::vector<std::string>&) override { ++writes; }
+  std::string text(Form, reports::ControlName) const override { return {}; }
+  void setColour(Form, reports::ControlName, Colour) override { ++writes; }
+  Colour colour(Form, reports::ControlName) const override { return Colour::Gray; }
+  void setTextColour(Form, reports::ControlName, Colour) override { ++writes; }
+  void setHint(Form, reports::ControlName, const std::string&) override { ++writes; }
+  void setVisible(Form, reports::ControlName, bool) override { ++writes; }
+  void setEnabled(Form, reports::ControlName, bool) override { ++writes; }
+  void setChecked(Form, reports::ControlName, bool) override { ++writes; }
+  bool checked(Form form, reports::ControlName) const override { return form == Form::Log && bias; }
+  void setSelectedIndex(Form, reports::ControlName, int) override { ++writes; }
+  int selectedIndex(Form, reports::ControlName) const override { return -1; }
+  void setItems(Form, reports::ControlName, const std::vector<std::string>&) override { ++writes; }
 
   bool bias = false;  // the data log's "bias" check box
   std::size_t writes = 0;

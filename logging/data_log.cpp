@@ -12,6 +12,7 @@
 #include "logging/data_record.h"
 #include "logging/log_panels.h"
 #include "protocol/presentation/format.h"
+#include "protocol/presentation/log_control_names.h"
 #include "protocol/presentation/time_functions.h"
 
 namespace navbin::logging {
@@ -20,9 +21,12 @@ namespace {
 using reports::Colour;
 using reports::Form;
 
-constexpr std::string_view kSetupControls[] = {
-    "Panel_DataSelection", "Panel_Setup",      "Button_Browse",      "Button_Clear",
-    "Button_Start",        "Button_SelectAll", "Button_SelectClear",
+namespace names = reports::names;
+
+constexpr reports::ControlName kSetupControls[] = {
+    names::Panel_DataSelection, names::Panel_Setup,  names::Button_Browse,
+    names::Button_Clear,        names::Button_Start, names::Button_SelectAll,
+    names::Button_SelectClear,
 };
 
 // Cuts a file back to `size` bytes; false when it cannot.
@@ -85,7 +89,7 @@ bool DataLog::startDataLog(const DataLogSetup& setup) {
   }
   PortLogSlot& status = portLogSlots[std::size_t(logStatusPort)];
   if (chosenLogFile) status.fileName = *chosenLogFile;
-  display_.setText(Form::Log, "Panel_Filename", " " + status.fileName);
+  display_.setText(Form::Log, names::Panel_Filename, " " + status.fileName);
   if (!setup.append) truncateMonitoredFiles();
   sets_ = setup.sets;
   link_.receiverTimeMode = setup.systemTimer ? 0 : 1;
@@ -97,15 +101,15 @@ bool DataLog::startDataLog(const DataLogSetup& setup) {
     portLogSlots[std::size_t(i)].startTime = timeOfFix;
     link_.timerOffset[std::size_t(i)] = 0;
   }
-  reports::showTimeOfWeek(display_, Form::Log, "Panel_StartTime", status.startTime, true);
+  reports::showTimeOfWeek(display_, Form::Log, names::Panel_StartTime, status.startTime, true);
   recordCount = 0;
-  display_.setText(Form::Log, "Panel_DataSets", "0");
-  display_.setText(Form::Log, "Panel_Duration", " ");
-  display_.setText(Form::Log, "Panel_Data", " ");
+  display_.setText(Form::Log, names::Panel_DataSets, "0");
+  display_.setText(Form::Log, names::Panel_Duration, " ");
+  display_.setText(Form::Log, names::Panel_Data, " ");
   enableSetup(false);
   ShowOnOff(display_, Form::Log, true);
-  display_.setText(Form::Main, kPanelLogStatus, "Logging On");
-  display_.setHint(Form::Main, kPanelLogStatus, std::string(kLogStatusHint));
+  display_.setText(Form::Main, names::Panel_LogStatus, "Logging On");
+  display_.setHint(Form::Main, names::Panel_LogStatus, std::string(kLogStatusHint));
   showLogStatusColour(Colour::Lime);
   ShowRecordState(display_, true, reports_.globals.rawLogActive != 0);
   link_.dataLogOn = 1;
@@ -116,9 +120,9 @@ void DataLog::stopDataLog() {
   link_.dataLogOn = 0;
   enableSetup(true);
   ShowOnOff(display_, Form::Log, false);
-  display_.setText(Form::Main, kPanelLogStatus, "Logging Off");
-  display_.setColour(Form::Main, kPanelLogStatus, Colour::ButtonFace);
-  display_.setHint(Form::Main, kPanelLogStatus, std::string(kLogStatusHint));
+  display_.setText(Form::Main, names::Panel_LogStatus, "Logging Off");
+  display_.setColour(Form::Main, names::Panel_LogStatus, Colour::ButtonFace);
+  display_.setHint(Form::Main, names::Panel_LogStatus, std::string(kLogStatusHint));
   for (std::string& fault : faults_) fault.clear();
   ShowRecordState(display_, false, reports_.globals.rawLogActive != 0);
 }
@@ -154,17 +158,17 @@ void DataLog::writeDataRecord(int port) {
     AppendDataRecord(line_, receiver, sets_);
     if (appendRecord(port, line_) && statusPort) {
       ++recordCount;
-      display_.setText(Form::Log, "Panel_DataSets", reports::Format("%d", recordCount));
+      display_.setText(Form::Log, names::Panel_DataSets, reports::Format("%d", recordCount));
       std::string shown(1, ' ');
       shown += StatusCopy(line_);
-      display_.setText(Form::Log, "Panel_Data", shown);
+      display_.setText(Form::Log, names::Panel_Data, shown);
       showLogStatusColour(Colour::Yellow);
     }
   }
   if (!statusPort) return;
   const float duration = elapsedSeconds(now, slot.startTime);
-  reports::showTimeOfWeek(display_, Form::Log, "Panel_Duration", duration, false);
-  reports::showTimeOfWeek(display_, Form::Main, kPanelLogStatus, duration, false);
+  reports::showTimeOfWeek(display_, Form::Log, names::Panel_Duration, duration, false);
+  reports::showTimeOfWeek(display_, Form::Main, names::Panel_LogStatus, duration, false);
 }
 
 // Appends the line to the port's file, opened and closed for this record. A
@@ -204,19 +208,20 @@ void DataLog::noteFault(int port, std::string reason) {
   for (const std::string& fault : faults_) {
     if (!fault.empty()) hint = "Data Logging: " + fault;
   }
-  display_.setHint(Form::Main, kPanelLogStatus, hint);
-  if (hint != kLogStatusHint) display_.setColour(Form::Main, kPanelLogStatus, Colour::Red);
+  display_.setHint(Form::Main, names::Panel_LogStatus, hint);
+  if (hint != kLogStatusHint) display_.setColour(Form::Main, names::Panel_LogStatus, Colour::Red);
 }
 
 void DataLog::showLogStatusColour(Colour colour) {
   for (const std::string& fault : faults_) {
     if (!fault.empty()) colour = Colour::Red;
   }
-  display_.setColour(Form::Main, kPanelLogStatus, colour);
+  display_.setColour(Form::Main, names::Panel_LogStatus, colour);
 }
 
 void DataLog::enableSetup(bool enabled) {
-  for (std::string_view control : kSetupControls) display_.setEnabled(Form::Log, control, enabled);
+  for (reports::ControlName control : kSetupControls)
+    display_.setEnabled(Form::Log, control, enabled);
 }
 
 void DataLog::systemTimer() {
@@ -242,12 +247,12 @@ void DataLog::chooseLogFile() {
     chosenLogFile = std::move(file);
   }
   // Whatever the choice, the panel shows the file in force (none: empty).
-  display_.setText(Form::Log, "Panel_Filename", chosenLogFile.value_or(""));
+  display_.setText(Form::Log, names::Panel_Filename, chosenLogFile.value_or(""));
 }
 
 void DataLog::clearLogFile() {
   chosenLogFile.reset();
-  display_.setText(Form::Log, "Panel_Filename", " ");
+  display_.setText(Form::Log, names::Panel_Filename, " ");
 }
 
 }  // namespace navbin::logging

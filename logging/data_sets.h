@@ -6,6 +6,8 @@
 #include <bitset>
 #include <string_view>
 
+#include "protocol/presentation/log_control_names.h"
+
 namespace navbin::logging {
 
 enum class DataSet {
@@ -27,24 +29,24 @@ inline constexpr int kDataSetCount = 12;
 using DataSets = std::bitset<kDataSetCount>;
 
 struct DataSetInfo {
-  std::string_view checkBox;
+  reports::ControlName checkBox;
   std::string_view caption;
   int values;  // values written per record
 };
 
 inline constexpr std::array<DataSetInfo, kDataSetCount> kDataSetInfo{{
-    {"CheckBox_TOW", "Time of Week (s) ", 1},
-    {"CheckBox_Bias", "Bias (ns) ", 1},
-    {"CheckBox_BiasRate", "Bias Rate (ppb) ", 1},
-    {"CheckBox_Levels", "Signal Levels ", 24},
-    {"CheckBox_PosLLA", "Position LLA ", 3},
-    {"CheckBox_PosXYZ", "Position XYZ", 3},
-    {"CheckBox_VelENU", "Velocity ENU", 3},
-    {"CheckBox_VelXYZ", "Velocity XYZ", 3},
-    {"CheckBox_Mode", "Receiver Mode", 1},
-    {"CheckBox_Health", "Health", 3},
-    {"CheckBox_DGPS", "DGPS Mode", 1},
-    {"CheckBox_DOPs", "DOPs", 4},
+    {reports::names::CheckBox_TOW, "Time of Week (s) ", 1},
+    {reports::names::CheckBox_Bias, "Bias (ns) ", 1},
+    {reports::names::CheckBox_BiasRate, "Bias Rate (ppb) ", 1},
+    {reports::names::CheckBox_Levels, "Signal Levels ", 24},
+    {reports::names::CheckBox_PosLLA, "Position LLA ", 3},
+    {reports::names::CheckBox_PosXYZ, "Position XYZ", 3},
+    {reports::names::CheckBox_VelENU, "Velocity ENU", 3},
+    {reports::names::CheckBox_VelXYZ, "Velocity XYZ", 3},
+    {reports::names::CheckBox_Mode, "Receiver Mode", 1},
+    {reports::names::CheckBox_Health, "Health", 3},
+    {reports::names::CheckBox_DGPS, "DGPS Mode", 1},
+    {reports::names::CheckBox_DOPs, "DOPs", 4},
 }};
 
 inline DataSets::reference Select(DataSets& sets, DataSet set) {

@@ -1,5 +1,6 @@
 #include "logging/log_panels.h"
 
+#include "protocol/presentation/log_control_names.h"
 #include "protocol/presentation/prompter.h"
 
 namespace navbin::logging {
@@ -10,12 +11,14 @@ std::string_view RecordText(bool dataLogOn, bool rawLogOn) {
 }
 
 void ShowRecordState(reports::Display& display, bool dataLogOn, bool rawLogOn) {
-  display.setText(reports::Form::Main, kPanelRecord, std::string(RecordText(dataLogOn, rawLogOn)));
+  display.setText(reports::Form::Main, reports::names::Panel_Record,
+                  std::string(RecordText(dataLogOn, rawLogOn)));
 }
 
 void ShowOnOff(reports::Display& display, reports::Form form, bool on) {
-  display.setText(form, "Label_OnOff", on ? "On" : "Off");
-  display.setColour(form, "Shape_OnOff", on ? reports::Colour::Lime : reports::Colour::Gray);
+  display.setText(form, reports::names::Label_OnOff, on ? "On" : "Off");
+  display.setColour(form, reports::names::Shape_OnOff,
+                    on ? reports::Colour::Lime : reports::Colour::Gray);
 }
 
 void RefuseLongFileName(reports::Prompter& prompter, const std::string& name) {

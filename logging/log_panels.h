@@ -10,8 +10,6 @@
 
 namespace navbin::logging {
 
-inline constexpr std::string_view kPanelRecord = "Panel_Record";
-inline constexpr std::string_view kPanelLogStatus = "Panel_LogStatus";
 inline constexpr std::string_view kLogStatusHint =
     "Data Logging: Active when green; Logged that second when yellow;";
 inline constexpr std::string_view kRecordHint =

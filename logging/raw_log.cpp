@@ -7,6 +7,7 @@
 
 #include "link/framing.h"
 #include "logging/log_panels.h"
+#include "protocol/presentation/log_control_names.h"
 
 namespace navbin::logging {
 namespace {
@@ -48,7 +49,7 @@ void RawLog::chooseFile() {
   std::optional<std::string> file = prompter_.chooseFile(request);
   if (!file) return;
   rawLogFileName = std::move(*file);
-  display_.setText(Form::LogNavBin, "Panel_Filename", rawLogFileName);
+  display_.setText(Form::LogNavBin, reports::names::Panel_Filename, rawLogFileName);
 }
 
 void RawLog::Start(bool append) {
@@ -73,19 +74,19 @@ void RawLog::Start(bool append) {
   fault_.clear();
   globals_.rawLogActive = 1;
   ShowRecordState(display_, dataLog_.dataLogOn != 0, true);
-  display_.setHint(Form::Main, kPanelRecord, std::string(kRecordHint));
-  display_.setEnabled(Form::LogNavBin, "Button_Open", false);
-  display_.setEnabled(Form::LogNavBin, "Button_Start", false);
+  display_.setHint(Form::Main, reports::names::Panel_Record, std::string(kRecordHint));
+  display_.setEnabled(Form::LogNavBin, reports::names::Button_Open, false);
+  display_.setEnabled(Form::LogNavBin, reports::names::Button_Start, false);
   ShowOnOff(display_, Form::LogNavBin, true);
 }
 
 void RawLog::Stop() {
   globals_.rawLogActive = 0;
   ShowRecordState(display_, dataLog_.dataLogOn != 0, false);
-  display_.setColour(Form::Main, kPanelRecord, Colour::ButtonFace);
-  display_.setHint(Form::Main, kPanelRecord, std::string(kRecordHint));
-  display_.setEnabled(Form::LogNavBin, "Button_Open", true);
-  display_.setEnabled(Form::LogNavBin, "Button_Start", true);
+  display_.setColour(Form::Main, reports::names::Panel_Record, Colour::ButtonFace);
+  display_.setHint(Form::Main, reports::names::Panel_Record, std::string(kRecordHint));
+  display_.setEnabled(Form::LogNavBin, reports::names::Button_Open, true);
+  display_.setEnabled(Form::LogNavBin, reports::names::Button_Start, true);
   ShowOnOff(display_, Form::LogNavBin, false);
   closeFile();
 }
@@ -110,8 +111,8 @@ void RawLog::flush() {
     if (written_ >= 0 && ::ftruncate(::fileno(rawLogFile_), written_) == 0) {
       std::fseek(rawLogFile_, 0, SEEK_END);
     }
-    display_.setColour(Form::Main, kPanelRecord, Colour::Red);
-    display_.setHint(Form::Main, kPanelRecord, fault_);
+    display_.setColour(Form::Main, reports::names::Panel_Record, Colour::Red);
+    display_.setHint(Form::Main, reports::names::Panel_Record, fault_);
   }
   pending_.clear();
 }

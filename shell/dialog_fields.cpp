@@ -7,7 +7,7 @@
 namespace navbin::shell {
 
 std::optional<double> ReadNumber(reports::Display& display, reports::Prompter& prompter,
-                                 reports::Form form, std::string_view edit) {
+                                 reports::Form form, reports::ControlName edit) {
   const std::string text = display.text(form, edit);
   const std::optional<double> value = ParseDecimalNumber(text);
   if (!value) prompter.message(NotAFloatingPointValue(text), "Error", reports::Icon::Error);
@@ -15,7 +15,7 @@ std::optional<double> ReadNumber(reports::Display& display, reports::Prompter& p
 }
 
 std::optional<int> ReadChoice(reports::Display& display, reports::Prompter& prompter,
-                              reports::Form form, std::string_view control,
+                              reports::Form form, reports::ControlName control,
                               std::string_view setting, std::string_view caption) {
   const int index = display.selectedIndex(form, control);
   if (index >= 0) return index;
@@ -27,13 +27,13 @@ std::optional<int> ReadChoice(reports::Display& display, reports::Prompter& prom
 }
 
 std::uint8_t SelectedItemByte(reports::Display& display, reports::Form form,
-                              std::string_view control) {
+                              reports::ControlName control) {
   const int index = display.selectedIndex(form, control);
   return index >= 0 && index <= 0xFF ? static_cast<std::uint8_t>(index) : 0xFF;
 }
 
 std::optional<int> ReadInteger(reports::Display& display, reports::Prompter& prompter,
-                               reports::Form form, std::string_view edit) {
+                               reports::Form form, reports::ControlName edit) {
   const std::string text = display.text(form, edit);
   const std::optional<int> value = ParseDecimalInteger(text);
   if (!value) prompter.message(NotAnIntegerValue(text), "Error", reports::Icon::Error);

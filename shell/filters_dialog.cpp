@@ -7,7 +7,7 @@ namespace navbin::shell {
 
 void SendFilters(reports::Display& display, commands::PacketSender& sender) {
   namespace names = reports::names;
-  auto bit = [&](std::string_view box) -> std::uint8_t {
+  auto bit = [&](reports::ControlName box) -> std::uint8_t {
     return display.checked(reports::Form::Filters, box) ? 1 : 0;
   };
   commands::SetFilterConfiguration(

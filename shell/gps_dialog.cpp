@@ -34,7 +34,7 @@ std::optional<settings::GpsConfiguration> ReadGpsConfiguration(reports::Display&
   config.elevationMask =
       static_cast<float>(static_cast<float>(*elevation) * reports::kRadiansPerDegree);
   float* masks[] = {&config.signalMask, &config.pdopMask, &config.pdopSwitch};
-  const std::string_view edits[] = {names::Edit_SMask, names::Edit_PMask, names::Edit_PSwitch};
+  const reports::ControlName edits[] = {names::Edit_SMask, names::Edit_PMask, names::Edit_PSwitch};
   for (int i = 0; i < 3; ++i) {
     const auto value = ReadNumber(display, prompter, Form::GPS, edits[i]);
     if (!value) return std::nullopt;

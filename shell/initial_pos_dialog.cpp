@@ -42,7 +42,7 @@ std::optional<std::string> ReadText(const std::string& path) {
   return text;
 }
 
-void Fill(reports::Display& display, const std::string_view (&edits)[3],
+void Fill(reports::Display& display, const reports::ControlName (&edits)[3],
           const char* const (&formats)[3], const std::array<float, 3>& values) {
   for (int i = 0; i < 3; ++i) {
     display.setText(Form::InitialPos, edits[i], reports::Format(formats[i], double(values[i])));
@@ -67,8 +67,8 @@ bool SendInitialPosition(reports::Display& display, reports::Prompter& prompter,
   const int mode = display.selectedIndex(Form::InitialPos, names::RadioGroup_PosMode);
   if (!IsLlaMode(mode) && !IsEcefMode(mode)) return true;  // no mode: nothing to send
   const bool lla = IsLlaMode(mode);
-  const std::string_view llaEdits[] = {names::Edit_Lat, names::Edit_Lon, names::Edit_Alt};
-  const std::string_view ecefEdits[] = {names::Edit_X, names::Edit_Y, names::Edit_Z};
+  const reports::ControlName llaEdits[] = {names::Edit_Lat, names::Edit_Lon, names::Edit_Alt};
+  const reports::ControlName ecefEdits[] = {names::Edit_X, names::Edit_Y, names::Edit_Z};
   float v[3] = {};
   for (int i = 0; i < 3; ++i) {
     const auto value =

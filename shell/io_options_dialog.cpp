@@ -17,7 +17,7 @@ constexpr const char* kCaption = "I/O Options";
 std::optional<settings::IoOptions> ReadIoOptions(reports::Display& display,
                                                  reports::Prompter& prompter) {
   struct Group {
-    std::string_view control;
+    reports::ControlName control;
     const char* setting;
   };
   static constexpr Group kGroups[] = {

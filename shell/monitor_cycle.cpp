@@ -2,6 +2,8 @@
 
 #include "protocol/commands/line_codes.h"
 #include "protocol/commands/query_commands.h"
+#include "protocol/presentation/control_names.h"
+#include "protocol/presentation/port_control_names.h"
 #include "protocol/receiver/age_channels.h"
 
 namespace navbin::shell {
@@ -10,8 +12,8 @@ namespace {
 using reports::Colour;
 using reports::Form;
 
-constexpr std::string_view kTxLamp = "Shape_TxLED";
-constexpr std::string_view kRxLamp = "Shape_RxLED";
+constexpr reports::ControlName kTxLamp = reports::names::Shape_TxLED;
+constexpr reports::ControlName kRxLamp = reports::names::Shape_RxLED;
 constexpr std::int32_t kPhases = 10;
 
 }  // namespace
@@ -95,7 +97,8 @@ void MonitorCycle::stepCountdown(link::PortContext& port, int index) {
     case 4:
       port.startupState = 3;
       if (shell_.isDisplayPort(static_cast<std::uint32_t>(index))) {
-        display_.setText(Form::Main, "Panel_Serial", commands::IdentifiedSerialText(index + 1));
+        display_.setText(Form::Main, reports::names::Panel_Serial,
+                         commands::IdentifiedSerialText(index + 1));
       }
       shell_.lineSettings[static_cast<std::size_t>(index)] = link::LineSettings{7, 3, 1, 0};
       break;

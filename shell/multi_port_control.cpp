@@ -7,6 +7,7 @@
 
 #include "protocol/commands/line_codes.h"
 #include "protocol/commands/query_commands.h"
+#include "protocol/presentation/port_control_names.h"
 
 namespace navbin::shell {
 namespace {
@@ -14,11 +15,8 @@ namespace {
 using reports::Colour;
 using reports::Form;
 
-constexpr std::array<std::string_view, link::kPortCount> kPanelNames = {
-    "Panel_MonCom1",  "Panel_MonCom2",  "Panel_MonCom3",  "Panel_MonCom4",
-    "Panel_MonCom5",  "Panel_MonCom6",  "Panel_MonCom7",  "Panel_MonCom8",
-    "Panel_MonCom9",  "Panel_MonCom10", "Panel_MonCom11", "Panel_MonCom12",
-    "Panel_MonCom13", "Panel_MonCom14", "Panel_MonCom15", "Panel_MonCom16"};
+constexpr const auto& kPanelNames = reports::rows::Panel_MonCom;
+static_assert(kPanelNames.size() == link::kPortCount);
 
 bool IsCom(int com) {
   return com >= 1 && com <= link::kPortCount;
@@ -62,8 +60,8 @@ void MultiPortControl::fillPortList() {
       items.push_back("COM" + std::to_string(shell_.portList[i]));
       if (shell_.portList[i] == shell_.displayPort) selected = i;
     }
-    display_.setItems(Form::Main, "ComboBox_DisplayCom", items);
-    display_.setSelectedIndex(Form::Main, "ComboBox_DisplayCom", selected);
+    display_.setItems(Form::Main, reports::names::ComboBox_DisplayCom, items);
+    display_.setSelectedIndex(Form::Main, reports::names::ComboBox_DisplayCom, selected);
   }
   std::array<bool, link::kPortCount> listed{};
   for (int i = 0; i < count; ++i) {
@@ -101,7 +99,8 @@ void MultiPortControl::portPanelClick(int com) {
 
 void MultiPortControl::toggleTransmitToAll() {
   shell_.transmitToAll = !shell_.transmitToAll;
-  display_.setColour(Form::Main, "Shape_TxAll", shell_.transmitToAll ? Colour::Lime : Colour::Gray);
+  display_.setColour(Form::Main, reports::names::Shape_TxAll,
+                     shell_.transmitToAll ? Colour::Lime : Colour::Gray);
 }
 
 void MultiPortControl::openAllPorts() {
@@ -169,7 +168,7 @@ void MultiPortControl::switchDisplayPort(int item) {
     if (old.isOpen && !old.monitored) channel_.ClosePort(old);
   }
   shell_.displayPort = newCom;
-  display_.setText(Form::Main, "Panel_Serial",
+  display_.setText(Form::Main, reports::names::Panel_Serial,
                    commands::SerialSettingsText(newCom, shell_.lineSettings[newIndex]));
   if (displayPortChanged_) displayPortChanged_();
   // Addressed to the port itself, never through DISPLAY_PORT, so Tx All does

@@ -44,17 +44,17 @@ std::array<std::uint8_t, 4> VehicleId(std::string_view text) {
 std::optional<settings::NavTxt> ReadNavTxtConfiguration(reports::Display& display,
                                                         reports::Prompter& prompter) {
   settings::NavTxt config;
-  const std::string_view flags[] = {names::CheckBox_ID, names::CheckBox_CS, names::CheckBox_EC,
-                                    names::CheckBox_FR, names::CheckBox_CR};
+  const reports::ControlName flags[] = {names::CheckBox_ID, names::CheckBox_CS, names::CheckBox_EC,
+                                        names::CheckBox_FR, names::CheckBox_CR};
   for (int bit = 0; bit < 5; ++bit) {
     if (display.checked(Form::NavTxt, flags[bit])) config.flags |= 1 << bit;
   }
   const auto offset = ReadNumber(display, prompter, Form::NavTxt, names::Edit_TOH);
   if (!offset) return std::nullopt;
   config.topOfHourOffset = Low16(std::trunc(*offset));
-  const std::string_view periods[] = {names::Edit_AL, names::Edit_CP, names::Edit_ID,
-                                      names::Edit_LN, names::Edit_PV, names::Edit_ST,
-                                      names::Edit_TM, names::Edit_VR};
+  const reports::ControlName periods[] = {names::Edit_AL, names::Edit_CP, names::Edit_ID,
+                                          names::Edit_LN, names::Edit_PV, names::Edit_ST,
+                                          names::Edit_TM, names::Edit_VR};
   for (std::size_t i = 0; i < config.periods.size(); ++i) {
     const auto period = ReadInteger(display, prompter, Form::NavTxt, periods[i]);
     if (!period) return std::nullopt;

@@ -8,7 +8,7 @@ namespace navbin::shell {
 void SendPacketMasks(reports::Display& display, commands::PacketSender& sender) {
   namespace names = reports::names;
   struct Bit {
-    std::string_view box;
+    reports::ControlName box;
     std::uint8_t value;
   };
   static constexpr Bit kBits[] = {{names::CheckBox_B2Bit5, 0x20},

@@ -1,6 +1,7 @@
 #include "shell/port_return.h"
 
 #include "protocol/commands/line_codes.h"
+#include "protocol/presentation/port_control_names.h"
 
 namespace navbin::shell {
 
@@ -59,7 +60,8 @@ bool PortReturn::reopen(int index) {
                              commands::StopBitsOfCode(line.stopBitsCode));
   port.startupState = 3;
   if (shell_.isDisplayPort(static_cast<std::uint32_t>(index))) {
-    display_.setText(reports::Form::Main, "Panel_Serial", commands::SerialSettingsText(com, line));
+    display_.setText(reports::Form::Main, reports::names::Panel_Serial,
+                     commands::SerialSettingsText(com, line));
   }
   return true;
 }

@@ -31,7 +31,7 @@ bool SendPpsCharacteristics(reports::Display& display, reports::Prompter& prompt
 
 bool SendPpsOutput(reports::Display& display, commands::PacketSender& sender) {
   struct Option {
-    std::string_view button;
+    reports::ControlName button;
     std::uint8_t code;
   };
   static constexpr Option kOptions[] = {

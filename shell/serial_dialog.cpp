@@ -21,7 +21,7 @@ std::optional<settings::SerialPort> ReadSerialPanel(reports::Display& display,
   const reports::SerialPanelControls& c = reports::kSerialPanels[panel];
   const std::string port = panel == 0 ? "Port 1" : "Port 2";
   struct Line {
-    std::string_view control;
+    reports::ControlName control;
     const char* setting;
   };
   const Line lines[] = {{c.baudRate, " Baud Rate"},

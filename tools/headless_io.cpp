@@ -2,8 +2,8 @@
 
 namespace navbin::tools {
 
-void HeadlessDisplay::setChecked(reports::Form form, std::string_view control, bool on) {
-  std::pair<reports::Form, std::string> key{form, std::string(control)};
+void HeadlessDisplay::setChecked(reports::Form form, reports::ControlName control, bool on) {
+  std::pair<reports::Form, std::string> key{form, std::string(control.text())};
   if (on) {
     checked_.insert(std::move(key));
   } else {
@@ -11,8 +11,9 @@ void HeadlessDisplay::setChecked(reports::Form form, std::string_view control, b
   }
 }
 
-bool HeadlessDisplay::checked(reports::Form form, std::string_view control) const {
-  return checked_.count(std::pair<reports::Form, std::string>{form, std::string(control)}) != 0;
+bool HeadlessDisplay::checked(reports::Form form, reports::ControlName control) const {
+  return checked_.count(std::pair<reports::Form, std::string>{form, std::string(control.text())}) !=
+         0;
 }
 
 void StderrPrompter::message(const std::string& text, const std::string& caption, reports::Icon) {

@@ -17,22 +17,22 @@ namespace navbin::tools {
 
 class HeadlessDisplay final : public reports::Display {
  public:
-  void setText(reports::Form, std::string_view, const std::string&) override {}
-  std::string text(reports::Form, std::string_view) const override { return {}; }
-  void setColour(reports::Form, std::string_view, reports::Colour) override {}
+  void setText(reports::Form, reports::ControlName, const std::string&) override {}
+  std::string text(reports::Form, reports::ControlName) const override { return {}; }
+  void setColour(reports::Form, reports::ControlName, reports::Colour) override {}
   // Lamps read back grey, so the monitor cycle has none to put out.
-  reports::Colour colour(reports::Form, std::string_view) const override {
+  reports::Colour colour(reports::Form, reports::ControlName) const override {
     return reports::Colour::Gray;
   }
-  void setTextColour(reports::Form, std::string_view, reports::Colour) override {}
-  void setHint(reports::Form, std::string_view, const std::string&) override {}
-  void setVisible(reports::Form, std::string_view, bool) override {}
-  void setEnabled(reports::Form, std::string_view, bool) override {}
-  void setChecked(reports::Form form, std::string_view control, bool on) override;
-  bool checked(reports::Form form, std::string_view control) const override;
-  void setSelectedIndex(reports::Form, std::string_view, int) override {}
-  int selectedIndex(reports::Form, std::string_view) const override { return -1; }
-  void setItems(reports::Form, std::string_view, const std::vector<std::string>&) override {}
+  void setTextColour(reports::Form, reports::ControlName, reports::Colour) override {}
+  void setHint(reports::Form, reports::ControlName, const std::string&) override {}
+  void setVisible(reports::Form, reports::ControlName, bool) override {}
+  void setEnabled(reports::Form, reports::ControlName, bool) override {}
+  void setChecked(reports::Form form, reports::ControlName control, bool on) override;
+  bool checked(reports::Form form, reports::ControlName control) const override;
+  void setSelectedIndex(reports::Form, reports::ControlName, int) override {}
+  int selectedIndex(reports::Form, reports::ControlName) const override { return -1; }
+  void setItems(reports::Form, reports::ControlName, const std::vector<std::string>&) override {}
 
  private:
   std::set<std::pair<reports::Form, std::string>> checked_;

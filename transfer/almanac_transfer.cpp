@@ -24,7 +24,7 @@ constexpr std::uint8_t kTrailingTypes[] = {kTypeIonosphere, kTypeUtc, kTypeAlman
 // Which lights an upload sent, and whether it turned one red: a file that
 // does not hold the whole almanac fails at the first light it did not send.
 struct SatelliteTransfer::AlmanacUpload {
-  std::set<std::string> sent;
+  std::set<std::string_view> sent;  // names of static storage
   bool failed = false;
 };
 
@@ -67,7 +67,7 @@ SatelliteTransfer::Ending SatelliteTransfer::downloadAlmanacStep(DataFile& file,
                                                                  std::uint8_t sv) {
   if (view_.cancelRequested()) return Ending::Cancelled;
   commands::RequestSatelliteData(links_.sender, DISPLAY_PORT, type, sv);
-  const std::string light = AlmLightName(type, sv);
+  const auto light = AlmLightName(type, sv);
   setLight(light, Colour::Yellow);
   const auto reply = wait_.waitForDataReply(type, sv);
   if (!reply && missedReply() == Ending::Cancelled) {
@@ -103,8 +103,8 @@ void SatelliteTransfer::UploadAlmanac() {
     return;
   }
   if (!upload.failed) {
-    for (const std::string& light : AlmLights()) {
-      if (upload.sent.count(light) != 0) continue;
+    for (reports::ControlName light : AlmLights()) {
+      if (upload.sent.count(light.text()) != 0) continue;
       setLight(light, Colour::Red);
       break;
     }
@@ -122,10 +122,10 @@ SatelliteTransfer::Ending SatelliteTransfer::uploadAlmanacBlock(ByteSource& in,
   // Ephemeris blocks, unknown types, bad SVs and a file cut before the length
   // end the upload without a light.
   if (!block.headerRead() || block.type > kTypeUtc) return Ending::Done;
-  const std::string light = AlmLightName(block.type, block.sv);  // none for type 1
-  if (block.end != BlockEnd::Complete) {                         // cut short, or a bad end marker
+  const auto light = AlmLightName(block.type, block.sv);  // none for type 1
+  if (block.end != BlockEnd::Complete) {                  // cut short, or a bad end marker
     setLight(light, Colour::Red);
-    upload.failed = upload.failed || !light.empty();
+    upload.failed = upload.failed || light.has_value();
     return Ending::Failed;
   }
   if (view_.cancelRequested()) return Ending::Cancelled;
@@ -139,9 +139,9 @@ SatelliteTransfer::Ending SatelliteTransfer::uploadAlmanacBlock(ByteSource& in,
   const bool loaded = reply && reply->operation == reports::kOperationLoaded;
   setLight(light, loaded ? Colour::Lime : Colour::Red);
   if (loaded) {
-    upload.sent.insert(light);
+    upload.sent.insert(light->text());
   } else {
-    upload.failed = upload.failed || !light.empty();
+    upload.failed = upload.failed || light.has_value();
   }
   return reply ? Ending::Continue : Ending::NoAnswer;
 }

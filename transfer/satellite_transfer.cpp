@@ -17,19 +17,19 @@ std::optional<std::string> SatelliteTransfer::chooseFile(bool forSaving) {
   return links_.prompter.chooseFile(DataFileDialog(forSaving));
 }
 
-void SatelliteTransfer::setLight(std::string_view light, Colour colour) {
-  if (light.empty()) return;
-  links_.display.setColour(reports::Form::Alm, light, colour);
+void SatelliteTransfer::setLight(std::optional<reports::ControlName> light, Colour colour) {
+  if (!light) return;
+  links_.display.setColour(reports::Form::Alm, *light, colour);
   view_.refresh();
 }
 
 void SatelliteTransfer::setLoadStatus(const char* text, Colour colour) {
-  links_.display.setText(reports::Form::Alm, alm::Label_LoadStatus, text);
-  setLight(alm::Shape_LoadStatus, colour);
+  links_.display.setText(reports::Form::Alm, reports::names::Label_LoadStatus, text);
+  setLight(reports::names::Shape_LoadStatus, colour);
 }
 
 bool SatelliteTransfer::anyAlmLightRed() const {
-  for (const std::string& light : AlmLights()) {
+  for (reports::ControlName light : AlmLights()) {
     if (links_.display.colour(reports::Form::Alm, light) == Colour::Red) return true;
   }
   return false;

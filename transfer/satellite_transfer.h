@@ -72,7 +72,7 @@ class SatelliteTransfer {
   std::optional<std::string> chooseFile(bool forSaving);
   // The ending of a wait that gave no reply.
   Ending missedReply() const;
-  void setLight(std::string_view light, Colour colour);
+  void setLight(std::optional<reports::ControlName> light, Colour colour);
   void setLoadStatus(const char* text, Colour colour);
   bool anyAlmLightRed() const;
   void appendEph(const std::string& text);

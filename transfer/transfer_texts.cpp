@@ -1,6 +1,8 @@
 #include "transfer/transfer_texts.h"
 
+#include <array>
 #include <cstdio>
+#include <utility>
 
 #include "transfer/data_block.h"
 
@@ -13,35 +15,35 @@ std::string Format(const char* format, Args... args) {
   std::snprintf(text, sizeof text, format, args...);
   return text;
 }
+
+// The SV lights, then ionospheric, UTC and health page.
+template <std::size_t... K>
+constexpr std::array<reports::ControlName, sizeof...(K) + 3> LightsInFileOrder(
+    std::index_sequence<K...>) {
+  return {reports::rows::Shape_SV[K]..., reports::names::Shape_Iono, reports::names::Shape_UTC,
+          reports::names::Shape_Alm};
+}
 }  // namespace
 
-std::string AlmLightName(std::uint8_t type, std::uint8_t sv) {
+std::optional<reports::ControlName> AlmLightName(std::uint8_t type, std::uint8_t sv) {
   switch (type) {
     case kTypeAlmanac:
-      return IsValidSv(sv) ? "Shape_SV" + std::to_string(sv) : std::string();
+      if (!IsValidSv(sv)) return std::nullopt;
+      return reports::rows::Shape_SV[static_cast<std::size_t>(sv - 1)];
     case kTypeAlmanacHealth:
-      return std::string(alm::Shape_Alm);
+      return reports::names::Shape_Alm;
     case kTypeIonosphere:
-      return std::string(alm::Shape_Iono);
+      return reports::names::Shape_Iono;
     case kTypeUtc:
-      return std::string(alm::Shape_UTC);
+      return reports::names::Shape_UTC;
     default:
-      return {};
+      return std::nullopt;
   }
 }
 
-const std::vector<std::string>& AlmLights() {
-  static const std::vector<std::string> lights = [] {
-    std::vector<std::string> all;
-    for (int sv = 1; sv <= kSvCount; ++sv) {
-      all.push_back(AlmLightName(kTypeAlmanac, static_cast<std::uint8_t>(sv)));
-    }
-    for (std::uint8_t type : {kTypeIonosphere, kTypeUtc, kTypeAlmanacHealth}) {
-      all.push_back(AlmLightName(type, 0));
-    }
-    return all;
-  }();
-  return lights;
+std::span<const reports::ControlName> AlmLights() {
+  static constexpr auto kLights = LightsInFileOrder(std::make_index_sequence<kSvCount>{});
+  return kLights;
 }
 
 namespace eph {

@@ -1,21 +1,17 @@
 #pragma once
-// The texts the transfers show: Form_Alm's control names and status texts,
+// The texts the transfers show: Form_Alm's lights and status texts,
 // and the lines of Memo_Eph (each ending in CR LF).
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
-#include <string_view>
-#include <vector>
+
+#include "protocol/presentation/transfer_control_names.h"
 
 namespace navbin::transfer {
 
 namespace alm {
-inline constexpr std::string_view Shape_Alm = "Shape_Alm";
-inline constexpr std::string_view Shape_Iono = "Shape_Iono";
-inline constexpr std::string_view Shape_UTC = "Shape_UTC";
-inline constexpr std::string_view Shape_LoadStatus = "Shape_LoadStatus";
-inline constexpr std::string_view Label_LoadStatus = "Label_LoadStatus";
-
 inline constexpr char kDownloading[] = "Downloading...";
 inline constexpr char kUploading[] = "Uploading...";
 inline constexpr char kFileFailure[] = "File Failure";
@@ -30,10 +26,10 @@ inline constexpr char kUploadCancelled[] = "Upload Cancelled";
 // The light of a block in Form_Alm: Shape_SV1 .. Shape_SV32 for the almanac of
 // an SV, Shape_Alm, Shape_Iono, Shape_UTC for types 3, 4, 5; empty for a type
 // without a light (1, 6) or an SV outside 1 to 32.
-std::string AlmLightName(std::uint8_t type, std::uint8_t sv);
+std::optional<reports::ControlName> AlmLightName(std::uint8_t type, std::uint8_t sv);
 // Every light of a block, in the order of a downloaded file: SV 1 to 32,
 // ionospheric, UTC, health page.
-const std::vector<std::string>& AlmLights();
+std::span<const reports::ControlName> AlmLights();
 
 namespace eph {
 std::string Requested(int sv);     // "SV %d ephemeris requested...\r\n"

@@ -3,8 +3,6 @@
 // report decoders write and those the dialog steps of the shell read. Each is
 // the objectName of the widget in its window.
 
-#include <string_view>
-
 #include "protocol/presentation/control_names.h"
 #include "protocol/presentation/display.h"
 
@@ -12,110 +10,106 @@ namespace navbin::reports {
 
 namespace names {
 // I/O options dialog (Form::IOOptions); Label_Datum and ComboBox_Datum are in control_names.h.
-inline constexpr std::string_view RadioGroup_Format = "RadioGroup_Format";
-inline constexpr std::string_view RadioGroup_AltOut = "RadioGroup_AltOut";
-inline constexpr std::string_view RadioGroup_AltIn = "RadioGroup_AltIn";
-inline constexpr std::string_view RadioGroup_Precision = "RadioGroup_Precision";
-inline constexpr std::string_view RadioGroup_Velocity = "RadioGroup_Velocity";
-inline constexpr std::string_view RadioGroup_Timing = "RadioGroup_Timing";
-inline constexpr std::string_view RadioGroup_PPSOutput = "RadioGroup_PPSOutput";
-inline constexpr std::string_view Button_OK = "Button_OK";
-inline constexpr std::string_view Button_Apply = "Button_Apply";
-inline constexpr std::string_view Button_Cancel = "Button_Cancel";
+inline constexpr ControlName RadioGroup_Format{"RadioGroup_Format"};
+inline constexpr ControlName RadioGroup_AltOut{"RadioGroup_AltOut"};
+inline constexpr ControlName RadioGroup_AltIn{"RadioGroup_AltIn"};
+inline constexpr ControlName RadioGroup_Precision{"RadioGroup_Precision"};
+inline constexpr ControlName RadioGroup_Velocity{"RadioGroup_Velocity"};
+inline constexpr ControlName RadioGroup_Timing{"RadioGroup_Timing"};
+inline constexpr ControlName RadioGroup_PPSOutput{"RadioGroup_PPSOutput"};
+inline constexpr ControlName Button_OK{"Button_OK"};
+inline constexpr ControlName Button_Apply{"Button_Apply"};
+inline constexpr ControlName Button_Cancel{"Button_Cancel"};
 // Initial position dialog (Form::InitialPos).
-inline constexpr std::string_view RadioGroup_PosMode = "RadioGroup_PosMode";
-inline constexpr std::string_view GroupBox_LLA = "GroupBox_LLA";
-inline constexpr std::string_view GroupBox_ECEF = "GroupBox_ECEF";
-inline constexpr std::string_view Edit_Lat = "Edit_Lat";
-inline constexpr std::string_view Edit_Lon = "Edit_Lon";
-inline constexpr std::string_view Edit_Alt = "Edit_Alt";
-inline constexpr std::string_view Edit_X = "Edit_X";
-inline constexpr std::string_view Edit_Y = "Edit_Y";
-inline constexpr std::string_view Edit_Z = "Edit_Z";
-inline constexpr std::string_view Button_File1 = "Button_File1";
-inline constexpr std::string_view Button_File2 = "Button_File2";
+inline constexpr ControlName RadioGroup_PosMode{"RadioGroup_PosMode"};
+inline constexpr ControlName GroupBox_LLA{"GroupBox_LLA"};
+inline constexpr ControlName GroupBox_ECEF{"GroupBox_ECEF"};
+inline constexpr ControlName Edit_Lat{"Edit_Lat"};
+inline constexpr ControlName Edit_Lon{"Edit_Lon"};
+inline constexpr ControlName Edit_Alt{"Edit_Alt"};
+inline constexpr ControlName Edit_X{"Edit_X"};
+inline constexpr ControlName Edit_Y{"Edit_Y"};
+inline constexpr ControlName Edit_Z{"Edit_Z"};
+inline constexpr ControlName Button_File1{"Button_File1"};
+inline constexpr ControlName Button_File2{"Button_File2"};
 // Time-from-PC dialog (Form::InitialTime).
-inline constexpr std::string_view Shape_TimeAccepted = "Shape_TimeAccepted";
-inline constexpr std::string_view Label4 = "Label4";
-inline constexpr std::string_view Button_SetTime = "Button_SetTime";
+inline constexpr ControlName Shape_TimeAccepted{"Shape_TimeAccepted"};
+inline constexpr ControlName Label4{"Label4"};
+inline constexpr ControlName Button_SetTime{"Button_SetTime"};
 // GPS configuration dialog (Form::GPS).
-inline constexpr std::string_view ComboBox_RMode = "ComboBox_RMode";
-inline constexpr std::string_view ComboBox_DCode = "ComboBox_DCode";
-inline constexpr std::string_view ComboBox_DifMode = "ComboBox_DifMode";
-inline constexpr std::string_view Edit_EMask = "Edit_EMask";
-inline constexpr std::string_view Edit_SMask = "Edit_SMask";
-inline constexpr std::string_view Edit_PMask = "Edit_PMask";
-inline constexpr std::string_view Edit_PSwitch = "Edit_PSwitch";
-inline constexpr std::string_view Edit_DGPSAge = "Edit_DGPSAge";
+inline constexpr ControlName ComboBox_RMode{"ComboBox_RMode"};
+inline constexpr ControlName ComboBox_DCode{"ComboBox_DCode"};
+inline constexpr ControlName ComboBox_DifMode{"ComboBox_DifMode"};
+inline constexpr ControlName Edit_EMask{"Edit_EMask"};
+inline constexpr ControlName Edit_SMask{"Edit_SMask"};
+inline constexpr ControlName Edit_PMask{"Edit_PMask"};
+inline constexpr ControlName Edit_PSwitch{"Edit_PSwitch"};
+inline constexpr ControlName Edit_DGPSAge{"Edit_DGPSAge"};
 // Serial port dialog (Form::Serial).
-inline constexpr std::string_view ComboBox_Port1BaudRate = "ComboBox_Port1BaudRate";
-inline constexpr std::string_view ComboBox_Port1DataBits = "ComboBox_Port1DataBits";
-inline constexpr std::string_view ComboBox_Port1Parity = "ComboBox_Port1Parity";
-inline constexpr std::string_view ComboBox_Port1StopBits = "ComboBox_Port1StopBits";
-inline constexpr std::string_view ComboBox_Port1ProtocolIn = "ComboBox_Port1ProtocolIn";
-inline constexpr std::string_view ComboBox_Port1ProtocolOut = "ComboBox_Port1ProtocolOut";
-inline constexpr std::string_view ComboBox_Port2BaudRate = "ComboBox_Port2BaudRate";
-inline constexpr std::string_view ComboBox_Port2DataBits = "ComboBox_Port2DataBits";
-inline constexpr std::string_view ComboBox_Port2Parity = "ComboBox_Port2Parity";
-inline constexpr std::string_view ComboBox_Port2StopBits = "ComboBox_Port2StopBits";
-inline constexpr std::string_view ComboBox_Port2ProtocolIn = "ComboBox_Port2ProtocolIn";
-inline constexpr std::string_view ComboBox_Port2ProtocolOut = "ComboBox_Port2ProtocolOut";
-inline constexpr std::string_view Button_Port1 = "Button_Port1";
-inline constexpr std::string_view Button_Port2 = "Button_Port2";
+inline constexpr ControlName ComboBox_Port1BaudRate{"ComboBox_Port1BaudRate"};
+inline constexpr ControlName ComboBox_Port1DataBits{"ComboBox_Port1DataBits"};
+inline constexpr ControlName ComboBox_Port1Parity{"ComboBox_Port1Parity"};
+inline constexpr ControlName ComboBox_Port1StopBits{"ComboBox_Port1StopBits"};
+inline constexpr ControlName ComboBox_Port1ProtocolIn{"ComboBox_Port1ProtocolIn"};
+inline constexpr ControlName ComboBox_Port1ProtocolOut{"ComboBox_Port1ProtocolOut"};
+inline constexpr ControlName ComboBox_Port2BaudRate{"ComboBox_Port2BaudRate"};
+inline constexpr ControlName ComboBox_Port2DataBits{"ComboBox_Port2DataBits"};
+inline constexpr ControlName ComboBox_Port2Parity{"ComboBox_Port2Parity"};
+inline constexpr ControlName ComboBox_Port2StopBits{"ComboBox_Port2StopBits"};
+inline constexpr ControlName ComboBox_Port2ProtocolIn{"ComboBox_Port2ProtocolIn"};
+inline constexpr ControlName ComboBox_Port2ProtocolOut{"ComboBox_Port2ProtocolOut"};
+inline constexpr ControlName Button_Port1{"Button_Port1"};
+inline constexpr ControlName Button_Port2{"Button_Port2"};
 // Filters dialog (Form::Filters).
-inline constexpr std::string_view CheckBox_Dynamic = "CheckBox_Dynamic";
-inline constexpr std::string_view CheckBox_Static = "CheckBox_Static";
-inline constexpr std::string_view CheckBox_Altitude = "CheckBox_Altitude";
+inline constexpr ControlName CheckBox_Dynamic{"CheckBox_Dynamic"};
+inline constexpr ControlName CheckBox_Static{"CheckBox_Static"};
+inline constexpr ControlName CheckBox_Altitude{"CheckBox_Altitude"};
 // NavTxt dialog (Form::NavTxt).
-inline constexpr std::string_view CheckBox_ID = "CheckBox_ID";
-inline constexpr std::string_view CheckBox_CS = "CheckBox_CS";
-inline constexpr std::string_view CheckBox_EC = "CheckBox_EC";
-inline constexpr std::string_view CheckBox_FR = "CheckBox_FR";
-inline constexpr std::string_view CheckBox_CR = "CheckBox_CR";
-inline constexpr std::string_view Edit_TOH = "Edit_TOH";
-inline constexpr std::string_view Edit_AL = "Edit_AL";
-inline constexpr std::string_view Edit_CP = "Edit_CP";
-inline constexpr std::string_view Edit_ID = "Edit_ID";
-inline constexpr std::string_view Edit_LN = "Edit_LN";
-inline constexpr std::string_view Edit_PV = "Edit_PV";
-inline constexpr std::string_view Edit_ST = "Edit_ST";
-inline constexpr std::string_view Edit_TM = "Edit_TM";
-inline constexpr std::string_view Edit_VR = "Edit_VR";
-inline constexpr std::string_view Edit_VehID = "Edit_VehID";
+inline constexpr ControlName CheckBox_ID{"CheckBox_ID"};
+inline constexpr ControlName CheckBox_CS{"CheckBox_CS"};
+inline constexpr ControlName CheckBox_EC{"CheckBox_EC"};
+inline constexpr ControlName CheckBox_FR{"CheckBox_FR"};
+inline constexpr ControlName CheckBox_CR{"CheckBox_CR"};
+inline constexpr ControlName Edit_TOH{"Edit_TOH"};
+inline constexpr ControlName Edit_AL{"Edit_AL"};
+inline constexpr ControlName Edit_CP{"Edit_CP"};
+inline constexpr ControlName Edit_ID{"Edit_ID"};
+inline constexpr ControlName Edit_LN{"Edit_LN"};
+inline constexpr ControlName Edit_PV{"Edit_PV"};
+inline constexpr ControlName Edit_ST{"Edit_ST"};
+inline constexpr ControlName Edit_TM{"Edit_TM"};
+inline constexpr ControlName Edit_VR{"Edit_VR"};
+inline constexpr ControlName Edit_VehID{"Edit_VehID"};
 // Sensitivity dialog (Form::Sensitivity).
-inline constexpr std::string_view Panel_CurMode = "Panel_CurMode";
-inline constexpr std::string_view ComboBox_NewMode = "ComboBox_NewMode";
+inline constexpr ControlName Panel_CurMode{"Panel_CurMode"};
+inline constexpr ControlName ComboBox_NewMode{"ComboBox_NewMode"};
 // PPS dialog (Form::PPSOutput).
-inline constexpr std::string_view ComboBox_Switch = "ComboBox_Switch";
-inline constexpr std::string_view ComboBox_TimeBase = "ComboBox_TimeBase";
-inline constexpr std::string_view ComboBox_Polarity = "ComboBox_Polarity";
-inline constexpr std::string_view Edit_Offset = "Edit_Offset";
-inline constexpr std::string_view Edit_Bias = "Edit_Bias";
-inline constexpr std::string_view RadioButton_Always = "RadioButton_Always";
-inline constexpr std::string_view RadioButton_1SV = "RadioButton_1SV";
-inline constexpr std::string_view RadioButton_3SV = "RadioButton_3SV";
-inline constexpr std::string_view Button_SetChar = "Button_SetChar";
-inline constexpr std::string_view Button_SetOutput = "Button_SetOutput";
+inline constexpr ControlName ComboBox_Switch{"ComboBox_Switch"};
+inline constexpr ControlName ComboBox_TimeBase{"ComboBox_TimeBase"};
+inline constexpr ControlName ComboBox_Polarity{"ComboBox_Polarity"};
+inline constexpr ControlName Edit_Offset{"Edit_Offset"};
+inline constexpr ControlName Edit_Bias{"Edit_Bias"};
+inline constexpr ControlName RadioButton_Always{"RadioButton_Always"};
+inline constexpr ControlName RadioButton_1SV{"RadioButton_1SV"};
+inline constexpr ControlName RadioButton_3SV{"RadioButton_3SV"};
+inline constexpr ControlName Button_SetChar{"Button_SetChar"};
+inline constexpr ControlName Button_SetOutput{"Button_SetOutput"};
 // Packet masks dialog (Form::PacketMasks).
-inline constexpr std::string_view CheckBox_B2Bit5 = "CheckBox_B2Bit5";
-inline constexpr std::string_view CheckBox_B2Bit6 = "CheckBox_B2Bit6";
-inline constexpr std::string_view CheckBox_B2Bit7 = "CheckBox_B2Bit7";
+inline constexpr ControlName CheckBox_B2Bit5{"CheckBox_B2Bit5"};
+inline constexpr ControlName CheckBox_B2Bit6{"CheckBox_B2Bit6"};
+inline constexpr ControlName CheckBox_B2Bit7{"CheckBox_B2Bit7"};
 // Self-survey dialog (Form::SelfSurvey).
-inline constexpr std::string_view CheckBox_EnableSurvey = "CheckBox_EnableSurvey";
-inline constexpr std::string_view CheckBox_Flag = "CheckBox_Flag";
-inline constexpr std::string_view Edit_Limit = "Edit_Limit";
+inline constexpr ControlName CheckBox_EnableSurvey{"CheckBox_EnableSurvey"};
+inline constexpr ControlName CheckBox_Flag{"CheckBox_Flag"};
+inline constexpr ControlName Edit_Limit{"Edit_Limit"};
 // Generic command dialog (Form::GenNavBin).
-inline constexpr std::string_view Edit_NavBin = "Edit_NavBin";
-inline constexpr std::string_view Button_Send = "Button_Send";
+inline constexpr ControlName Edit_NavBin{"Edit_NavBin"};
+inline constexpr ControlName Button_Send{"Button_Send"};
 }  // namespace names
 
 // Every control of the five dialogs built so far that the decoders and the
 // dialog steps reach; the windows must have them.
-struct ConfigControl {
-  Form form;
-  std::string_view name;
-};
-inline constexpr ConfigControl kConfigDialogControls[] = {
+inline constexpr FormControl kConfigDialogControls[] = {
     {Form::IOOptions, names::RadioGroup_Format},
     {Form::IOOptions, names::RadioGroup_AltOut},
     {Form::IOOptions, names::RadioGroup_AltIn},
@@ -172,7 +166,7 @@ namespace navbin::reports {
 // The six lists and the button of each panel of the serial port dialog;
 // element 0 is "Port 1" (receiver port 0), element 1 "Port 2".
 struct SerialPanelControls {
-  std::string_view baudRate, dataBits, parity, stopBits, protocolIn, protocolOut, button;
+  ControlName baudRate, dataBits, parity, stopBits, protocolIn, protocolOut, button;
 };
 inline constexpr SerialPanelControls kSerialPanels[2] = {
     {names::ComboBox_Port1BaudRate, names::ComboBox_Port1DataBits, names::ComboBox_Port1Parity,

@@ -231,6 +231,14 @@ inline constexpr int kFirstDataBitsCode = 3;
 inline constexpr std::array<int, 3> kProtocolInMasks{0x02, 0x01, 0x08};
 inline constexpr std::array<int, 3> kProtocolOutMasks{0x02, 0x04, 0x01};
 
+// PPS dialog.
+inline constexpr std::array<string_view, 2> kPpsSwitch{"Disabled", "Enabled"};
+inline constexpr std::array<string_view, 2> kPpsTimeBase{"GPS", "UTC"};
+inline constexpr std::array<string_view, 2> kPpsPolarity{"Positive", "Negative"};
+
+// Sensitivity dialog: the mode after reset.
+inline constexpr std::array<string_view, 2> kSensitivityModes{"OFF", "ON"};
+
 // The item at `index` of a list with `count` items, or -1 (no selection).
 constexpr int ItemOrNone(int index, std::size_t count) {
   return index >= 0 && static_cast<std::size_t>(index) < count ? index : -1;

@@ -36,145 +36,138 @@
 // Label texts may hold "&&" ("complete && current"): a label shows it as one "&".
 
 #include <array>
+#include <span>
 #include <string_view>
 
+#include "protocol/presentation/control_name.h"
 #include "protocol/presentation/display.h"
 
 namespace navbin::reports {
 
 namespace names {
 // Main window.
-inline constexpr std::string_view Shape_RxLED = "Shape_RxLED";
-inline constexpr std::string_view Panel_Version = "Panel_Version";
-inline constexpr std::string_view Panel_Week = "Panel_Week";
-inline constexpr std::string_view Panel_Date = "Panel_Date";
-inline constexpr std::string_view Panel_Time = "Panel_Time";
-inline constexpr std::string_view Panel_TOW = "Panel_TOW";
-inline constexpr std::string_view Label_TimeMode = "Label_TimeMode";
-inline constexpr std::string_view Panel_SuperTime = "Panel_SuperTime";
-inline constexpr std::string_view Panel_SuperTOW = "Panel_SuperTOW";
-inline constexpr std::string_view Label_SuperTimeMode = "Label_SuperTimeMode";
-inline constexpr std::string_view Panel_Position = "Panel_Position";
-inline constexpr std::string_view Label_PanelPos = "Label_PanelPos";
-inline constexpr std::string_view Label_Lat_X = "Label_Lat_X";
-inline constexpr std::string_view Label_Lon_Y = "Label_Lon_Y";
-inline constexpr std::string_view Label_Alt_Z = "Label_Alt_Z";
-inline constexpr std::string_view Label_Pmode1 = "Label_Pmode1";
-inline constexpr std::string_view Label_Pmode2 = "Label_Pmode2";
-inline constexpr std::string_view Panel_LatDeg = "Panel_LatDeg";
-inline constexpr std::string_view Panel_LatMin = "Panel_LatMin";
-inline constexpr std::string_view Panel_NorthSouth = "Panel_NorthSouth";
-inline constexpr std::string_view Panel_LonDeg = "Panel_LonDeg";
-inline constexpr std::string_view Panel_LonMin = "Panel_LonMin";
-inline constexpr std::string_view Panel_EastWest = "Panel_EastWest";
-inline constexpr std::string_view Panel_X = "Panel_X";
-inline constexpr std::string_view Panel_Y = "Panel_Y";
-inline constexpr std::string_view Panel_Alt_Z = "Panel_Alt_Z";
-inline constexpr std::string_view Panel_SuperLat = "Panel_SuperLat";
-inline constexpr std::string_view Panel_SuperLon = "Panel_SuperLon";
-inline constexpr std::string_view Panel_SuperAlt = "Panel_SuperAlt";
-inline constexpr std::string_view Label_DatumMain = "Label_DatumMain";
-inline constexpr std::string_view Panel_Datum = "Panel_Datum";
-inline constexpr std::string_view Panel_DeltaLat = "Panel_DeltaLat";
-inline constexpr std::string_view Panel_DeltaLon = "Panel_DeltaLon";
-inline constexpr std::string_view Panel_Disable = "Panel_Disable";
-inline constexpr std::string_view Panel_Disable2 = "Panel_Disable2";
-inline constexpr std::string_view Panel_Velocity = "Panel_Velocity";
-inline constexpr std::string_view Label_PanelVel = "Label_PanelVel";
-inline constexpr std::string_view Panel_RecMode = "Panel_RecMode";
-inline constexpr std::string_view Panel_SuperReceiverMode = "Panel_SuperReceiverMode";
-inline constexpr std::string_view Panel_Health = "Panel_Health";
-inline constexpr std::string_view Panel_DGPS = "Panel_DGPS";
-inline constexpr std::string_view Shape_Err1 = "Shape_Err1";
-inline constexpr std::string_view Shape_Err2 = "Shape_Err2";
-inline constexpr std::string_view Shape_Err3 = "Shape_Err3";
-inline constexpr std::string_view Shape_Err4 = "Shape_Err4";
-inline constexpr std::string_view Label_BBRAMLed = "Label_BBRAMLed";
-inline constexpr std::string_view Label_AntennaLed = "Label_AntennaLed";
-inline constexpr std::string_view Label_RTCLed = "Label_RTCLed";
-inline constexpr std::string_view Label_AlmanacLed = "Label_AlmanacLed";
+inline constexpr ControlName Shape_RxLED{"Shape_RxLED"};
+inline constexpr ControlName Panel_Version{"Panel_Version"};
+inline constexpr ControlName Panel_Week{"Panel_Week"};
+inline constexpr ControlName Panel_Date{"Panel_Date"};
+inline constexpr ControlName Panel_Time{"Panel_Time"};
+inline constexpr ControlName Panel_TOW{"Panel_TOW"};
+inline constexpr ControlName Label_TimeMode{"Label_TimeMode"};
+inline constexpr ControlName Panel_SuperTime{"Panel_SuperTime"};
+inline constexpr ControlName Panel_SuperTOW{"Panel_SuperTOW"};
+inline constexpr ControlName Label_SuperTimeMode{"Label_SuperTimeMode"};
+inline constexpr ControlName Panel_Position{"Panel_Position"};
+inline constexpr ControlName Label_PanelPos{"Label_PanelPos"};
+inline constexpr ControlName Label_Lat_X{"Label_Lat_X"};
+inline constexpr ControlName Label_Lon_Y{"Label_Lon_Y"};
+inline constexpr ControlName Label_Alt_Z{"Label_Alt_Z"};
+inline constexpr ControlName Label_Pmode1{"Label_Pmode1"};
+inline constexpr ControlName Label_Pmode2{"Label_Pmode2"};
+inline constexpr ControlName Panel_LatDeg{"Panel_LatDeg"};
+inline constexpr ControlName Panel_LatMin{"Panel_LatMin"};
+inline constexpr ControlName Panel_NorthSouth{"Panel_NorthSouth"};
+inline constexpr ControlName Panel_LonDeg{"Panel_LonDeg"};
+inline constexpr ControlName Panel_LonMin{"Panel_LonMin"};
+inline constexpr ControlName Panel_EastWest{"Panel_EastWest"};
+inline constexpr ControlName Panel_X{"Panel_X"};
+inline constexpr ControlName Panel_Y{"Panel_Y"};
+inline constexpr ControlName Panel_Alt_Z{"Panel_Alt_Z"};
+inline constexpr ControlName Panel_SuperLat{"Panel_SuperLat"};
+inline constexpr ControlName Panel_SuperLon{"Panel_SuperLon"};
+inline constexpr ControlName Panel_SuperAlt{"Panel_SuperAlt"};
+inline constexpr ControlName Label_DatumMain{"Label_DatumMain"};
+inline constexpr ControlName Panel_Datum{"Panel_Datum"};
+inline constexpr ControlName Panel_DeltaLat{"Panel_DeltaLat"};
+inline constexpr ControlName Panel_DeltaLon{"Panel_DeltaLon"};
+inline constexpr ControlName Panel_Disable{"Panel_Disable"};
+inline constexpr ControlName Panel_Disable2{"Panel_Disable2"};
+inline constexpr ControlName Panel_Velocity{"Panel_Velocity"};
+inline constexpr ControlName Label_PanelVel{"Label_PanelVel"};
+inline constexpr ControlName Panel_RecMode{"Panel_RecMode"};
+inline constexpr ControlName Panel_SuperReceiverMode{"Panel_SuperReceiverMode"};
+inline constexpr ControlName Panel_Health{"Panel_Health"};
+inline constexpr ControlName Panel_DGPS{"Panel_DGPS"};
+inline constexpr ControlName Shape_Err1{"Shape_Err1"};
+inline constexpr ControlName Shape_Err2{"Shape_Err2"};
+inline constexpr ControlName Shape_Err3{"Shape_Err3"};
+inline constexpr ControlName Shape_Err4{"Shape_Err4"};
+inline constexpr ControlName Label_BBRAMLed{"Label_BBRAMLed"};
+inline constexpr ControlName Label_AntennaLed{"Label_AntennaLed"};
+inline constexpr ControlName Label_RTCLed{"Label_RTCLed"};
+inline constexpr ControlName Label_AlmanacLed{"Label_AlmanacLed"};
 // Main and tracking windows both.
-inline constexpr std::string_view Panel_PDOP = "Panel_PDOP";
-inline constexpr std::string_view Panel_HDOP = "Panel_HDOP";
-inline constexpr std::string_view Panel_VDOP = "Panel_VDOP";
-inline constexpr std::string_view Panel_TDOP = "Panel_TDOP";
+inline constexpr ControlName Panel_PDOP{"Panel_PDOP"};
+inline constexpr ControlName Panel_HDOP{"Panel_HDOP"};
+inline constexpr ControlName Panel_VDOP{"Panel_VDOP"};
+inline constexpr ControlName Panel_TDOP{"Panel_TDOP"};
 // Tracking window.
-inline constexpr std::string_view Panel_SVSel = "Panel_SVSel";
+inline constexpr ControlName Panel_SVSel{"Panel_SVSel"};
 // Clock bias window.
-inline constexpr std::string_view Panel_Bias = "Panel_Bias";
-inline constexpr std::string_view Panel_BiasRate = "Panel_BiasRate";
+inline constexpr ControlName Panel_Bias{"Panel_Bias"};
+inline constexpr ControlName Panel_BiasRate{"Panel_BiasRate"};
 // Product information window.
-inline constexpr std::string_view Panel_NavVersion = "Panel_NavVersion";
-inline constexpr std::string_view Panel_NavDate = "Panel_NavDate";
-inline constexpr std::string_view Panel_SigVersion = "Panel_SigVersion";
-inline constexpr std::string_view Panel_SigDate = "Panel_SigDate";
+inline constexpr ControlName Panel_NavVersion{"Panel_NavVersion"};
+inline constexpr ControlName Panel_NavDate{"Panel_NavDate"};
+inline constexpr ControlName Panel_SigVersion{"Panel_SigVersion"};
+inline constexpr ControlName Panel_SigDate{"Panel_SigDate"};
 // Data log window.
-inline constexpr std::string_view CheckBox_Bias = "CheckBox_Bias";
+inline constexpr ControlName CheckBox_Bias{"CheckBox_Bias"};
 // I/O options dialog.
-inline constexpr std::string_view Label_Datum = "Label_Datum";
-inline constexpr std::string_view ComboBox_Datum = "ComboBox_Datum";
+inline constexpr ControlName Label_Datum{"Label_Datum"};
+inline constexpr ControlName ComboBox_Datum{"ComboBox_Datum"};
 // Timing packets window.
-inline constexpr std::string_view Panel_WeekNum = "Panel_WeekNum";
-inline constexpr std::string_view Panel_UTCOffset = "Panel_UTCOffset";
-inline constexpr std::string_view Label_TimeType = "Label_TimeType";
-inline constexpr std::string_view Panel_PPSOffset = "Panel_PPSOffset";
-inline constexpr std::string_view Panel_10MHz = "Panel_10MHz";
-inline constexpr std::string_view Panel_Quantization = "Panel_Quantization";
-inline constexpr std::string_view Shape_PPS = "Shape_PPS";
-inline constexpr std::string_view Shape_Bit3 = "Shape_Bit3";
-inline constexpr std::string_view Shape_Bit5 = "Shape_Bit5";
-inline constexpr std::string_view Shape_Bit6 = "Shape_Bit6";
-inline constexpr std::string_view Shape_Bit7 = "Shape_Bit7";
-inline constexpr std::string_view Shape_Bit8 = "Shape_Bit8";
-inline constexpr std::string_view Shape_Bit9 = "Shape_Bit9";
-inline constexpr std::string_view Shape_Bit10 = "Shape_Bit10";
-inline constexpr std::string_view Shape_Bit11 = "Shape_Bit11";
-inline constexpr std::string_view Panel_Mode = "Panel_Mode";
-inline constexpr std::string_view Panel_Status = "Panel_Status";
-inline constexpr std::string_view Panel_Latitude = "Panel_Latitude";
-inline constexpr std::string_view Panel_Longitude = "Panel_Longitude";
-inline constexpr std::string_view Panel_Altitude = "Panel_Altitude";
-inline constexpr std::string_view Panel_SelfSurvey = "Panel_SelfSurvey";
+inline constexpr ControlName Panel_WeekNum{"Panel_WeekNum"};
+inline constexpr ControlName Panel_UTCOffset{"Panel_UTCOffset"};
+inline constexpr ControlName Label_TimeType{"Label_TimeType"};
+inline constexpr ControlName Panel_PPSOffset{"Panel_PPSOffset"};
+inline constexpr ControlName Panel_10MHz{"Panel_10MHz"};
+inline constexpr ControlName Panel_Quantization{"Panel_Quantization"};
+inline constexpr ControlName Shape_PPS{"Shape_PPS"};
+inline constexpr ControlName Shape_Bit3{"Shape_Bit3"};
+inline constexpr ControlName Shape_Bit5{"Shape_Bit5"};
+inline constexpr ControlName Shape_Bit6{"Shape_Bit6"};
+inline constexpr ControlName Shape_Bit7{"Shape_Bit7"};
+inline constexpr ControlName Shape_Bit8{"Shape_Bit8"};
+inline constexpr ControlName Shape_Bit9{"Shape_Bit9"};
+inline constexpr ControlName Shape_Bit10{"Shape_Bit10"};
+inline constexpr ControlName Shape_Bit11{"Shape_Bit11"};
+inline constexpr ControlName Panel_Mode{"Panel_Mode"};
+inline constexpr ControlName Panel_Status{"Panel_Status"};
+inline constexpr ControlName Panel_Latitude{"Panel_Latitude"};
+inline constexpr ControlName Panel_Longitude{"Panel_Longitude"};
+inline constexpr ControlName Panel_Altitude{"Panel_Altitude"};
+inline constexpr ControlName Panel_SelfSurvey{"Panel_SelfSurvey"};
 }  // namespace names
 
 // Controls that come in numbered rows or triples, indexed from 0: element k is
 // the control whose name ends in k + 1 (Panel_SV1 is rows::Panel_SV[0]).
 namespace rows {
-#define NAVBIN_ROWS3(p)             \
-  std::array<std::string_view, 3> { \
-    p "1", p "2", p "3"             \
-  }
-#define NAVBIN_ROWS12(p)                                                                  \
-  std::array<std::string_view, 12> {                                                      \
-    p "1", p "2", p "3", p "4", p "5", p "6", p "7", p "8", p "9", p "10", p "11", p "12" \
-  }
 // Main window velocity panels and their direction labels.
-inline constexpr auto Panel_Vel = NAVBIN_ROWS3("Panel_Vel");
-inline constexpr auto Label_Vel = NAVBIN_ROWS3("Label_Vel");
+inline constexpr auto Panel_Vel = Row<"Panel_Vel", 3>;
+inline constexpr auto Label_Vel = Row<"Label_Vel", 3>;
 // Main window channel rows.
-inline constexpr auto Panel_AMU = NAVBIN_ROWS12("Panel_AMU");
-inline constexpr auto Panel_AZ = NAVBIN_ROWS12("Panel_AZ");
-inline constexpr auto Panel_EL = NAVBIN_ROWS12("Panel_EL");
+inline constexpr auto Panel_AMU = Row<"Panel_AMU", 12>;
+inline constexpr auto Panel_AZ = Row<"Panel_AZ", 12>;
+inline constexpr auto Panel_EL = Row<"Panel_EL", 12>;
 // Main and tracking windows both.
-inline constexpr auto Panel_SV = NAVBIN_ROWS12("Panel_SV");
+inline constexpr auto Panel_SV = Row<"Panel_SV", 12>;
 // Tracking window channel rows.
-inline constexpr auto Shape_Acq = NAVBIN_ROWS12("Shape_Acq");
-inline constexpr auto Shape_Eph = NAVBIN_ROWS12("Shape_Eph");
-inline constexpr auto Panel_Amu = NAVBIN_ROWS12("Panel_Amu");
-inline constexpr auto Panel_Time = NAVBIN_ROWS12("Panel_Time");
-inline constexpr auto Panel_Elev = NAVBIN_ROWS12("Panel_Elev");
-inline constexpr auto Panel_Azim = NAVBIN_ROWS12("Panel_Azim");
-#undef NAVBIN_ROWS3
-#undef NAVBIN_ROWS12
+inline constexpr auto Shape_Acq = Row<"Shape_Acq", 12>;
+inline constexpr auto Shape_Eph = Row<"Shape_Eph", 12>;
+inline constexpr auto Panel_Amu = Row<"Panel_Amu", 12>;
+inline constexpr auto Panel_Time = Row<"Panel_Time", 12>;
+inline constexpr auto Panel_Elev = Row<"Panel_Elev", 12>;
+inline constexpr auto Panel_Azim = Row<"Panel_Azim", 12>;
 }  // namespace rows
 
-struct ControlName {
+// One control of one window.
+struct FormControl {
   Form form;
-  std::string_view name;
+  ControlName name;
 };
 
 // Every single (not row) control the report layer writes or reads.
-inline constexpr ControlName kReportControls[] = {
+inline constexpr FormControl kReportControls[] = {
     {Form::Main, names::Shape_RxLED},
     {Form::Main, names::Panel_Version},
     {Form::Main, names::Panel_Week},
@@ -270,30 +263,29 @@ inline constexpr ControlName kReportControls[] = {
 
 struct ControlRows {
   Form form;
-  const std::string_view* names;
-  int count;
+  std::span<const ControlName> names;
 };
 
 // Every numbered row or triple the report layer writes.
 inline constexpr ControlRows kReportControlRows[] = {
-    {Form::Main, rows::Panel_Vel.data(), 3},    {Form::Main, rows::Label_Vel.data(), 3},
-    {Form::Main, rows::Panel_SV.data(), 12},    {Form::Main, rows::Panel_AMU.data(), 12},
-    {Form::Main, rows::Panel_AZ.data(), 12},    {Form::Main, rows::Panel_EL.data(), 12},
-    {Form::Track, rows::Panel_SV.data(), 12},   {Form::Track, rows::Shape_Acq.data(), 12},
-    {Form::Track, rows::Shape_Eph.data(), 12},  {Form::Track, rows::Panel_Amu.data(), 12},
-    {Form::Track, rows::Panel_Time.data(), 12}, {Form::Track, rows::Panel_Elev.data(), 12},
-    {Form::Track, rows::Panel_Azim.data(), 12},
+    {Form::Main, rows::Panel_Vel},   {Form::Main, rows::Label_Vel},
+    {Form::Main, rows::Panel_SV},    {Form::Main, rows::Panel_AMU},
+    {Form::Main, rows::Panel_AZ},    {Form::Main, rows::Panel_EL},
+    {Form::Track, rows::Panel_SV},   {Form::Track, rows::Shape_Acq},
+    {Form::Track, rows::Shape_Eph},  {Form::Track, rows::Panel_Amu},
+    {Form::Track, rows::Panel_Time}, {Form::Track, rows::Panel_Elev},
+    {Form::Track, rows::Panel_Azim},
 };
 
 // True when (form, name) is one of the controls above.
 constexpr bool IsReportControl(Form form, std::string_view name) {
   for (const auto& c : kReportControls) {
-    if (c.form == form && c.name == name) return true;
+    if (c.form == form && c.name.text() == name) return true;
   }
   for (const auto& r : kReportControlRows) {
     if (r.form != form) continue;
-    for (int i = 0; i < r.count; ++i) {
-      if (r.names[i] == name) return true;
+    for (ControlName row : r.names) {
+      if (row.text() == name) return true;
     }
   }
   return false;

@@ -5,8 +5,9 @@
 // recording fake.
 
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "protocol/presentation/control_name.h"
 
 namespace navbin::reports {
 
@@ -58,25 +59,24 @@ class Display {
   virtual ~Display() = default;
 
   // Text of a panel, label, edit or check box caption.
-  virtual void setText(Form form, std::string_view control, const std::string& text) = 0;
+  virtual void setText(Form form, ControlName control, const std::string& text) = 0;
   // The current text; for a drop-down list, the text it shows.
-  virtual std::string text(Form form, std::string_view control) const = 0;
+  virtual std::string text(Form form, ControlName control) const = 0;
   // Fill colour of a panel or shape; for text colours use setTextColour.
-  virtual void setColour(Form form, std::string_view control, Colour colour) = 0;
-  virtual Colour colour(Form form, std::string_view control) const = 0;
-  virtual void setTextColour(Form form, std::string_view control, Colour colour) = 0;
-  virtual void setHint(Form form, std::string_view control, const std::string& hint) = 0;
-  virtual void setVisible(Form form, std::string_view control, bool visible) = 0;
-  virtual void setEnabled(Form form, std::string_view control, bool enabled) = 0;
+  virtual void setColour(Form form, ControlName control, Colour colour) = 0;
+  virtual Colour colour(Form form, ControlName control) const = 0;
+  virtual void setTextColour(Form form, ControlName control, Colour colour) = 0;
+  virtual void setHint(Form form, ControlName control, const std::string& hint) = 0;
+  virtual void setVisible(Form form, ControlName control, bool visible) = 0;
+  virtual void setEnabled(Form form, ControlName control, bool enabled) = 0;
   // Check boxes, radio buttons and menu entries.
-  virtual void setChecked(Form form, std::string_view control, bool checked) = 0;
-  virtual bool checked(Form form, std::string_view control) const = 0;
+  virtual void setChecked(Form form, ControlName control, bool checked) = 0;
+  virtual bool checked(Form form, ControlName control) const = 0;
   // Drop-down lists and radio groups: item index, -1 for no selection.
-  virtual void setSelectedIndex(Form form, std::string_view control, int index) = 0;
-  virtual int selectedIndex(Form form, std::string_view control) const = 0;
+  virtual void setSelectedIndex(Form form, ControlName control, int index) = 0;
+  virtual int selectedIndex(Form form, ControlName control) const = 0;
   // Replaces the items of a drop-down list.
-  virtual void setItems(Form form, std::string_view control,
-                        const std::vector<std::string>& items) = 0;
+  virtual void setItems(Form form, ControlName control, const std::vector<std::string>& items) = 0;
 };
 
 }  // namespace navbin::reports

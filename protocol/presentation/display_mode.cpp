@@ -5,11 +5,11 @@
 namespace navbin::reports {
 namespace {
 
-void Show(Display& display, std::string_view control, bool visible) {
+void Show(Display& display, ControlName control, bool visible) {
   display.setVisible(Form::Main, control, visible);
 }
 
-void Caption(Display& display, std::string_view control, const char* text) {
+void Caption(Display& display, ControlName control, const char* text) {
   display.setText(Form::Main, control, text);
 }
 

@@ -110,12 +110,12 @@ std::optional<platform::CalendarTime> PcClockTime(double gpsTime, float utcOffse
   return time;
 }
 
-void showTimeOfWeek(Display& display, Form form, std::string_view control, float timeOfWeek,
+void showTimeOfWeek(Display& display, Form form, ControlName control, float timeOfWeek,
                     bool withDayName) {
   display.setText(form, control, TimeOfWeekText(timeOfWeek, withDayName));
 }
 
-void showGpsDate(Display& display, Form form, std::string_view control, double gpsTime) {
+void showGpsDate(Display& display, Form form, ControlName control, double gpsTime) {
   display.setText(form, control, GpsDateText(gpsTime));
 }
 

@@ -48,8 +48,8 @@ std::string GpsDateText(double gpsTime);
 // when that instant has no calendar date (see GpsToCalendar).
 std::optional<platform::CalendarTime> PcClockTime(double gpsTime, float utcOffset);
 
-void showTimeOfWeek(Display& display, Form form, std::string_view control, float timeOfWeek,
+void showTimeOfWeek(Display& display, Form form, ControlName control, float timeOfWeek,
                     bool withDayName);
-void showGpsDate(Display& display, Form form, std::string_view control, double gpsTime);
+void showGpsDate(Display& display, Form form, ControlName control, double gpsTime);
 
 }  // namespace navbin::reports

@@ -25,7 +25,7 @@ std::span<const std::uint8_t> PayloadOf(const link::PortContext& port) {
 }
 
 template <std::size_t N>
-void Select(Display& display, Form form, std::string_view control, int index,
+void Select(Display& display, Form form, ControlName control, int index,
             const std::array<std::string_view, N>& items) {
   display.setSelectedIndex(form, control, lists::ItemOrNone(index, items.size()));
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "protocol/presentation/config_control_names.h"
+#include "protocol/presentation/config_lists.h"
 #include "protocol/presentation/format.h"
 #include "protocol/receiver/config_decoders.h"
 #include "protocol/settings/filters.h"
@@ -22,16 +23,6 @@ namespace {
 
 std::span<const std::uint8_t> PayloadOf(const link::PortContext& port) {
   return {port.payload(), port.packetLen};
-}
-
-// The lists of these dialogs: an index beyond them selects nothing.
-constexpr int kPpsSwitchItems = 2;
-constexpr int kPpsTimeBaseItems = 2;
-constexpr int kPpsPolarityItems = 2;
-constexpr int kNewModeItems = 2;
-
-int ItemOrNone(int index, int count) {
-  return index >= 0 && index < count ? index : -1;
 }
 
 // The vehicle ID's characters up to the first zero byte, each byte a Latin-1
@@ -73,14 +64,13 @@ void decodeNavTxtConfig(DecoderContext& context, link::PortContext& port) {
   // The dialog talks to the display port: another receiver's settings stay out of it.
   if (!context.isDisplayPort(port)) return;
   Display& d = context.display;
-  const std::string_view flags[] = {names::CheckBox_ID, names::CheckBox_CS, names::CheckBox_EC,
-                                    names::CheckBox_FR, names::CheckBox_CR};
+  const ControlName flags[] = {names::CheckBox_ID, names::CheckBox_CS, names::CheckBox_EC,
+                               names::CheckBox_FR, names::CheckBox_CR};
   for (int bit = 0; bit < 5; ++bit)
     d.setChecked(Form::NavTxt, flags[bit], (report->flags >> bit) & 1);
   d.setText(Form::NavTxt, names::Edit_TOH, Format("%d", report->topOfHourOffset));
-  const std::string_view periods[] = {names::Edit_AL, names::Edit_CP, names::Edit_ID,
-                                      names::Edit_LN, names::Edit_PV, names::Edit_ST,
-                                      names::Edit_TM, names::Edit_VR};
+  const ControlName periods[] = {names::Edit_AL, names::Edit_CP, names::Edit_ID, names::Edit_LN,
+                                 names::Edit_PV, names::Edit_ST, names::Edit_TM, names::Edit_VR};
   for (std::size_t i = 0; i < report->periods.size(); ++i) {
     d.setText(Form::NavTxt, periods[i], Format("%d", report->periods[i]));
   }
@@ -93,8 +83,9 @@ void decodeSensitivity(DecoderContext& context, link::PortContext& port) {
   context.receiver(port).configuration.sensitivity = report;
   context.display.setText(Form::Sensitivity, names::Panel_CurMode,
                           report->current ? " ON" : " OFF");
-  context.display.setSelectedIndex(Form::Sensitivity, names::ComboBox_NewMode,
-                                   ItemOrNone(report->afterReset, kNewModeItems));
+  context.display.setSelectedIndex(
+      Form::Sensitivity, names::ComboBox_NewMode,
+      lists::ItemOrNone(report->afterReset, lists::kSensitivityModes.size()));
 }
 
 void decodePpsCharacteristics(DecoderContext& context, link::PortContext& port) {
@@ -104,11 +95,11 @@ void decodePpsCharacteristics(DecoderContext& context, link::PortContext& port) 
   if (!context.isDisplayPort(port)) return;  // as for 0x7F
   Display& d = context.display;
   d.setSelectedIndex(Form::PPSOutput, names::ComboBox_Switch,
-                     ItemOrNone(report->driverSwitch, kPpsSwitchItems));
+                     lists::ItemOrNone(report->driverSwitch, lists::kPpsSwitch.size()));
   d.setSelectedIndex(Form::PPSOutput, names::ComboBox_TimeBase,
-                     ItemOrNone(report->timeBase, kPpsTimeBaseItems));
+                     lists::ItemOrNone(report->timeBase, lists::kPpsTimeBase.size()));
   d.setSelectedIndex(Form::PPSOutput, names::ComboBox_Polarity,
-                     ItemOrNone(report->polarity, kPpsPolarityItems));
+                     lists::ItemOrNone(report->polarity, lists::kPpsPolarity.size()));
   d.setText(Form::PPSOutput, names::Edit_Offset, Format("%.3e", report->offset));
   d.setText(Form::PPSOutput, names::Edit_Bias, Format("%.2f", double(report->biasThreshold)));
 }

@@ -11,7 +11,7 @@ namespace {
 
 // One status light and its label: yellow with `setText` when the bit is set,
 // green with `clearText` otherwise.
-void ShowLight(Display& display, std::string_view shape, std::string_view label, bool set,
+void ShowLight(Display& display, ControlName shape, ControlName label, bool set,
                const char* setText, const char* clearText) {
   display.setColour(Form::Main, shape, set ? Colour::Yellow : Colour::Lime);
   display.setText(Form::Main, label, set ? setText : clearText);

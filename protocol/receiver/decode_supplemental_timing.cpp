@@ -18,7 +18,7 @@ namespace {
 constexpr std::uint8_t kOverdeterminedClock = 7;
 
 // Each minor alarm bit and its light.
-constexpr std::pair<int, std::string_view> kAlarmLights[] = {
+constexpr std::pair<int, ControlName> kAlarmLights[] = {
     {3, names::Shape_Bit3},   {5, names::Shape_Bit5},   {6, names::Shape_Bit6},
     {7, names::Shape_Bit7},   {8, names::Shape_Bit8},   {9, names::Shape_Bit9},
     {10, names::Shape_Bit10}, {11, names::Shape_Bit11},

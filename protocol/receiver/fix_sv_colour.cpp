@@ -12,7 +12,7 @@ Colour FixSvColour(const std::array<std::int32_t, kChannelCount>& fixSvs, int sv
   return Colour::Window;
 }
 
-void showFixSvColour(DecoderContext& context, int sv, int portIndex, std::string_view panel) {
+void showFixSvColour(DecoderContext& context, int sv, int portIndex, ControlName panel) {
   const auto& fixSvs =
       context.state.receivers[static_cast<std::size_t>(portIndex) % link::kPortCount].fixSvs;
   context.display.setColour(Form::Main, panel, FixSvColour(fixSvs, sv));

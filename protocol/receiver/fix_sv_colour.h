@@ -16,6 +16,6 @@ namespace navbin::reports {
 Colour FixSvColour(const std::array<std::int32_t, kChannelCount>& fixSvs, int sv);
 
 // Colours `panel` of the main window for `sv` from the fix of port `portIndex`.
-void showFixSvColour(DecoderContext& context, int sv, int portIndex, std::string_view panel);
+void showFixSvColour(DecoderContext& context, int sv, int portIndex, ControlName panel);
 
 }  // namespace navbin::reports

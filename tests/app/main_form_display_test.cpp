@@ -11,6 +11,8 @@
 
 #include "link/field_codec.h"
 #include "protocol/presentation/control_names.h"
+#include "protocol/presentation/log_control_names.h"
+#include "protocol/presentation/port_control_names.h"
 #include "tests/app/main_form_fixture.h"
 
 namespace navbin::main_form_testing {
@@ -80,26 +82,33 @@ TEST_F(MainFormTest, FormCreateFailsForADisplayPortOutsideTheTable) {
 }
 
 TEST_F(MainFormTest, EveryControlTheReportLayerWritesExists) {
-  for (const reports::ControlName& c : reports::kReportControls) {
+  for (const reports::FormControl& c : reports::kReportControls) {
     if (c.form != Form::Main) continue;
-    EXPECT_NE(display.control(Form::Main, c.name), nullptr) << c.name;
+    EXPECT_NE(display.control(Form::Main, c.name), nullptr) << c.name.text();
   }
   for (const reports::ControlRows& r : reports::kReportControlRows) {
     if (r.form != Form::Main) continue;
-    for (int i = 0; i < r.count; ++i) {
-      EXPECT_NE(display.control(Form::Main, r.names[i]), nullptr) << r.names[i];
+    for (reports::ControlName name : r.names) {
+      EXPECT_NE(display.control(Form::Main, name), nullptr) << name.text();
     }
   }
+  namespace names = reports::names;
+  for (reports::ControlName name :
+       {names::ComboBox_DisplayCom, names::Shape_TxAll, names::Panel_LogStatus, names::Shape_TxLED,
+        names::Panel_Hint, names::Panel_Record, names::Panel_Serial}) {
+    EXPECT_NE(display.control(Form::Main, name), nullptr) << name.text();
+  }
+  for (reports::ControlName name : reports::rows::Panel_MonCom) {
+    EXPECT_NE(display.control(Form::Main, name), nullptr) << name.text();
+  }
+  // Controls of the main window alone.
   for (const char* name :
-       {"Panel_Timing",   "Panel_DeltaPos", "Panel_Status",    "Panel_Satellites",
-        "Panel_DOPS",     "Panel_Com",      "Button_ResetLLA", "Label10",
-        "Label26",        "Label9",         "Label14",         "Label27",
-        "Label11",        "Label13",        "Label29",         "ComboBox_DisplayCom",
-        "Button_TxAll",   "Shape_TxAll",    "Panel_LogStatus", "Panel_MonCom1",
-        "Panel_MonCom16", "Panel_TxRx",     "Label_Tx",        "Label_Rx",
-        "Shape_TxLED",    "Panel_Hint",     "Panel_Record",    "Panel_Serial",
-        "Bevel1",         "PopupMenu_COM",  "Timer_NavBin"}) {
-    EXPECT_NE(display.control(Form::Main, name), nullptr) << name;
+       {"Panel_Timing",  "Panel_DeltaPos",  "Panel_Status", "Panel_Satellites", "Panel_DOPS",
+        "Panel_Com",     "Button_ResetLLA", "Label10",      "Label26",          "Label9",
+        "Label14",       "Label27",         "Label11",      "Label13",          "Label29",
+        "Button_TxAll",  "Panel_TxRx",      "Label_Tx",     "Label_Rx",         "Bevel1",
+        "PopupMenu_COM", "Timer_NavBin"}) {
+    EXPECT_NE(display.control(Form::Main, reports::ControlName{name}), nullptr) << name;
   }
   EXPECT_EQ(form->satellites->Panel_SV[11]->objectName(), "Panel_SV12");
   EXPECT_EQ(form->satellites->Panel_SV[8]->fill(), Colour::ButtonFace);

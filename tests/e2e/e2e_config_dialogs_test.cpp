@@ -24,15 +24,15 @@ using reports::Colour;
 using reports::Form;
 using std::chrono::milliseconds;
 namespace names = reports::names;
-using Controls = std::vector<std::string_view>;
-using Changes = std::vector<std::pair<std::string_view, std::string>>;
+using Controls = std::vector<reports::ControlName>;
+using Changes = std::vector<std::pair<reports::ControlName, std::string>>;
 
 // Controls shown by their text, or by their check mark ("1" checked).
-bool Textual(std::string_view c) {
-  return c.starts_with("Edit_") || c.starts_with("Panel_");
+bool Textual(reports::ControlName c) {
+  return c.text().starts_with("Edit_") || c.text().starts_with("Panel_");
 }
-bool Checkable(std::string_view c) {
-  return c.starts_with("CheckBox_") || c.starts_with("RadioButton_");
+bool Checkable(reports::ControlName c) {
+  return c.text().starts_with("CheckBox_") || c.text().starts_with("RadioButton_");
 }
 
 class E2eConfigDialogs : public ::testing::Test {
@@ -62,7 +62,7 @@ class E2eConfigDialogs : public ::testing::Test {
   // The values of `controls`: texts of edits, item indices of lists and groups.
   std::string shown(Form form, const Controls& controls) const {
     std::string all;
-    for (std::string_view c : controls) {
+    for (reports::ControlName c : controls) {
       if (!all.empty()) all += ' ';
       all += Textual(c)     ? app.display.text(form, c)
              : Checkable(c) ? std::string(app.display.checked(form, c) ? "1" : "0")
@@ -82,7 +82,7 @@ class E2eConfigDialogs : public ::testing::Test {
     }
   }
   void clear(Form form, const Controls& controls) {
-    for (std::string_view c : controls)
+    for (reports::ControlName c : controls)
       set(form, {{c, Textual(c) ? "" : Checkable(c) ? "0" : "-1"}});
   }
 
@@ -407,7 +407,7 @@ TEST_P(E2eSerialFollow, ReceiverAt38400WithThePcFollowingOrNot) {
     run([] { return false; }, milliseconds(4500));
     EXPECT_EQ(port().readIo.bytes, bytesAfterChange);
     EXPECT_FALSE(port().rxActive);
-    EXPECT_EQ(app.display.colour(Form::Main, "Shape_RxLED"), Colour::Gray);
+    EXPECT_EQ(app.display.colour(Form::Main, names::Shape_RxLED), Colour::Gray);
   }
 }
 

@@ -40,7 +40,7 @@ bool LiveApp::runUntil(ReceiverTap& tap, std::chrono::milliseconds limit,
 }
 
 std::string LiveApp::text(const char* control, reports::Form which) const {
-  return display.text(which, control);
+  return display.text(which, reports::ControlName{control});
 }
 
 bool LiveApp::SavePicture(QWidget* window, const std::string& file) {

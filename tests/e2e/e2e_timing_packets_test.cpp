@@ -59,7 +59,7 @@ const Recording kRecordings[] = {
 
 std::vector<std::string> Texts(const reports::Display& d, Form form, const auto& names) {
   std::vector<std::string> texts;
-  for (const char* name : names) texts.push_back(d.text(form, name));
+  for (const char* name : names) texts.push_back(d.text(form, reports::ControlName{name}));
   return texts;
 }
 
@@ -91,7 +91,7 @@ TEST_F(MainFormTest, TimingRecordingsFillTheWindowAndTheMainTimingLayoutClearKee
 
   window->Button_Clear->click();
   for (const char* name : kWindowPanels)
-    EXPECT_EQ(display.text(Form::TimingPackets, name), "") << name;
+    EXPECT_EQ(display.text(Form::TimingPackets, reports::ControlName{name}), "") << name;
   EXPECT_EQ(window->Shape_PPS->fill(), Colour::Gray);
   for (const ui::Shape* light : window->alarmLights) EXPECT_EQ(light->fill(), Colour::Gray);
   EXPECT_EQ(Texts(display, Form::Main, kMainPanels), kRecordings[1].main());

@@ -15,7 +15,7 @@ class ConfigReportTest : public ReportTest {
   const ConfigurationReports& stored(int port = 0) const {
     return state.receivers[static_cast<std::size_t>(port)].configuration;
   }
-  int selected(Form f, std::string_view c) const { return display.selectedIndex(f, c); }
+  int selected(Form f, ControlName c) const { return display.selectedIndex(f, c); }
 };
 
 Bytes Sized(std::size_t n, std::uint8_t fill = 0) {

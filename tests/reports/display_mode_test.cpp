@@ -7,7 +7,7 @@
 namespace navbin::reports::test {
 namespace {
 
-using Controls = std::vector<std::string_view>;
+using Controls = std::vector<ControlName>;
 
 const Controls kLla = {Panel_LatDeg, Panel_LatMin, Panel_NorthSouth,
                        Panel_LonDeg, Panel_LonMin, Panel_EastWest};
@@ -50,10 +50,10 @@ TEST_F(DisplayModeTest, EachModeShowsItsPanelsAndCaptions) {
     for (auto v : rows::Panel_Vel) display.at(Form::Main, v).text = "1.00";
     setDisplayMode(display, c.mode);
     for (const auto& group : c.shown) {
-      for (auto control : group) EXPECT_TRUE(display.main(control).visible) << control;
+      for (auto control : group) EXPECT_TRUE(display.main(control).visible) << control.text();
     }
     for (const auto& group : c.hidden) {
-      for (auto control : group) EXPECT_FALSE(display.main(control).visible) << control;
+      for (auto control : group) EXPECT_FALSE(display.main(control).visible) << control.text();
     }
     const Controls labels = {Label_PanelPos, Label_Lat_X,  Label_Lon_Y,
                              Label_Alt_Z,    Label_Pmode1, Label_Pmode2};
@@ -72,8 +72,8 @@ TEST_F(DisplayModeTest, EachModeShowsItsPanelsAndCaptions) {
 TEST_F(DisplayModeTest, LlaReportAfterTimingBringsTheLlaPanelsBack) {
   setDisplayMode(display, kModeTiming);
   deliver(0x4A, Payload().single(0.5f).single(0.1f).single(10).single(0).single(1000));
-  for (auto control : kLla) EXPECT_TRUE(display.main(control).visible) << control;
-  for (auto control : kDeltas) EXPECT_TRUE(display.main(control).visible) << control;
+  for (auto control : kLla) EXPECT_TRUE(display.main(control).visible) << control.text();
+  for (auto control : kDeltas) EXPECT_TRUE(display.main(control).visible) << control.text();
   for (auto v : rows::Panel_Vel) {
     EXPECT_EQ(mainColour(v), Colour::Window);
     EXPECT_EQ(mainText(v), "");  // until the next velocity report

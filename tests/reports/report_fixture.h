@@ -47,23 +47,23 @@ class ReportTest : public ::testing::Test {
   }
   void deliver(int id, const Bytes& payload) { deliver(0, id, payload); }
 
-  std::string text(Form f, std::string_view c) const { return display.text(f, c); }
-  std::string mainText(std::string_view c) const { return display.text(Form::Main, c); }
-  Colour mainColour(std::string_view c) const { return display.colour(Form::Main, c); }
+  std::string text(Form f, support::Named c) const { return display.text(f, c); }
+  std::string mainText(support::Named c) const { return display.text(Form::Main, c); }
+  Colour mainColour(support::Named c) const { return display.colour(Form::Main, c); }
   // The texts of the named controls, to compare with a list.
   using Strings = std::vector<std::string>;
-  Strings texts(Form form, std::initializer_list<std::string_view> controls) const {
+  Strings texts(Form form, std::initializer_list<support::Named> controls) const {
     Strings all;
     for (auto c : controls) all.push_back(text(form, c));
     return all;
   }
-  Strings mainTexts(std::initializer_list<std::string_view> controls) const {
+  Strings mainTexts(std::initializer_list<support::Named> controls) const {
     return texts(Form::Main, controls);
   }
   // Only the receive lamp was written.
   void expectOnlyTheLamp() const {
     EXPECT_EQ(display.written(),
-              (std::set<support::FakeDisplay::Key>{{Form::Main, std::string(Shape_RxLED)}}));
+              (std::set<support::FakeDisplay::Key>{{Form::Main, std::string(Shape_RxLED.text())}}));
   }
 
   ReportState state;

@@ -44,7 +44,7 @@ class SatelliteTest : public ReportTest {
       }
     }
   }
-  Colour trackColour(std::string_view c) const { return display.colour(Form::Track, c); }
+  Colour trackColour(support::Named c) const { return display.colour(Form::Track, c); }
 };
 
 TEST_F(SatelliteTest, ChannelRowInBothWindowsWithItsLights) {

@@ -11,9 +11,9 @@ class StatusTest : public ReportTest {};
 TEST_F(StatusTest, HealthLightsAndTexts) {
   struct Case {
     int status, errors;
-    std::string_view lamp;
+    ControlName lamp;
     Colour colour;
-    std::string_view label;
+    ControlName label;
     const char* text;
     const char* health;
   };

@@ -69,8 +69,8 @@ TEST_F(ControlNamesTest, DecodersWriteOnlyListedControls) {
   for (const auto& [form, name] : display.written()) {
     EXPECT_TRUE(IsReportControl(form, name)) << static_cast<int>(form) << " " << name;
   }
-  EXPECT_EQ(rows::Panel_SV[0], "Panel_SV1");
-  EXPECT_EQ(rows::Panel_Azim[11], "Panel_Azim12");
+  EXPECT_EQ(rows::Panel_SV[0].text(), "Panel_SV1");
+  EXPECT_EQ(rows::Panel_Azim[11].text(), "Panel_Azim12");
   EXPECT_FALSE(IsReportControl(Form::Main, "Panel_Amu1"));  // the main window says AMU
   EXPECT_TRUE(IsReportControl(Form::Main, "Panel_AMU1"));
 }

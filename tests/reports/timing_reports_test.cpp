@@ -41,8 +41,8 @@ TEST_F(TimingReportTest, TextsLightsDisplayModeRuleAndWrongLengths) {
       {4, 1, 0, nan, "Full Position (3D)", "Don't have GPS time", "nan", true},
       {2, 16, 0, 1e12, " ", "TRAIM rejected fix", "57295778666661° 39' 50.625", true},
   };
-  constexpr std::string_view kLights[] = {Shape_Bit3, Shape_Bit5, Shape_Bit6,  Shape_Bit7,
-                                          Shape_Bit8, Shape_Bit9, Shape_Bit10, Shape_Bit11};
+  constexpr ControlName kLights[] = {Shape_Bit3, Shape_Bit5, Shape_Bit6,  Shape_Bit7,
+                                     Shape_Bit8, Shape_Bit9, Shape_Bit10, Shape_Bit11};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.modeText);
     display = {};
@@ -58,7 +58,7 @@ TEST_F(TimingReportTest, TextsLightsDisplayModeRuleAndWrongLengths) {
       const bool set = (c.alarms >> (i == 0 ? 3 : i + 4)) & 1;  // bits 3, 5 to 11
       EXPECT_EQ(display.colour(Form::TimingPackets, kLights[i]),
                 set ? Colour::Yellow : Colour::Lime)
-          << kLights[i];
+          << kLights[i].text();
     }
     EXPECT_EQ(display.colour(Form::TimingPackets, Shape_PPS),
               c.mode == 4 ? Colour::Lime : Colour::Yellow);

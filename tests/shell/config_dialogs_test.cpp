@@ -37,8 +37,8 @@ class ConfigDialogsTest : public ::testing::Test, public ShellFixture {
     openDisplayPort(kCom, 0);
     core.sender.setPause(std::chrono::microseconds(0));
   }
-  void select(Form f, std::string_view c, int index) { display.at(f, c).selected = index; }
-  void type(Form f, std::string_view c, const std::string& t) { display.at(f, c).text = t; }
+  void select(Form f, reports::ControlName c, int index) { display.at(f, c).selected = index; }
+  void type(Form f, reports::ControlName c, const std::string& t) { display.at(f, c).text = t; }
   std::vector<Bytes> sent() { return takeSent(kCom); }
   int files_ = 0;
   std::string lastBox() const { return prompter.boxes.empty() ? "" : prompter.boxes.back().text; }
@@ -53,7 +53,7 @@ class ConfigDialogsTest : public ::testing::Test, public ShellFixture {
 
 TEST_F(ConfigDialogsTest, IoOptionsBytesAndUnknownGroups) {
   // "LLA", "MSL geoid" out, "HAE (datum)" in, "double", "ENU", "UTC time", "Fix Based".
-  const std::pair<std::string_view, int> choices[] = {
+  const std::pair<reports::ControlName, int> choices[] = {
       {names::RadioGroup_Format, 1},   {names::RadioGroup_AltOut, 1},
       {names::RadioGroup_AltIn, 0},    {names::RadioGroup_Precision, 1},
       {names::RadioGroup_Velocity, 1}, {names::RadioGroup_Timing, 1},
@@ -101,11 +101,11 @@ TEST_F(ConfigDialogsTest, GpsConfigurationBytesDefaultsAndBadNumbers) {
   select(Form::GPS, names::ComboBox_RMode, 0);
   select(Form::GPS, names::ComboBox_DifMode, 2);
   select(Form::GPS, names::ComboBox_DCode, 4);
-  const std::pair<std::string_view, const char*> typed[] = {{names::Edit_EMask, "10"},
-                                                            {names::Edit_SMask, " 4.0"},
-                                                            {names::Edit_PMask, "12"},
-                                                            {names::Edit_PSwitch, "6e0 "},
-                                                            {names::Edit_DGPSAge, "30.9"}};
+  const std::pair<reports::ControlName, const char*> typed[] = {{names::Edit_EMask, "10"},
+                                                                {names::Edit_SMask, " 4.0"},
+                                                                {names::Edit_PMask, "12"},
+                                                                {names::Edit_PSwitch, "6e0 "},
+                                                                {names::Edit_DGPSAge, "30.9"}};
   for (auto [e, t] : typed) type(Form::GPS, e, t);
   EXPECT_TRUE(SendGpsConfiguration(display, prompter, core.sender));
   EXPECT_EQ(sent(), (std::vector<Bytes>{Cat({{0xBB, 0x03, 0x00, 0x02, 0x04},
@@ -227,7 +227,7 @@ TEST_F(ConfigDialogsTest, PcClockAsGpsWeekAndTimeOfWeek) {
 }
 
 TEST_F(ConfigDialogsTest, FiltersMasksAndSensitivityBytes) {
-  const std::pair<Form, std::string_view> boxes[] = {
+  const std::pair<Form, reports::ControlName> boxes[] = {
       {Form::Filters, names::CheckBox_Dynamic},    {Form::Filters, names::CheckBox_Static},
       {Form::Filters, names::CheckBox_Altitude},   {Form::PacketMasks, names::CheckBox_B2Bit5},
       {Form::PacketMasks, names::CheckBox_B2Bit6}, {Form::PacketMasks, names::CheckBox_B2Bit7}};
@@ -253,9 +253,9 @@ TEST_F(ConfigDialogsTest, FiltersMasksAndSensitivityBytes) {
 TEST_F(ConfigDialogsTest, NavTxtBytesModuloAndRefusals) {
   for (auto box : {names::CheckBox_ID, names::CheckBox_CS, names::CheckBox_CR})
     display.setChecked(Form::NavTxt, box, true);  // flags 0x13
-  const std::string_view periods[] = {names::Edit_AL, names::Edit_CP, names::Edit_ID,
-                                      names::Edit_LN, names::Edit_PV, names::Edit_ST,
-                                      names::Edit_TM, names::Edit_VR};
+  const reports::ControlName periods[] = {names::Edit_AL, names::Edit_CP, names::Edit_ID,
+                                          names::Edit_LN, names::Edit_PV, names::Edit_ST,
+                                          names::Edit_TM, names::Edit_VR};
   const char* typed[] = {"0", " 1 ", "+2", "65535", "65536", "70000", "-1", "300"};
   for (int i = 0; i < 8; ++i) type(Form::NavTxt, periods[i], typed[i]);
   const Bytes periodBytes{0, 0, 0, 1, 0, 2, 0xFF, 0xFF, 0, 0, 0x11, 0x70, 0xFF, 0xFF, 0x01, 0x2C};
@@ -272,7 +272,7 @@ TEST_F(ConfigDialogsTest, NavTxtBytesModuloAndRefusals) {
     EXPECT_EQ(sent(),
               (std::vector<Bytes>{Cat({{0x7E, 0x00, 0x13}, offsetBytes, periodBytes, idBytes})}));
   }
-  const std::tuple<std::string_view, const char*, std::string> refusals[] = {
+  const std::tuple<reports::ControlName, const char*, std::string> refusals[] = {
       {names::Edit_TOH, "noon", "'noon' is not a valid floating point value"},
       {names::Edit_VR, "", "'' is not a valid integer value"},  // no report yet
       {names::Edit_AL, "1.5", "'1.5' is not a valid integer value"},

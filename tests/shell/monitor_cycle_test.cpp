@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "protocol/presentation/port_control_names.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace navbin::shell_testing {
@@ -122,7 +123,7 @@ TEST_F(MonitorCycleTest, IdentificationTwoTicksAfterTheVersionQuery) {
     if (start == 9) f.core.multiPort.portPanelClick(5);
     ASSERT_EQ(f.port(com).startupState, start);
     f.core.shell.lineSettings[com - 1] = link::LineSettings{9, 3, 0, 1};
-    f.display.setText(reports::Form::Main, "Panel_Serial", "COM1 38400, 8-N-2");
+    f.display.setText(reports::Form::Main, reports::names::Panel_Serial, "COM1 38400, 8-N-2");
     for (int t = 1; t <= start + 3; ++t) {
       f.tick();
       const std::vector<Bytes> expected = t == start - 1 ? std::vector<Bytes>{kVersion}
@@ -131,7 +132,7 @@ TEST_F(MonitorCycleTest, IdentificationTwoTicksAfterTheVersionQuery) {
       EXPECT_EQ(f.takeSent(com), expected) << "tick " << t;
       for (int other : {1, 2}) EXPECT_TRUE(other == com || f.takeSent(other).empty()) << t;
       const bool identifiedText = com == 1 && t >= start - 3;
-      EXPECT_EQ(f.display.main("Panel_Serial").text,
+      EXPECT_EQ(f.display.main(reports::names::Panel_Serial).text,
                 identifiedText ? "COM1: 9600: 8-O-1" : "COM1 38400, 8-N-2")
           << "tick " << t;
     }
@@ -144,12 +145,12 @@ TEST_F(MonitorCycleTest, SendBreakBringsThePanelTextBackAtTheFourthTick) {
   openDisplayPort(2, 0);
   core.shell.autoQuery = false;
   core.shell.lineSettings[1] = link::LineSettings{9, 3, 1, 0};
-  display.setText(reports::Form::Main, "Panel_Serial", "COM2 38400, 8-O-1");
+  display.setText(reports::Form::Main, reports::names::Panel_Serial, "COM2 38400, 8-O-1");
   core.multiPort.sendBreakToAll();
   tick(3);
-  EXPECT_EQ(display.main("Panel_Serial").text, "COM2 38400, 8-O-1");
+  EXPECT_EQ(display.main(reports::names::Panel_Serial).text, "COM2 38400, 8-O-1");
   tick();
-  EXPECT_EQ(display.main("Panel_Serial").text, "COM2: 9600: 8-O-1");
+  EXPECT_EQ(display.main(reports::names::Panel_Serial).text, "COM2: 9600: 8-O-1");
 }
 
 TEST_F(MonitorCycleTest, LostDeviceIsReportedOnceAndTheOtherPortsGoOn) {
@@ -280,7 +281,7 @@ TEST_F(MonitorCycleTest, LostPortsReopenOnceTheirDeviceIsBack) {
   EXPECT_EQ(monitoredComs(), std::vector<int>{2});
   EXPECT_EQ(reopened, 2);
   EXPECT_EQ(line(1).lineParameters().baud, 38400u);
-  EXPECT_EQ(display.main("Panel_Serial").text, "COM1 38400, 8-N-1");
+  EXPECT_EQ(display.main(reports::names::Panel_Serial).text, "COM1 38400, 8-N-1");
   takeSent(1);
   tick(3);  // the identification again, at the speed the port had
   auto sent = takeSent(1);

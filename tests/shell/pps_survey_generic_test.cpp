@@ -54,8 +54,8 @@ TEST_F(TimingDialogsTest, PpsCharacteristicsAndOutputBytes) {
   }
   // Checked options as bits (Always 4, 1SV 2, 3SV 1): the first wins; none sends nothing.
   prompter.boxes.clear();
-  const std::string_view options[] = {names::RadioButton_Always, names::RadioButton_1SV,
-                                      names::RadioButton_3SV};
+  const reports::ControlName options[] = {names::RadioButton_Always, names::RadioButton_1SV,
+                                          names::RadioButton_3SV};
   for (auto [bits, out] : {std::pair{4, "8E 4E 02"}, {3, "8E 4E 03"}, {1, "8E 4E 04"}, {0, ""}}) {
     for (int i = 0; i < 3; ++i) display.at(Form::PPSOutput, options[i]).checked = bits & (4 >> i);
     SendPpsOutput(display, core.sender);

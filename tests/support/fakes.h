@@ -20,6 +20,17 @@ namespace navbin::support {
 using reports::Colour;
 using reports::Form;
 
+// A control as a test names it: by its shared constant, or spelled out, which
+// checks the constant's spelling too.
+struct Named {
+  Named(reports::ControlName control) : name(control) {}            // NOLINT
+  Named(const char* text) : name(std::string_view(text)) {}         // NOLINT
+  Named(std::string_view text) : name(text) {}                      // NOLINT
+  Named(const std::string& text) : name(std::string_view(text)) {}  // NOLINT
+  operator reports::ControlName() const { return name; }            // NOLINT
+  reports::ControlName name;
+};
+
 // What one control shows; fields not yet written keep these defaults.
 struct ControlState {
   std::string text;
@@ -38,19 +49,27 @@ class FakeDisplay final : public reports::Display {
  public:
   using Key = std::pair<Form, std::string>;
 
-  void setText(Form f, std::string_view c, const std::string& t) override { write(f, c).text = t; }
-  std::string text(Form f, std::string_view c) const override { return get(f, c).text; }
-  void setColour(Form f, std::string_view c, Colour v) override { write(f, c).colour = v; }
-  Colour colour(Form f, std::string_view c) const override { return get(f, c).colour; }
-  void setTextColour(Form f, std::string_view c, Colour v) override { write(f, c).textColour = v; }
-  void setHint(Form f, std::string_view c, const std::string& h) override { write(f, c).hint = h; }
-  void setVisible(Form f, std::string_view c, bool v) override { write(f, c).visible = v; }
-  void setEnabled(Form f, std::string_view c, bool v) override { write(f, c).enabled = v; }
-  void setChecked(Form f, std::string_view c, bool v) override { write(f, c).checked = v; }
-  bool checked(Form f, std::string_view c) const override { return get(f, c).checked; }
-  void setSelectedIndex(Form f, std::string_view c, int i) override { write(f, c).selected = i; }
-  int selectedIndex(Form f, std::string_view c) const override { return get(f, c).selected; }
-  void setItems(Form f, std::string_view c, const std::vector<std::string>& items) override {
+  void setText(Form f, reports::ControlName c, const std::string& t) override {
+    write(f, c).text = t;
+  }
+  std::string text(Form f, reports::ControlName c) const override { return get(f, c).text; }
+  void setColour(Form f, reports::ControlName c, Colour v) override { write(f, c).colour = v; }
+  Colour colour(Form f, reports::ControlName c) const override { return get(f, c).colour; }
+  void setTextColour(Form f, reports::ControlName c, Colour v) override {
+    write(f, c).textColour = v;
+  }
+  void setHint(Form f, reports::ControlName c, const std::string& h) override {
+    write(f, c).hint = h;
+  }
+  void setVisible(Form f, reports::ControlName c, bool v) override { write(f, c).visible = v; }
+  void setEnabled(Form f, reports::ControlName c, bool v) override { write(f, c).enabled = v; }
+  void setChecked(Form f, reports::ControlName c, bool v) override { write(f, c).checked = v; }
+  bool checked(Form f, reports::ControlName c) const override { return get(f, c).checked; }
+  void setSelectedIndex(Form f, reports::ControlName c, int i) override {
+    write(f, c).selected = i;
+  }
+  int selectedIndex(Form f, reports::ControlName c) const override { return get(f, c).selected; }
+  void setItems(Form f, reports::ControlName c, const std::vector<std::string>& items) override {
     write(f, c).items = items;
   }
 
@@ -62,17 +81,21 @@ class FakeDisplay final : public reports::Display {
     return it == controls_.end() ? kUnset : it->second;
   }
   const ControlState& main(std::string_view c) const { return get(Form::Main, c); }
+  ControlState& at(Form f, reports::ControlName c) { return at(f, c.text()); }
+  const ControlState& get(Form f, reports::ControlName c) const { return get(f, c.text()); }
+  const ControlState& main(reports::ControlName c) const { return main(c.text()); }
 
   bool wasWritten(Form f, std::string_view c) const {
     return written_.count({f, std::string(c)}) != 0;
   }
+  bool wasWritten(Form f, reports::ControlName c) const { return wasWritten(f, c.text()); }
   // Every control a setter reached, and how many setter calls there were.
   const std::set<Key>& written() const { return written_; }
   int writes() const { return writes_; }
 
  private:
-  ControlState& write(Form f, std::string_view c) {
-    written_.insert({f, std::string(c)});
+  ControlState& write(Form f, reports::ControlName c) {
+    written_.insert({f, std::string(c.text())});
     ++writes_;
     return at(f, c);
   }

@@ -16,19 +16,19 @@ class SilentDisplay final : public reports::Display {
   // every tick, Gray leaves it idle.
   explicit SilentDisplay(reports::Colour colour = reports::Colour::Gray) : colour_(colour) {}
 
-  void setText(reports::Form, std::string_view, const std::string&) override {}
-  std::string text(reports::Form, std::string_view) const override { return {}; }
-  void setColour(reports::Form, std::string_view, reports::Colour) override {}
-  reports::Colour colour(reports::Form, std::string_view) const override { return colour_; }
-  void setTextColour(reports::Form, std::string_view, reports::Colour) override {}
-  void setHint(reports::Form, std::string_view, const std::string&) override {}
-  void setVisible(reports::Form, std::string_view, bool) override {}
-  void setEnabled(reports::Form, std::string_view, bool) override {}
-  void setChecked(reports::Form, std::string_view, bool) override {}
-  bool checked(reports::Form, std::string_view) const override { return false; }
-  void setSelectedIndex(reports::Form, std::string_view, int) override {}
-  int selectedIndex(reports::Form, std::string_view) const override { return -1; }
-  void setItems(reports::Form, std::string_view, const std::vector<std::string>&) override {}
+  void setText(reports::Form, reports::ControlName, const std::string&) override {}
+  std::string text(reports::Form, reports::ControlName) const override { return {}; }
+  void setColour(reports::Form, reports::ControlName, reports::Colour) override {}
+  reports::Colour colour(reports::Form, reports::ControlName) const override { return colour_; }
+  void setTextColour(reports::Form, reports::ControlName, reports::Colour) override {}
+  void setHint(reports::Form, reports::ControlName, const std::string&) override {}
+  void setVisible(reports::Form, reports::ControlName, bool) override {}
+  void setEnabled(reports::Form, reports::ControlName, bool) override {}
+  void setChecked(reports::Form, reports::ControlName, bool) override {}
+  bool checked(reports::Form, reports::ControlName) const override { return false; }
+  void setSelectedIndex(reports::Form, reports::ControlName, int) override {}
+  int selectedIndex(reports::Form, reports::ControlName) const override { return -1; }
+  void setItems(reports::Form, reports::ControlName, const std::vector<std::string>&) override {}
 
  private:
   reports::Colour colour_;

@@ -78,7 +78,10 @@ TEST(TransferTexts, SvNumbersAndLightNames) {
   const std::pair<int, int> blocks[] = {{2, 1}, {2, 32}, {2, 33}, {3, 0},
                                         {4, 0}, {5, 0},  {1, 1},  {6, 1}};
   std::string names;
-  for (auto [type, sv] : blocks) names += AlmLightName(type, sv) + ",";
+  for (auto [type, sv] : blocks) {
+    const auto light = AlmLightName(type, sv);
+    names += std::string(light ? light->text() : "") + ",";
+  }
   EXPECT_EQ(names, "Shape_SV1,Shape_SV32,,Shape_Alm,Shape_Iono,Shape_UTC,,,");
 }
 

@@ -91,15 +91,15 @@ TEST(AuxForms, DatumStartsUnselectedTheUserTicksTheBiasColumnAndEveryControlExis
   display.registerForm(Form::TimingPackets, &timing);
   EXPECT_EQ(io.Label_Datum->text(), "Datum:");
   EXPECT_FALSE(io.ComboBox_Datum->isEditable());
-  EXPECT_EQ(display.selectedIndex(Form::IOOptions, "ComboBox_Datum"), -1);
+  EXPECT_EQ(display.selectedIndex(Form::IOOptions, reports::names::ComboBox_Datum), -1);
   EXPECT_EQ(log.CheckBox_Bias->text(), "Bias (ns) ");
-  EXPECT_FALSE(display.checked(Form::Log, "CheckBox_Bias"));
+  EXPECT_FALSE(display.checked(Form::Log, reports::names::CheckBox_Bias));
   log.CheckBox_Bias->setChecked(true);  // the user ticks it
-  EXPECT_TRUE(display.checked(Form::Log, "CheckBox_Bias"));
+  EXPECT_TRUE(display.checked(Form::Log, reports::names::CheckBox_Bias));
   int checkedCount = 0;
   for (const auto& c : reports::kReportControls) {
     if (c.form == Form::Main || c.form == Form::Track) continue;
-    EXPECT_NE(display.control(c.form, c.name), nullptr) << c.name;
+    EXPECT_NE(display.control(c.form, c.name), nullptr) << c.name.text();
     ++checkedCount;
   }
   EXPECT_EQ(checkedCount, 9 + 24);  // 24 in the timing packets window

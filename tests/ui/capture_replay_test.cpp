@@ -6,6 +6,7 @@
 
 #include <QDir>
 
+#include "protocol/presentation/control_names.h"
 #include "tests/ui/replay_fixture.h"
 #include "ui/forms/bias_form.h"
 #include "ui/forms/product_form.h"
@@ -128,7 +129,7 @@ TEST(CaptureReplay, NavLlaDoubleFillsTheClockBiasWindowAndTimingAOnlyTheLamp) {
 TEST(CaptureReplay, PictureOfTheTrackingWindow) {
   testing::ReplayRig rig;
   rig.replay("nav-tracking.nvb");
-  EXPECT_EQ(rig.display.text(reports::Form::Track, "Panel_SV10"), "30");
+  EXPECT_EQ(rig.display.text(reports::Form::Track, reports::rows::Panel_SV[9]), "30");
   const QString png = QDir(NAVBIN_BINARY_DIR).filePath("tracking_window.png");
   ASSERT_TRUE(rig.forms.Form_Track->grab().save(png)) << png.toStdString();
 }

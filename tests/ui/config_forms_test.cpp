@@ -42,7 +42,7 @@ TEST(ConfigForms, ControlsStartStatesListsAndButtons) {
     for (auto* group : window->findChildren<RadioGroup*>()) EXPECT_EQ(group->itemIndex(), -1);
   }
   for (const auto& c : reports::kConfigDialogControls) {
-    EXPECT_NE(display.control(c.form, c.name), nullptr) << c.name.data();
+    EXPECT_NE(display.control(c.form, c.name), nullptr) << c.name.text();
   }
   EXPECT_EQ(io.ComboBox_Datum->count(), 180);
   EXPECT_EQ(io.ComboBox_Datum->itemText(179), "Tokyo GSI coords");
@@ -51,7 +51,8 @@ TEST(ConfigForms, ControlsStartStatesListsAndButtons) {
   EXPECT_FALSE(pos.GroupBox_LLA->isEnabled());
   EXPECT_TRUE(pos.GroupBox_ECEF->isHidden());
   EXPECT_FALSE(pos.Button_File1->isEnabled());
-  EXPECT_EQ(display.colour(Form::InitialTime, "Shape_TimeAccepted"), reports::Colour::Gray);
+  EXPECT_EQ(display.colour(Form::InitialTime, reports::names::Shape_TimeAccepted),
+            reports::Colour::Gray);
 
   // OK sends and closes, unless the send refused; Apply stays; Close never sends.
   int sends = 0;

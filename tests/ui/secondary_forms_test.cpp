@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <string>
 
+#include "protocol/presentation/control_names.h"
 #include "ui/forms/all_forms.h"
 
 namespace navbin::ui {
@@ -89,7 +90,8 @@ TEST_F(SecondaryFormsTest, HiddenFixedSizeTopLevelWindowsRegisteredUnderTheirFor
     EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(window->minimumSize() == window->maximumSize(), form != Form::Eph);
     EXPECT_EQ(display_.form(form), window);
-    display_.setText(form, window->objectName().toStdString(), "renamed");  // the caption
+    const std::string caption = window->objectName().toStdString();
+    display_.setText(form, reports::ControlName{caption}, "renamed");  // the caption
     EXPECT_EQ(window->windowTitle(), "renamed");
   }
   EXPECT_EQ(display_.form(Form::Main), nullptr);  // not ours to register
@@ -136,8 +138,8 @@ TEST(SecondaryFormsLifetime, DestroyedWithTheirOwner) {
   for (const auto& g : guards) EXPECT_TRUE(g.isNull());
   // The Display lets go of destroyed windows: no control is found, nothing crashes.
   EXPECT_EQ(display.form(Form::Track), nullptr);
-  display.setText(Form::Track, "Panel_SV1", "12");
-  EXPECT_EQ(display.text(Form::Track, "Panel_SV1"), "");
+  display.setText(Form::Track, reports::rows::Panel_SV[0], "12");
+  EXPECT_EQ(display.text(Form::Track, reports::rows::Panel_SV[0]), "");
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ TEST_F(TrackFormTest, EveryCellStartsEmptyWithItsHintAndTheLampsGray) {
 }
 
 TEST_F(TrackFormTest, ChannelNineIsRowTenBetweenRowsNineAndEleven) {
-  EXPECT_EQ(form_.svCells[9]->objectName(), "Panel_SV10");
+  EXPECT_EQ(form_.svCells[9]->objectName(), Name(rows::Panel_SV[9]));
   EXPECT_EQ(form_.azimCells[9]->objectName(), "Panel_Azim10");
   form_.show();
   const int y9 = form_.svCells[8]->mapTo(&form_, QPoint()).y();
@@ -67,12 +67,12 @@ TEST_F(TrackFormTest, ChannelNineIsRowTenBetweenRowsNineAndEleven) {
 TEST_F(TrackFormTest, HasEveryControlTheReportLayerWrites) {
   for (const auto& c : reports::kReportControls) {
     if (c.form != Form::Track) continue;
-    EXPECT_NE(display_.control(Form::Track, c.name), nullptr) << c.name;
+    EXPECT_NE(display_.control(Form::Track, c.name), nullptr) << c.name.text();
   }
   for (const auto& r : reports::kReportControlRows) {
     if (r.form != Form::Track) continue;
-    for (int i = 0; i < r.count; ++i) {
-      EXPECT_NE(display_.control(Form::Track, r.names[i]), nullptr) << r.names[i];
+    for (reports::ControlName name : r.names) {
+      EXPECT_NE(display_.control(Form::Track, name), nullptr) << name.text();
     }
   }
 }
@@ -81,17 +81,17 @@ TEST_F(TrackFormTest, DisplayCallsLandOnTheNamedCellsOnlyEvenWhileHidden) {
   ASSERT_FALSE(form_.isVisible());
   display_.setText(Form::Track, rows::Panel_SV[9], "17");
   display_.setColour(Form::Track, rows::Shape_Eph[9], Colour::Yellow);
-  display_.setHint(Form::Track, "Panel_PDOP", "new hint");
-  display_.setColour(Form::Track, "Panel_PDOP", Colour::ButtonFace);
+  display_.setHint(Form::Track, reports::names::Panel_PDOP, "new hint");
+  display_.setColour(Form::Track, reports::names::Panel_PDOP, Colour::ButtonFace);
   form_.show();
   EXPECT_EQ(form_.svCells[9]->text(), "17");
-  EXPECT_EQ(display_.text(Form::Track, "Panel_SV10"), "17");
+  EXPECT_EQ(display_.text(Form::Track, rows::Panel_SV[9]), "17");
   EXPECT_EQ(form_.ephLights[9]->fill(), Colour::Yellow);
-  EXPECT_EQ(display_.colour(Form::Track, "Shape_Eph10"), Colour::Yellow);
+  EXPECT_EQ(display_.colour(Form::Track, rows::Shape_Eph[9]), Colour::Yellow);
   EXPECT_TRUE(form_.svCells[8]->text().isEmpty() && form_.svCells[10]->text().isEmpty());
   EXPECT_EQ(form_.ephLights[10]->fill(), Colour::Gray);
   EXPECT_EQ(form_.Panel_PDOP->toolTip(), "new hint");
-  EXPECT_EQ(display_.colour(Form::Track, "Panel_PDOP"), Colour::ButtonFace);
+  EXPECT_EQ(display_.colour(Form::Track, reports::names::Panel_PDOP), Colour::ButtonFace);
 }
 
 TEST_F(TrackFormTest, SelectionListFitsTwelveFieldsWithoutResizing) {
@@ -103,7 +103,7 @@ TEST_F(TrackFormTest, SelectionListFitsTwelveFieldsWithoutResizing) {
     twelve += field;
   }
   form_.show();
-  display_.setText(Form::Track, "Panel_SVSel", twelve);
+  display_.setText(Form::Track, reports::names::Panel_SVSel, twelve);
   EXPECT_EQ(form_.Panel_SVSel->text().toStdString(), twelve);
   EXPECT_GE(form_.Panel_SVSel->contentsRect().width(),
             form_.Panel_SVSel->fontMetrics().horizontalAdvance(form_.Panel_SVSel->text()));

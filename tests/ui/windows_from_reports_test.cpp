@@ -47,10 +47,12 @@ TEST(WindowsFromReports, VersionReportFillsTheProductWindowAndEnablesTheDatum) {
   EXPECT_EQ(product.Panel_NavVersion->text(), "1.11");
   EXPECT_EQ(product.Panel_SigDate->text(), "4/5/2006");
   EXPECT_FALSE(io.Label_Datum->isEnabled() || io.ComboBox_Datum->isEnabled());
-  EXPECT_EQ(rig.display.colour(reports::Form::IOOptions, "ComboBox_Datum"), Colour::ButtonFace);
+  EXPECT_EQ(rig.display.colour(reports::Form::IOOptions, reports::names::ComboBox_Datum),
+            Colour::ButtonFace);
   rig.dispatch(0x45, Version(1, 12));
   EXPECT_TRUE(io.Label_Datum->isEnabled() && io.ComboBox_Datum->isEnabled());
-  EXPECT_EQ(rig.display.colour(reports::Form::IOOptions, "ComboBox_Datum"), Colour::Window);
+  EXPECT_EQ(rig.display.colour(reports::Form::IOOptions, reports::names::ComboBox_Datum),
+            Colour::Window);
   EXPECT_EQ(io.ComboBox_Datum->palette().color(QPalette::Base),
             ToQColor(Colour::Window, io.palette()));
   rig.dispatch(0x45, Version(1, 5));

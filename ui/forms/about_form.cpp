@@ -3,7 +3,9 @@
 #include <QFrame>
 #include <QVBoxLayout>
 
+#include "protocol/presentation/config_control_names.h"
 #include "ui/forms/about_emblem.h"
+#include "ui/widgets/object_name.h"
 
 namespace navbin::ui {
 
@@ -50,7 +52,7 @@ TForm_About::TForm_About(QWidget* parent) : FormWindow("Form_About", "About M1_M
   layout->addWidget(InformationPanel(this));
 
   Button_OK = new QPushButton("&OK", this);
-  Button_OK->setObjectName("Button_OK");
+  Button_OK->setObjectName(Name(names::Button_OK));
   Button_OK->setDefault(true);
   connect(Button_OK, &QPushButton::clicked, this, &QDialog::accept);
   layout->addWidget(Button_OK, 0, Qt::AlignHCenter);

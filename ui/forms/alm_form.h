@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "protocol/presentation/transfer_control_names.h"
 #include "ui/forms/form_window.h"
 #include "ui/widgets/shape.h"
 
@@ -20,7 +21,7 @@ class TForm_Alm : public FormWindow {
 
   void setVisible(bool visible) override;
 
-  std::array<Shape*, 32> Shape_SV{};  // Shape_SV1 is Shape_SV[0]
+  std::array<Shape*, reports::rows::Shape_SV.size()> Shape_SV{};  // Shape_SV1 is Shape_SV[0]
   Shape* Shape_Iono = nullptr;
   Shape* Shape_UTC = nullptr;
   Shape* Shape_Alm = nullptr;

@@ -4,10 +4,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "protocol/presentation/control_names.h"
+
 namespace navbin::ui {
 
 namespace {
-Panel* ValueRow(QGridLayout* grid, int row, const QString& label, const QString& name,
+Panel* ValueRow(QGridLayout* grid, int row, const QString& label, const ObjectName& name,
                 const QString& unit, QWidget* parent) {
   grid->addWidget(new QLabel(label, parent), row, 0);
   auto* panel = new Panel(name, parent);
@@ -29,8 +31,8 @@ TForm_Bias::TForm_Bias(QWidget* parent) : FormWindow("Form_Bias", "Timing Output
   auto* grid = new QGridLayout(frame);
   grid->setContentsMargins(10, 10, 10, 10);
   grid->setHorizontalSpacing(8);
-  Panel_Bias = ValueRow(grid, 0, "Bias", "Panel_Bias", "ns", frame);
-  Panel_BiasRate = ValueRow(grid, 1, "Bias Rate", "Panel_BiasRate", "ppb", frame);
+  Panel_Bias = ValueRow(grid, 0, "Bias", names::Panel_Bias, "ns", frame);
+  Panel_BiasRate = ValueRow(grid, 1, "Bias Rate", names::Panel_BiasRate, "ppb", frame);
   layout->addWidget(frame);
   fixSize();
 }

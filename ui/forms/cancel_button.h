@@ -4,11 +4,14 @@
 
 #include <QPushButton>
 
+#include "protocol/presentation/config_control_names.h"
+#include "ui/widgets/object_name.h"
+
 namespace navbin::ui {
 
 inline QPushButton* CancelButton(QWidget* parent) {
   auto* button = new QPushButton("Cancel", parent);
-  button->setObjectName("Button_Cancel");
+  button->setObjectName(Name(names::Button_Cancel));
   button->setAutoDefault(false);
   button->setEnabled(false);
   return button;

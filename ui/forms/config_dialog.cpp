@@ -2,25 +2,27 @@
 
 #include <QBoxLayout>
 
+#include "protocol/presentation/config_control_names.h"
+
 namespace navbin::ui {
 
-QLineEdit* Edit(const char* name, const QString& text, QWidget* parent, int width) {
+QLineEdit* Edit(const ObjectName& name, const QString& text, QWidget* parent, int width) {
   auto* edit = new QLineEdit(text, parent);
-  edit->setObjectName(name);
+  edit->setObjectName(name.text());
   edit->setFixedWidth(width);
   return edit;
 }
 
-QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
+QPushButton* Button(const ObjectName& name, const QString& caption, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
+  button->setObjectName(name.text());
   button->setAutoDefault(false);
   return button;
 }
 
-QCheckBox* CheckBox(const char* name, const QString& caption, QWidget* parent) {
+QCheckBox* CheckBox(const ObjectName& name, const QString& caption, QWidget* parent) {
   auto* box = new QCheckBox(caption, parent);
-  box->setObjectName(name);
+  box->setObjectName(name.text());
   return box;
 }
 
@@ -28,9 +30,9 @@ ConfigDialog::ConfigDialog(const QString& objectName, const QString& caption, QW
     : FormWindow(objectName, caption, parent) {}
 
 void ConfigDialog::addButtons(QBoxLayout* layout) {
-  Button_OK = Button("Button_OK", "&OK", this);
-  Button_Apply = Button("Button_Apply", "&Apply", this);
-  Button_Cancel = Button("Button_Cancel", "&Close", this);
+  Button_OK = Button(names::Button_OK, "&OK", this);
+  Button_Apply = Button(names::Button_Apply, "&Apply", this);
+  Button_Cancel = Button(names::Button_Cancel, "&Close", this);
   connect(Button_OK, &QPushButton::clicked, this, &ConfigDialog::Button_OKClick);
   connect(Button_Apply, &QPushButton::clicked, this, &ConfigDialog::Button_ApplyClick);
   connect(Button_Cancel, &QPushButton::clicked, this, &ConfigDialog::Button_CancelClick);

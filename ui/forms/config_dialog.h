@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "ui/forms/form_window.h"
+#include "ui/widgets/object_name.h"
 
 class QBoxLayout;
 
@@ -20,9 +21,9 @@ namespace navbin::ui {
 
 // A drop-down list (no typing) of `items`, with no selection.
 template <class Items>
-QComboBox* ListBox(const char* name, const Items& items, QWidget* parent) {
+QComboBox* ListBox(const ObjectName& name, const Items& items, QWidget* parent) {
   auto* box = new QComboBox(parent);
-  box->setObjectName(name);
+  box->setObjectName(name.text());
   box->setEditable(false);
   for (std::string_view item : items) {
     box->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
@@ -31,9 +32,9 @@ QComboBox* ListBox(const char* name, const Items& items, QWidget* parent) {
   return box;
 }
 
-QLineEdit* Edit(const char* name, const QString& text, QWidget* parent, int width = 80);
-QPushButton* Button(const char* name, const QString& caption, QWidget* parent);
-QCheckBox* CheckBox(const char* name, const QString& caption, QWidget* parent);
+QLineEdit* Edit(const ObjectName& name, const QString& text, QWidget* parent, int width = 80);
+QPushButton* Button(const ObjectName& name, const QString& caption, QWidget* parent);
+QCheckBox* CheckBox(const ObjectName& name, const QString& caption, QWidget* parent);
 
 class ConfigDialog : public FormWindow {
   Q_OBJECT

@@ -3,15 +3,17 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "protocol/presentation/config_control_names.h"
+
 namespace navbin::ui {
 
 TForm_Filters::TForm_Filters(QWidget* parent)
     : ConfigDialog("Form_Filters", "Configure Filters", parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 12, 12, 12);
-  CheckBox_Dynamic = CheckBox("CheckBox_Dynamic", "Position-Velocity Filter", this);
-  CheckBox_Static = CheckBox("CheckBox_Static", "Static Filter", this);
-  CheckBox_Altitude = CheckBox("CheckBox_Altitude", "Altitude Filter", this);
+  CheckBox_Dynamic = CheckBox(names::CheckBox_Dynamic, "Position-Velocity Filter", this);
+  CheckBox_Static = CheckBox(names::CheckBox_Static, "Static Filter", this);
+  CheckBox_Altitude = CheckBox(names::CheckBox_Altitude, "Altitude Filter", this);
   // toggled, not clicked: a report that changes the box runs the rule too.
   connect(CheckBox_Dynamic, &QCheckBox::toggled, this, &TForm_Filters::CheckBox_DynamicClick);
   layout->addWidget(CheckBox_Dynamic);

@@ -3,14 +3,16 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "protocol/presentation/config_control_names.h"
+#include "ui/forms/common_control_names.h"
 #include "ui/forms/config_dialog.h"
 
 namespace navbin::ui {
 
 namespace {
-QLabel* Label(const char* name, const char* text, QWidget* parent) {
+QLabel* Label(const ObjectName& name, const char* text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
+  label->setObjectName(name.text());
   return label;
 }
 }  // namespace
@@ -23,7 +25,7 @@ TForm_GenNavBin::TForm_GenNavBin(QWidget* parent)
   layout->addWidget(Label2);
   auto* row = new QHBoxLayout;
   Label1 = Label("Label1", "10", this);
-  Edit_NavBin = Edit("Edit_NavBin", "", this, 360);
+  Edit_NavBin = Edit(names::Edit_NavBin, "", this, 360);
   Label3 = Label("Label3", "10 03", this);
   Label2->setBuddy(Edit_NavBin);
   row->addWidget(Label1);
@@ -32,8 +34,8 @@ TForm_GenNavBin::TForm_GenNavBin(QWidget* parent)
   layout->addLayout(row);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  Button_Send = Button("Button_Send", "&Send", this);
-  Button_Close = Button("Button_Close", "&Close", this);
+  Button_Send = Button(names::Button_Send, "&Send", this);
+  Button_Close = Button(common::Button_Close, "&Close", this);
   connect(Button_Send, &QPushButton::clicked, this, &TForm_GenNavBin::Button_SendClick);
   connect(Button_Close, &QPushButton::clicked, this, &TForm_GenNavBin::Button_CloseClick);
   buttons->addWidget(Button_Send);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "protocol/presentation/config_control_names.h"
 #include "protocol/presentation/config_lists.h"
 
 namespace navbin::ui {
@@ -17,22 +18,23 @@ TForm_InitialPos::TForm_InitialPos(QWidget* parent)
   QStringList modes;
   for (std::string_view m : reports::lists::kPositionModes)
     modes << QString::fromUtf8(m.data(), m.size());
-  RadioGroup_PosMode = new RadioGroup("RadioGroup_PosMode", "Upload Options", modes, this);
+  RadioGroup_PosMode = new RadioGroup(names::RadioGroup_PosMode, "Upload Options", modes, this);
   connect(RadioGroup_PosMode, &RadioGroup::itemIndexChanged, this,
           &TForm_InitialPos::RadioGroup_PosModeClick);
   row->addWidget(RadioGroup_PosMode);
 
-  static constexpr const char* kLla[3][3] = {{"Edit_Lat", "Latitude", "degrees"},
-                                             {"Edit_Lon", "Longitude", "degrees"},
-                                             {"Edit_Alt", "Altitude", "meters"}};
-  static constexpr const char* kEcef[3][3] = {
-      {"Edit_X", "X", "meters"}, {"Edit_Y", "Y", "meters"}, {"Edit_Z", "Z", "meters"}};
+  static constexpr EditRow kLla[3] = {{names::Edit_Lat, "Latitude", "degrees"},
+                                      {names::Edit_Lon, "Longitude", "degrees"},
+                                      {names::Edit_Alt, "Altitude", "meters"}};
+  static constexpr EditRow kEcef[3] = {{names::Edit_X, "X", "meters"},
+                                       {names::Edit_Y, "Y", "meters"},
+                                       {names::Edit_Z, "Z", "meters"}};
   QLineEdit* lla[3] = {};
   QLineEdit* ecef[3] = {};
-  GroupBox_LLA =
-      buildGroup("GroupBox_LLA", "Initial LLA ", lla, kLla, &Button_File1, "Button_File1");
-  GroupBox_ECEF = buildGroup("GroupBox_ECEF", "Initial ECEF Position", ecef, kEcef, &Button_File2,
-                             "Button_File2");
+  GroupBox_LLA = buildGroup(names::GroupBox_LLA, "Initial LLA ", lla, kLla, &Button_File1,
+                            names::Button_File1);
+  GroupBox_ECEF = buildGroup(names::GroupBox_ECEF, "Initial ECEF Position", ecef, kEcef,
+                             &Button_File2, names::Button_File2);
   Edit_Lat = lla[0];
   Edit_Lon = lla[1];
   Edit_Alt = lla[2];
@@ -57,19 +59,18 @@ TForm_InitialPos::TForm_InitialPos(QWidget* parent)
   Button_File2->setEnabled(false);
 }
 
-QGroupBox* TForm_InitialPos::buildGroup(const char* name, const QString& title, QLineEdit** edits,
-                                        const char* const (&rows)[3][3], QPushButton** button,
-                                        const char* buttonName) {
-  auto* group = new QGroupBox(title, this);
-  group->setObjectName(name);
+QGroupBox* TForm_InitialPos::buildGroup(reports::ControlName name, const QString& title,
+                                        QLineEdit** edits, const EditRow (&rows)[3],
+                                        QPushButton** button, reports::ControlName buttonName) {
+  auto* group = Named(new QGroupBox(title, this), name);
   auto* grid = new QGridLayout(group);
   for (int i = 0; i < 3; ++i) {
-    edits[i] = Edit(rows[i][0], "", group, 110);
-    auto* label = new QLabel(rows[i][1], group);
+    edits[i] = Edit(rows[i].name, "", group, 110);
+    auto* label = new QLabel(rows[i].label, group);
     label->setBuddy(edits[i]);
     grid->addWidget(label, i, 0);
     grid->addWidget(edits[i], i, 1);
-    grid->addWidget(new QLabel(rows[i][2], group), i, 2);
+    grid->addWidget(new QLabel(rows[i].unit, group), i, 2);
   }
   *button = Button(buttonName, "&From File", group);
   connect(*button, &QPushButton::clicked, this, &TForm_InitialPos::Button_FileClick);

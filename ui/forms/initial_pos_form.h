@@ -37,10 +37,15 @@ class TForm_InitialPos : public ConfigDialog {
   QPushButton* Button_File2 = nullptr;
 
  private:
-  // A group of three labelled edits (name, label, unit) and a "&From File" button.
-  QGroupBox* buildGroup(const char* name, const QString& title, QLineEdit** edits,
-                        const char* const (&rows)[3][3], QPushButton** button,
-                        const char* buttonName);
+  struct EditRow {
+    reports::ControlName name;
+    const char* label;
+    const char* unit;
+  };
+  // A group of three labelled edits and a "&From File" button.
+  QGroupBox* buildGroup(reports::ControlName name, const QString& title, QLineEdit** edits,
+                        const EditRow (&rows)[3], QPushButton** button,
+                        reports::ControlName buttonName);
   std::function<void(int)> modeChosen_;
   std::function<void()> fromFile_;
 };

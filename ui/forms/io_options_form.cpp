@@ -5,7 +5,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "protocol/presentation/config_control_names.h"
 #include "protocol/presentation/config_lists.h"
+#include "protocol/presentation/control_names.h"
 #include "ui/widgets/colours.h"
 
 namespace navbin::ui {
@@ -23,7 +25,8 @@ QStringList Texts(const Items& items) {
 }
 
 template <class Items>
-RadioGroup* Group(const char* name, const QString& title, const Items& items, QWidget* parent) {
+RadioGroup* Group(const ObjectName& name, const QString& title, const Items& items,
+                  QWidget* parent) {
   return new RadioGroup(name, title, Texts(items), parent);
 }
 }  // namespace
@@ -45,11 +48,12 @@ TForm_IOOptions::TForm_IOOptions(QWidget* parent)
 QWidget* TForm_IOOptions::buildPosition() {
   auto* panel = new QGroupBox("Position:", this);
   auto* grid = new QGridLayout(panel);
-  RadioGroup_Format = Group("RadioGroup_Format", "Output Format", lists::kFormat, panel);
-  RadioGroup_AltOut = Group("RadioGroup_AltOut", "LLA Altitude output", lists::kAltitude, panel);
+  RadioGroup_Format = Group(names::RadioGroup_Format, "Output Format", lists::kFormat, panel);
+  RadioGroup_AltOut =
+      Group(names::RadioGroup_AltOut, "LLA Altitude output", lists::kAltitude, panel);
   RadioGroup_Precision =
-      Group("RadioGroup_Precision", "Precision of Output", lists::kPrecision, panel);
-  RadioGroup_AltIn = Group("RadioGroup_AltIn", "Altitude Input", lists::kAltitude, panel);
+      Group(names::RadioGroup_Precision, "Precision of Output", lists::kPrecision, panel);
+  RadioGroup_AltIn = Group(names::RadioGroup_AltIn, "Altitude Input", lists::kAltitude, panel);
   grid->addWidget(RadioGroup_Format, 0, 0);
   grid->addWidget(RadioGroup_AltOut, 0, 1);
   grid->addWidget(RadioGroup_Precision, 1, 0);
@@ -57,8 +61,8 @@ QWidget* TForm_IOOptions::buildPosition() {
 
   auto* row = new QHBoxLayout;
   Label_Datum = new QLabel("Datum:", panel);
-  Label_Datum->setObjectName("Label_Datum");
-  ComboBox_Datum = ListBox("ComboBox_Datum", lists::kDatums, panel);
+  Label_Datum->setObjectName(Name(names::Label_Datum));
+  ComboBox_Datum = ListBox(names::ComboBox_Datum, lists::kDatums, panel);
   ComboBox_Datum->setMinimumWidth(200);
   ComboBox_Datum->setMaxVisibleItems(20);
   Label_Datum->setBuddy(ComboBox_Datum);
@@ -78,13 +82,14 @@ QWidget* TForm_IOOptions::buildVelocityAndTiming() {
   row->setContentsMargins(0, 0, 0, 0);
   auto* velocity = new QGroupBox("Velocity:", box);
   auto* v = new QVBoxLayout(velocity);
-  RadioGroup_Velocity = Group("RadioGroup_Velocity", "Output", lists::kVelocity, velocity);
+  RadioGroup_Velocity = Group(names::RadioGroup_Velocity, "Output", lists::kVelocity, velocity);
   v->addWidget(RadioGroup_Velocity);
   v->addStretch(1);
   auto* timing = new QGroupBox("Timing:", box);
   auto* t = new QHBoxLayout(timing);
-  RadioGroup_Timing = Group("RadioGroup_Timing", "Output", lists::kTiming, timing);
-  RadioGroup_PPSOutput = Group("RadioGroup_PPSOutput", "PPS Output", lists::kPpsOutput, timing);
+  RadioGroup_Timing = Group(names::RadioGroup_Timing, "Output", lists::kTiming, timing);
+  RadioGroup_PPSOutput =
+      Group(names::RadioGroup_PPSOutput, "PPS Output", lists::kPpsOutput, timing);
   t->addWidget(RadioGroup_Timing);
   t->addWidget(RadioGroup_PPSOutput);
   row->addWidget(velocity);

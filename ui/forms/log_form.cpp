@@ -4,32 +4,37 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "protocol/presentation/config_control_names.h"
+#include "protocol/presentation/control_names.h"
+#include "protocol/presentation/log_control_names.h"
+#include "ui/forms/common_control_names.h"
+
 namespace navbin::ui {
 
 namespace {
 
 using logging::DataSet;
 
-QPushButton* Button(const QString& name, const QString& caption, QWidget* parent) {
+QPushButton* Button(const ObjectName& name, const QString& caption, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
+  button->setObjectName(name.text());
   button->setAutoDefault(false);
   return button;
 }
 
-QCheckBox* CheckBox(const QString& name, const QString& caption, QWidget* parent) {
+QCheckBox* CheckBox(const ObjectName& name, const QString& caption, QWidget* parent) {
   auto* box = new QCheckBox(caption, parent);
-  box->setObjectName(name);
+  box->setObjectName(name.text());
   return box;
 }
 
-QGroupBox* Group(const QString& name, const QString& title, QWidget* parent) {
+QGroupBox* Group(const ObjectName& name, const QString& title, QWidget* parent) {
   auto* group = new QGroupBox(title, parent);
-  group->setObjectName(name);
+  group->setObjectName(name.text());
   return group;
 }
 
-Panel* TextPanel(const QString& name, int width, QWidget* parent) {
+Panel* TextPanel(const ObjectName& name, int width, QWidget* parent) {
   auto* panel = new Panel(name, parent);
   panel->setMinimumWidth(width);
   panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -53,9 +58,9 @@ TForm_Log::TForm_Log(QWidget* parent)
   top->addLayout(right);
   layout->addLayout(top);
   auto* buttons = new QHBoxLayout;
-  Button_Start = Button("Button_Start", "&Start", this);
-  Button_Stop = Button("Button_Stop", "Sto&p", this);
-  Button_Cancel = Button("Button_Cancel", "&Close", this);
+  Button_Start = Button(names::Button_Start, "&Start", this);
+  Button_Stop = Button(common::Button_Stop, "Sto&p", this);
+  Button_Cancel = Button(names::Button_Cancel, "&Close", this);
   buttons->addStretch(1);
   for (QPushButton* b : {Button_Start, Button_Stop, Button_Cancel}) buttons->addWidget(b);
   layout->addLayout(buttons);
@@ -73,13 +78,13 @@ TForm_Log::TForm_Log(QWidget* parent)
 }
 
 QGroupBox* TForm_Log::buildDataSelection() {
-  Panel_DataSelection = Group("Panel_DataSelection", "Data Set Selection:", this);
+  Panel_DataSelection = Group(names::Panel_DataSelection, "Data Set Selection:", this);
   auto* column = new QVBoxLayout(Panel_DataSelection);
   for (std::size_t i = 0; i < dataSetBoxes.size(); ++i) {
     const logging::DataSetInfo& info = logging::kDataSetInfo[i];
-    dataSetBoxes[i] = CheckBox(QString::fromUtf8(info.checkBox.data(), int(info.checkBox.size())),
-                               QString::fromUtf8(info.caption.data(), int(info.caption.size())),
-                               Panel_DataSelection);
+    dataSetBoxes[i] =
+        CheckBox(info.checkBox, QString::fromUtf8(info.caption.data(), int(info.caption.size())),
+                 Panel_DataSelection);
     column->addWidget(dataSetBoxes[i]);
   }
   dataSetBoxes[Index(DataSet::TimeOfWeek)]->setChecked(true);
@@ -87,8 +92,8 @@ QGroupBox* TForm_Log::buildDataSelection() {
   excludeEachOther(DataSet::PositionLla, DataSet::PositionXyz);
   excludeEachOther(DataSet::VelocityEnu, DataSet::VelocityXyz);
   auto* row = new QHBoxLayout;
-  Button_SelectAll = Button("Button_SelectAll", "&All", Panel_DataSelection);
-  Button_SelectClear = Button("Button_SelectClear", "Clea&r", Panel_DataSelection);
+  Button_SelectAll = Button(names::Button_SelectAll, "&All", Panel_DataSelection);
+  Button_SelectClear = Button(names::Button_SelectClear, "Clea&r", Panel_DataSelection);
   row->addWidget(Button_SelectAll);
   row->addWidget(Button_SelectClear);
   column->addLayout(row);
@@ -98,7 +103,7 @@ QGroupBox* TForm_Log::buildDataSelection() {
 }
 
 QGroupBox* TForm_Log::buildSetup() {
-  Panel_Setup = Group("Panel_Setup", "Collection Setup:", this);
+  Panel_Setup = Group(names::Panel_Setup, "Collection Setup:", this);
   auto* grid = new QGridLayout(Panel_Setup);
   Edit_Interval = new QLineEdit("1", Panel_Setup);
   Edit_Interval->setObjectName("Edit_Interval");
@@ -109,16 +114,16 @@ QGroupBox* TForm_Log::buildSetup() {
   grid->addWidget(new QLabel("Filename Root", Panel_Setup), 1, 0);
   grid->addWidget(Edit_FileRoot, 1, 1);
   CheckBox_SystemTimer = CheckBox("CheckBox_SystemTimer", "Use System Timer", Panel_Setup);
-  CheckBox_Append = CheckBox("CheckBox_Append", "Append to Log File", Panel_Setup);
+  CheckBox_Append = CheckBox(common::CheckBox_Append, "Append to Log File", Panel_Setup);
   grid->addWidget(CheckBox_SystemTimer, 2, 0, 1, 2);
   grid->addWidget(CheckBox_Append, 3, 0, 1, 2);
   grid->addWidget(new QLabel("Active Port File", Panel_Setup), 4, 0, 1, 2);
-  Panel_Filename = TextPanel("Panel_Filename", 260, Panel_Setup);
+  Panel_Filename = TextPanel(names::Panel_Filename, 260, Panel_Setup);
   Panel_Filename->setText(" ");
   grid->addWidget(Panel_Filename, 5, 0, 1, 2);
   auto* row = new QHBoxLayout;
-  Button_Browse = Button("Button_Browse", "&Browse", Panel_Setup);
-  Button_Clear = Button("Button_Clear", "C&lear", Panel_Setup);
+  Button_Browse = Button(names::Button_Browse, "&Browse", Panel_Setup);
+  Button_Clear = Button(names::Button_Clear, "C&lear", Panel_Setup);
   row->addWidget(Button_Browse);
   row->addWidget(Button_Clear);
   grid->addLayout(row, 6, 0, 1, 2);
@@ -126,11 +131,11 @@ QGroupBox* TForm_Log::buildSetup() {
 }
 
 QGroupBox* TForm_Log::buildStatus() {
-  Panel_Status = Group("Panel_Status", "Data Log Status:", this);
+  Panel_Status = Group(names::Panel_Status, "Data Log Status:", this);
   auto* grid = new QGridLayout(Panel_Status);
-  Shape_OnOff = new Shape("Shape_OnOff", Panel_Status);
+  Shape_OnOff = new Shape(names::Shape_OnOff, Panel_Status);
   Label_OnOff = new QLabel("Off", Panel_Status);
-  Label_OnOff->setObjectName("Label_OnOff");
+  Label_OnOff->setObjectName(Name(names::Label_OnOff));
   auto* lamp = new QHBoxLayout;
   lamp->addWidget(Shape_OnOff);
   lamp->addWidget(Label_OnOff);
@@ -138,12 +143,12 @@ QGroupBox* TForm_Log::buildStatus() {
   grid->addLayout(lamp, 0, 0, 1, 2);
   const struct {
     Panel** member;
-    const char* name;
+    reports::ControlName name;
     const char* label;
-  } rows[] = {{&Panel_DataSets, "Panel_DataSets", "Data Sets"},
-              {&Panel_StartTime, "Panel_StartTime", "Start Time"},
-              {&Panel_Duration, "Panel_Duration", "Duration"},
-              {&Panel_Data, "Panel_Data", "Last Set"}};
+  } rows[] = {{&Panel_DataSets, names::Panel_DataSets, "Data Sets"},
+              {&Panel_StartTime, names::Panel_StartTime, "Start Time"},
+              {&Panel_Duration, names::Panel_Duration, "Duration"},
+              {&Panel_Data, names::Panel_Data, "Last Set"}};
   for (int i = 0; i < 4; ++i) {
     grid->addWidget(new QLabel(rows[i].label, Panel_Status), i + 1, 0);
     *rows[i].member = TextPanel(rows[i].name, 200, Panel_Status);

@@ -6,11 +6,14 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "protocol/presentation/config_control_names.h"
+
 namespace navbin::ui {
 
 namespace {
 // An edit with its caption beside it in `form`.
-QLineEdit* LabelledEdit(const char* name, const char* label, QWidget* parent, QFormLayout* form) {
+QLineEdit* LabelledEdit(const ObjectName& name, const char* label, QWidget* parent,
+                        QFormLayout* form) {
   QLineEdit* edit = Edit(name, "", parent);
   auto* caption = new QLabel(label, parent);
   caption->setBuddy(edit);
@@ -27,8 +30,8 @@ TForm_NavTxt::TForm_NavTxt(QWidget* parent)
   auto* left = new QVBoxLayout;
   left->addWidget(buildReportingMode());
   auto* other = new QFormLayout;
-  Edit_TOH = LabelledEdit("Edit_TOH", "Top Of Hour Offset", this, other);
-  Edit_VehID = LabelledEdit("Edit_VehID", "Vehicle ID", this, other);
+  Edit_TOH = LabelledEdit(names::Edit_TOH, "Top Of Hour Offset", this, other);
+  Edit_VehID = LabelledEdit(names::Edit_VehID, "Vehicle ID", this, other);
   left->addLayout(other);
   left->addStretch(1);
   row->addLayout(left);
@@ -44,30 +47,30 @@ TForm_NavTxt::TForm_NavTxt(QWidget* parent)
 QWidget* TForm_NavTxt::buildReportingMode() {
   auto* group = new QGroupBox("Reporting Mode", this);
   auto* column = new QVBoxLayout(group);
-  auto box = [group, column](const char* name, const char* caption) {
+  auto box = [group, column](const ObjectName& name, const char* caption) {
     QCheckBox* check = CheckBox(name, caption, group);
     column->addWidget(check);
     return check;
   };
-  CheckBox_ID = box("CheckBox_ID", "ID Flag (Vehicle ID)");
-  CheckBox_CS = box("CheckBox_CS", "CS Flag (Checksum)");
-  CheckBox_EC = box("CheckBox_EC", "EC Flag (Echo)");
-  CheckBox_FR = box("CheckBox_FR", "FR Flag (Frequency Output)");
-  CheckBox_CR = box("CheckBox_CR", "CR Flag (Carriage Return)");
+  CheckBox_ID = box(names::CheckBox_ID, "ID Flag (Vehicle ID)");
+  CheckBox_CS = box(names::CheckBox_CS, "CS Flag (Checksum)");
+  CheckBox_EC = box(names::CheckBox_EC, "EC Flag (Echo)");
+  CheckBox_FR = box(names::CheckBox_FR, "FR Flag (Frequency Output)");
+  CheckBox_CR = box(names::CheckBox_CR, "CR Flag (Carriage Return)");
   return group;
 }
 
 QWidget* TForm_NavTxt::buildOutputPeriods() {
   auto* group = new QGroupBox("Output Periods", this);
   auto* form = new QFormLayout(group);
-  Edit_AL = LabelledEdit("Edit_AL", "AL Message", group, form);
-  Edit_CP = LabelledEdit("Edit_CP", "CP Message", group, form);
-  Edit_ID = LabelledEdit("Edit_ID", "ID Message", group, form);
-  Edit_LN = LabelledEdit("Edit_LN", "LN Message", group, form);
-  Edit_PV = LabelledEdit("Edit_PV", "PV Message", group, form);
-  Edit_ST = LabelledEdit("Edit_ST", "ST Message", group, form);
-  Edit_TM = LabelledEdit("Edit_TM", "TM Message", group, form);
-  Edit_VR = LabelledEdit("Edit_VR", "VR Message", group, form);
+  Edit_AL = LabelledEdit(names::Edit_AL, "AL Message", group, form);
+  Edit_CP = LabelledEdit(names::Edit_CP, "CP Message", group, form);
+  Edit_ID = LabelledEdit(names::Edit_ID, "ID Message", group, form);
+  Edit_LN = LabelledEdit(names::Edit_LN, "LN Message", group, form);
+  Edit_PV = LabelledEdit(names::Edit_PV, "PV Message", group, form);
+  Edit_ST = LabelledEdit(names::Edit_ST, "ST Message", group, form);
+  Edit_TM = LabelledEdit(names::Edit_TM, "TM Message", group, form);
+  Edit_VR = LabelledEdit(names::Edit_VR, "VR Message", group, form);
   return group;
 }
 

@@ -7,15 +7,11 @@
 #include <array>
 #include <string_view>
 
+#include "protocol/presentation/config_control_names.h"
+#include "protocol/presentation/config_lists.h"
 #include "ui/forms/config_dialog.h"
 
 namespace navbin::ui {
-
-namespace {
-constexpr std::array<std::string_view, 2> kSwitch{"Disabled", "Enabled"};
-constexpr std::array<std::string_view, 2> kTimeBase{"GPS", "UTC"};
-constexpr std::array<std::string_view, 2> kPolarity{"Positive", "Negative"};
-}  // namespace
 
 TForm_PPSOutput::TForm_PPSOutput(QWidget* parent)
     : FormWindow("Form_PPSOutput", "PPS Characteristics", parent) {
@@ -25,7 +21,7 @@ TForm_PPSOutput::TForm_PPSOutput(QWidget* parent)
   layout->addWidget(buildOutput());
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  Button_Cancel = Button("Button_Cancel", "&Close", this);
+  Button_Cancel = Button(names::Button_Cancel, "&Close", this);
   connect(Button_Cancel, &QPushButton::clicked, this, &TForm_PPSOutput::Button_CancelClick);
   buttons->addWidget(Button_Cancel);
   layout->addLayout(buttons);
@@ -45,20 +41,20 @@ QWidget* TForm_PPSOutput::buildCharacteristics() {
     control->setEnabled(enabled);  // fixed: nothing enables the receiver-only settings
     ++row;
   };
-  ComboBox_Switch = ListBox("ComboBox_Switch", kSwitch, box);
-  ComboBox_TimeBase = ListBox("ComboBox_TimeBase", kTimeBase, box);
-  ComboBox_Polarity = ListBox("ComboBox_Polarity", kPolarity, box);
+  ComboBox_Switch = ListBox(names::ComboBox_Switch, reports::lists::kPpsSwitch, box);
+  ComboBox_TimeBase = ListBox(names::ComboBox_TimeBase, reports::lists::kPpsTimeBase, box);
+  ComboBox_Polarity = ListBox(names::ComboBox_Polarity, reports::lists::kPpsPolarity, box);
   for (QComboBox* list : {ComboBox_Switch, ComboBox_TimeBase, ComboBox_Polarity}) {
     list->setMinimumWidth(110);
   }
-  Edit_Offset = Edit("Edit_Offset", "", box, 110);
-  Edit_Bias = Edit("Edit_Bias", "", box, 110);
+  Edit_Offset = Edit(names::Edit_Offset, "", box, 110);
+  Edit_Bias = Edit(names::Edit_Bias, "", box, 110);
   add("Driver Switch", ComboBox_Switch, nullptr, false);
   add("Time Base", ComboBox_TimeBase, nullptr, false);
   add("Polarity", ComboBox_Polarity, nullptr, false);
   add("PPS Offset", Edit_Offset, "s", true);
   add("Bias Uncertainty Threshold", Edit_Bias, "m", false);
-  Button_SetChar = Button("Button_SetChar", "&Set Characteristics", box);
+  Button_SetChar = Button(names::Button_SetChar, "&Set Characteristics", box);
   connect(Button_SetChar, &QPushButton::clicked, this, &TForm_PPSOutput::Button_SetCharClick);
   grid->addWidget(Button_SetChar, row, 0, 1, 3);
   return box;
@@ -68,18 +64,18 @@ QWidget* TForm_PPSOutput::buildOutput() {
   GroupBox_Output = new QGroupBox("Output Options:", this);
   GroupBox_Output->setObjectName("GroupBox_Output");
   auto* column = new QVBoxLayout(GroupBox_Output);
-  auto radio = [&](const char* name, const char* caption) {
+  auto radio = [&](const ObjectName& name, const char* caption) {
     auto* button = new QRadioButton(caption, GroupBox_Output);
-    button->setObjectName(name);
+    button->setObjectName(name.text());
     // Not exclusive by themselves: a report with another code clears all three.
     button->setAutoExclusive(false);
     column->addWidget(button);
     return button;
   };
-  RadioButton_Always = radio("RadioButton_Always", "Always");
-  RadioButton_1SV = radio("RadioButton_1SV", "When tracking at least one satellite");
-  RadioButton_3SV = radio("RadioButton_3SV", "When tracking at least three satellites");
-  Button_SetOutput = Button("Button_SetOutput", "&Set &Output", GroupBox_Output);
+  RadioButton_Always = radio(names::RadioButton_Always, "Always");
+  RadioButton_1SV = radio(names::RadioButton_1SV, "When tracking at least one satellite");
+  RadioButton_3SV = radio(names::RadioButton_3SV, "When tracking at least three satellites");
+  Button_SetOutput = Button(names::Button_SetOutput, "&Set &Output", GroupBox_Output);
   connect(Button_SetOutput, &QPushButton::clicked, this, &TForm_PPSOutput::Button_SetOutputClick);
   column->addWidget(Button_SetOutput);
   GroupBox_Output->setEnabled(false);  // the whole panel, for good

@@ -5,12 +5,15 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "protocol/presentation/control_names.h"
+
 namespace navbin::ui {
 
 namespace {
 constexpr char kHint[] = "Software versions: packets 1F, 45.";
 
-Panel* Row(QGridLayout* grid, int row, const QString& label, const QString& name, QWidget* parent) {
+Panel* Row(QGridLayout* grid, int row, const QString& label, const ObjectName& name,
+           QWidget* parent) {
   grid->addWidget(new QLabel(label, parent), row, 0);
   auto* panel = new Panel(name, parent);
   panel->setText("?");
@@ -21,8 +24,8 @@ Panel* Row(QGridLayout* grid, int row, const QString& label, const QString& name
 }
 
 // A bordered group with its heading and a Version and a Date row.
-QGroupBox* Group(const QString& heading, const QString& versionName, const QString& dateName,
-                 Panel** version, Panel** date, QWidget* parent) {
+QGroupBox* Group(const QString& heading, reports::ControlName versionName,
+                 reports::ControlName dateName, Panel** version, Panel** date, QWidget* parent) {
   auto* group = new QGroupBox(heading, parent);
   auto* grid = new QGridLayout(group);
   grid->setHorizontalSpacing(10);
@@ -39,9 +42,9 @@ TForm_Product::TForm_Product(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(10, 10, 10, 10);
   layout->setSpacing(8);
-  layout->addWidget(Group("Application Layer Firmware:", "Panel_NavVersion", "Panel_NavDate",
-                          &Panel_NavVersion, &Panel_NavDate, this));
-  layout->addWidget(Group("Navigation Firmware:", "Panel_SigVersion", "Panel_SigDate",
+  layout->addWidget(Group("Application Layer Firmware:", names::Panel_NavVersion,
+                          names::Panel_NavDate, &Panel_NavVersion, &Panel_NavDate, this));
+  layout->addWidget(Group("Navigation Firmware:", names::Panel_SigVersion, names::Panel_SigDate,
                           &Panel_SigVersion, &Panel_SigDate, this));
   fixSize();
 }

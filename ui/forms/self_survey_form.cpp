@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "protocol/presentation/config_control_names.h"
+#include "ui/forms/common_control_names.h"
 #include "ui/forms/config_dialog.h"
 
 namespace navbin::ui {
@@ -12,13 +14,13 @@ TForm_SelfSurvey::TForm_SelfSurvey(QWidget* parent)
     : FormWindow("Form_SelfSurvey", "Self Survey", parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(10, 10, 10, 10);
-  CheckBox_EnableSurvey = CheckBox("CheckBox_EnableSurvey", "Enable Self Survey", this);
-  CheckBox_Flag = CheckBox("CheckBox_Flag", "Auto Save Position", this);
+  CheckBox_EnableSurvey = CheckBox(names::CheckBox_EnableSurvey, "Enable Self Survey", this);
+  CheckBox_Flag = CheckBox(names::CheckBox_Flag, "Auto Save Position", this);
   layout->addWidget(CheckBox_EnableSurvey);
   layout->addWidget(CheckBox_Flag);
   auto* row = new QHBoxLayout;
   auto* label = new QLabel("Self Survey Limit", this);
-  Edit_Limit = Edit("Edit_Limit", "", this, 100);
+  Edit_Limit = Edit(names::Edit_Limit, "", this, 100);
   label->setBuddy(Edit_Limit);
   row->addWidget(label);
   row->addWidget(Edit_Limit);
@@ -26,8 +28,8 @@ TForm_SelfSurvey::TForm_SelfSurvey(QWidget* parent)
   layout->addLayout(row);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  Button_OK = Button("Button_OK", "&OK", this);
-  Button_Close = Button("Button_Close", "&Close", this);
+  Button_OK = Button(names::Button_OK, "&OK", this);
+  Button_Close = Button(common::Button_Close, "&Close", this);
   connect(Button_OK, &QPushButton::clicked, this, &TForm_SelfSurvey::Button_OKClick);
   connect(Button_Close, &QPushButton::clicked, this, &TForm_SelfSurvey::Button_CloseClick);
   buttons->addWidget(Button_OK);

@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "protocol/presentation/config_control_names.h"
+#include "protocol/presentation/config_lists.h"
+
 namespace navbin::ui {
 
 TForm_Sensitivity::TForm_Sensitivity(QWidget* parent)
@@ -14,11 +17,10 @@ TForm_Sensitivity::TForm_Sensitivity(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 12, 12, 12);
   auto* grid = new QGridLayout;
-  Panel_CurMode = new Panel("Panel_CurMode", this);
+  Panel_CurMode = new Panel(names::Panel_CurMode, this);
   Panel_CurMode->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   Panel_CurMode->setFixedWidth(80);
-  ComboBox_NewMode =
-      ListBox("ComboBox_NewMode", std::array<std::string_view, 2>{"OFF", "ON"}, this);
+  ComboBox_NewMode = ListBox(names::ComboBox_NewMode, reports::lists::kSensitivityModes, this);
   ComboBox_NewMode->setEditable(true);
   ComboBox_NewMode->setInsertPolicy(QComboBox::NoInsert);  // typed text is no new item
   ComboBox_NewMode->setCurrentIndex(-1);

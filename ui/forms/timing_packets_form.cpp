@@ -6,20 +6,16 @@
 #include <QVBoxLayout>
 
 #include "protocol/presentation/control_names.h"
+#include "protocol/presentation/log_control_names.h"
+#include "ui/forms/common_control_names.h"
 #include "ui/forms/config_dialog.h"
 
 namespace navbin::ui {
 
 namespace {
 
-namespace names = reports::names;
-
-QString Name(std::string_view name) {
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 struct AlarmSpec {
-  std::string_view name;
+  reports::ControlName name;
   const char* caption;
   const char* hint;
 };
@@ -38,10 +34,10 @@ constexpr AlarmSpec kAlarms[] = {
 };
 
 // A raised panel with its hint and caption label; its rows go in the grid.
-QFrame* Section(std::string_view name, const char* hint, const char* caption, QGridLayout** grid,
+QFrame* Section(const ObjectName& name, const char* hint, const char* caption, QGridLayout** grid,
                 QWidget* parent) {
   auto* frame = new QFrame(parent);
-  frame->setObjectName(Name(name));
+  frame->setObjectName(name.text());
   frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
   frame->setToolTip(hint);
   auto* layout = new QVBoxLayout(frame);
@@ -57,7 +53,7 @@ QFrame* Section(std::string_view name, const char* hint, const char* caption, QG
 }
 
 // "label [panel] unit" on `row`; the panel is wide enough for `widest`.
-Panel* ValueRow(QGridLayout* grid, int row, const char* label, std::string_view name,
+Panel* ValueRow(QGridLayout* grid, int row, const char* label, reports::ControlName name,
                 const char* unit, const QString& widest, QWidget* parent) {
   if (*label) grid->addWidget(new QLabel(label, parent), row, 0);
   auto* panel = new Panel(Name(name), parent);
@@ -68,7 +64,7 @@ Panel* ValueRow(QGridLayout* grid, int row, const char* label, std::string_view 
 }
 
 // A lamp with its caption on `row`; both carry the hint.
-Shape* Light(QGridLayout* grid, int row, std::string_view name, const char* caption,
+Shape* Light(QGridLayout* grid, int row, reports::ControlName name, const char* caption,
              const char* hint, QWidget* parent) {
   auto* lamp = new Shape(Name(name), parent);
   lamp->setToolTip(hint);
@@ -171,7 +167,8 @@ QWidget* TForm_TimingPackets::buildModeAndStatus() {
 
 QWidget* TForm_TimingPackets::buildPosition() {
   QGridLayout* grid = nullptr;
-  QFrame* frame = Section("Panel_Position", "Position: Packet 8F-AC", "Position:", &grid, this);
+  QFrame* frame =
+      Section(names::Panel_Position, "Position: Packet 8F-AC", "Position:", &grid, this);
   const QString angle = QString::fromUtf8("-000\u00B0 00' 00.000");
   Panel_Latitude = ValueRow(grid, 0, "Latitude", names::Panel_Latitude, "deg", angle, frame);
   Panel_Longitude = ValueRow(grid, 1, "Longitude", names::Panel_Longitude, "deg", angle, frame);
@@ -208,8 +205,8 @@ QWidget* TForm_TimingPackets::buildButtons() {
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addStretch(1);
-  Button_Clear = Button("Button_Clear", "Clea&r", row);
-  Button_Close = Button("Button_Close", "Cl&ose", row);
+  Button_Clear = Button(names::Button_Clear, "Clea&r", row);
+  Button_Close = Button(common::Button_Close, "Cl&ose", row);
   layout->addWidget(Button_Clear);
   layout->addWidget(Button_Close);
   connect(Button_8FAB, &QPushButton::clicked, this, &TForm_TimingPackets::Button_8FABClick);

@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "protocol/presentation/control_names.h"
+
 namespace navbin::ui {
 
 namespace {
@@ -15,18 +17,19 @@ constexpr char kSelectionHint[] = "SV Selection: Packet 24, 6D";
 struct ColumnSpec {
   const char* caption;
   const char* hint;
-  const char* prefix;
+  const std::array<reports::ControlName, reports::kChannelCount>* row;
   int width;  // 0: a lamp
 };
 
 constexpr ColumnSpec kColumns[] = {
-    {"SV", "Satellite Vehicle", "Panel_SV", 34},
-    {"Acq", "yellow = never acq; green = acq; blue = re-opened search", "Shape_Acq", 0},
-    {"Eph", "Ephemeris Flag: green indicates good ephemeris", "Shape_Eph", 0},
-    {"AMU", "Signal Strength", "Panel_Amu", 50},
-    {"Time", ">0 is time of last measurement; 0 indicates no measurements taken", "Panel_Time", 74},
-    {"Elev", "The SV's approximate elevation above the horizon", "Panel_Elev", 50},
-    {"Azim", "The SV's approximate azimuth from true north", "Panel_Azim", 50},
+    {"SV", "Satellite Vehicle", &rows::Panel_SV, 34},
+    {"Acq", "yellow = never acq; green = acq; blue = re-opened search", &rows::Shape_Acq, 0},
+    {"Eph", "Ephemeris Flag: green indicates good ephemeris", &rows::Shape_Eph, 0},
+    {"AMU", "Signal Strength", &rows::Panel_Amu, 50},
+    {"Time", ">0 is time of last measurement; 0 indicates no measurements taken", &rows::Panel_Time,
+     74},
+    {"Elev", "The SV's approximate elevation above the horizon", &rows::Panel_Elev, 50},
+    {"Azim", "The SV's approximate azimuth from true north", &rows::Panel_Azim, 50},
 };
 
 QLabel* Caption(const QString& text, const QString& hint, QWidget* parent) {
@@ -36,7 +39,7 @@ QLabel* Caption(const QString& text, const QString& hint, QWidget* parent) {
   return label;
 }
 
-Panel* Cell(const QString& name, const char* hint, int width, QWidget* parent) {
+Panel* Cell(const ObjectName& name, const char* hint, int width, QWidget* parent) {
   auto* panel = new Panel(name, parent);
   panel->setToolTip(hint);
   panel->setFixedWidth(width);
@@ -72,7 +75,7 @@ QWidget* TForm_Track::buildChannelGrid() {
     rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(rowLabel, row, 0);
     for (int c = 0; c < int(std::size(kColumns)); ++c) {
-      const QString name = QString(kColumns[c].prefix) + QString::number(row);
+      const reports::ControlName name = (*kColumns[c].row)[std::size_t(k)];
       if (kColumns[c].width == 0) {
         auto* lamp = new Shape(name, box);
         lamp->setToolTip(kRowHint);
@@ -98,7 +101,7 @@ QWidget* TForm_Track::buildSelectionPanels() {
 
   layout->addWidget(Caption("SV Selection List", "List of SVs used in the current fix", box), 0,
                     Qt::AlignLeft);
-  Panel_SVSel = new Panel("Panel_SVSel", box);
+  Panel_SVSel = new Panel(names::Panel_SVSel, box);
   Panel_SVSel->setToolTip(kSelectionHint);
   // Twelve right-aligned four-character fields line up only in a fixed-pitch font.
   Panel_SVSel->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -115,15 +118,15 @@ QWidget* TForm_Track::buildSelectionPanels() {
   dops->setVerticalSpacing(3);
   struct Dop {
     Panel** member;
-    const char* name;
+    reports::ControlName name;
     const char* label;
     const char* hint;
   };
   const Dop kDops[] = {
-      {&Panel_PDOP, "Panel_PDOP", "PDOP", "Position Dilution of Precision"},
-      {&Panel_HDOP, "Panel_HDOP", "HDOP", "Horizontal Dilution of Precision"},
-      {&Panel_VDOP, "Panel_VDOP", "VDOP", "Vertical Dilution of Precision"},
-      {&Panel_TDOP, "Panel_TDOP", "TDOP", "Time Dilution of Precision"},
+      {&Panel_PDOP, names::Panel_PDOP, "PDOP", "Position Dilution of Precision"},
+      {&Panel_HDOP, names::Panel_HDOP, "HDOP", "Horizontal Dilution of Precision"},
+      {&Panel_VDOP, names::Panel_VDOP, "VDOP", "Vertical Dilution of Precision"},
+      {&Panel_TDOP, names::Panel_TDOP, "TDOP", "Time Dilution of Precision"},
   };
   for (int i = 0; i < int(std::size(kDops)); ++i) {
     dops->addWidget(Caption(kDops[i].label, kDops[i].hint, box), 0, i);

@@ -3,6 +3,8 @@
 #include <QGridLayout>
 #include <QPushButton>
 
+#include "protocol/presentation/control_names.h"
+
 namespace navbin::ui {
 
 DeltaPosGroup::DeltaPosGroup() : GroupFrame("Panel_DeltaPos") {
@@ -10,11 +12,11 @@ DeltaPosGroup::DeltaPosGroup() : GroupFrame("Panel_DeltaPos") {
   QWidget* p = this;
   g->addWidget(Caption(NamedLabel("Label_DeltaPos", "Change in Position:", p)), 0, 0, 1, 3);
 
-  Panel_DeltaLat = Cell("Panel_DeltaLat", kBlanked, "-9999999.99", p);
-  Panel_DeltaLon = Cell("Panel_DeltaLon", kBlanked, "-9999999.99", p);
+  Panel_DeltaLat = Cell(names::Panel_DeltaLat, kBlanked, "-9999999.99", p);
+  Panel_DeltaLon = Cell(names::Panel_DeltaLon, kBlanked, "-9999999.99", p);
   // Blank covers over the deltas while the position is not LLA.
-  Panel_Disable = Cell("Panel_Disable", kKept, "-9999999.99", p);
-  Panel_Disable2 = Cell("Panel_Disable2", kKept, "-9999999.99", p);
+  Panel_Disable = Cell(names::Panel_Disable, kKept, "-9999999.99", p);
+  Panel_Disable2 = Cell(names::Panel_Disable2, kKept, "-9999999.99", p);
   Panel_Disable->setFill(reports::Colour::ButtonFace);
   Panel_Disable2->setFill(reports::Colour::ButtonFace);
   Panel_Disable->hide();

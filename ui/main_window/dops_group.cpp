@@ -2,6 +2,8 @@
 
 #include <QGridLayout>
 
+#include "protocol/presentation/control_names.h"
+
 namespace navbin::ui {
 
 DopsGroup::DopsGroup() : GroupFrame("Panel_DOPS") {
@@ -9,10 +11,10 @@ DopsGroup::DopsGroup() : GroupFrame("Panel_DOPS") {
   QWidget* p = this;
   g->addWidget(Caption(NamedLabel("Label_DOPS", "Dilution of Precision:", p)), 0, 0, 1, 4);
   const QString widest = "999.9";
-  Panel_PDOP = Cell("Panel_PDOP", kBlanked, widest, p);
-  Panel_HDOP = Cell("Panel_HDOP", kBlanked, widest, p);
-  Panel_VDOP = Cell("Panel_VDOP", kBlanked, widest, p);
-  Panel_TDOP = Cell("Panel_TDOP", kBlanked, widest, p);
+  Panel_PDOP = Cell(names::Panel_PDOP, kBlanked, widest, p);
+  Panel_HDOP = Cell(names::Panel_HDOP, kBlanked, widest, p);
+  Panel_VDOP = Cell(names::Panel_VDOP, kBlanked, widest, p);
+  Panel_TDOP = Cell(names::Panel_TDOP, kBlanked, widest, p);
   g->addWidget(NamedLabel("Label_PDOP", "PDOP", p), 1, 0);
   g->addWidget(Panel_PDOP, 1, 1);
   g->addWidget(NamedLabel("Label_HDOP", "HDOP", p), 1, 2, Qt::AlignRight);

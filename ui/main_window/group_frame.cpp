@@ -22,20 +22,20 @@ void ReserveWidth(QLabel* label, const QString& widest) {
   label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widest) + 4);
 }
 
-ui::Panel* Cell(const QString& name, int tag, const QString& widest, QWidget* parent) {
+ui::Panel* Cell(const ObjectName& name, int tag, const QString& widest, QWidget* parent) {
   auto* panel = new ui::Panel(name, parent, tag);
   panel->setFixedWidth(panel->fontMetrics().horizontalAdvance(widest) + 12);
   return panel;
 }
 
-QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent) {
+QLabel* NamedLabel(const ObjectName& name, const QString& text, QWidget* parent) {
   auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
+  l->setObjectName(name.text());
   return l;
 }
 
-GroupFrame::GroupFrame(const QString& name) {
-  setObjectName(name);
+GroupFrame::GroupFrame(const ObjectName& name) {
+  setObjectName(name.text());
   setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
   grid_ = new QGridLayout(this);
   grid_->setContentsMargins(6, 4, 6, 6);

@@ -24,14 +24,14 @@ QLabel* Caption(QLabel* label);
 // the widest text it will show.
 void ReserveWidth(QLabel* label, const QString& widest);
 // A display cell wide enough for `widest`.
-ui::Panel* Cell(const QString& name, int tag, const QString& widest, QWidget* parent);
-QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent);
+ui::Panel* Cell(const ObjectName& name, int tag, const QString& widest, QWidget* parent);
+QLabel* NamedLabel(const ObjectName& name, const QString& text, QWidget* parent);
 
 // A raised frame named `name` with a grid for its rows of cells.
 class GroupFrame : public QFrame {
   Q_OBJECT
  protected:
-  explicit GroupFrame(const QString& name);
+  explicit GroupFrame(const ObjectName& name);
   QGridLayout* grid() const { return grid_; }
 
  private:

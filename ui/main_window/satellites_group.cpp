@@ -2,6 +2,8 @@
 
 #include <QGridLayout>
 
+#include "protocol/presentation/control_names.h"
+
 namespace navbin::ui {
 
 SatellitesGroup::SatellitesGroup() : GroupFrame("Panel_Satellites") {
@@ -28,10 +30,10 @@ void SatellitesGroup::buildRow(std::size_t k) {
   QLabel* channel = NamedLabel(QStringLiteral("Label_Channel%1").arg(n), QString::number(n), p);
   channel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   g->addWidget(channel, n + 1, 0);
-  Panel_SV[k] = Cell(QStringLiteral("Panel_SV%1").arg(n), kBlanked, widest, p);
-  Panel_AMU[k] = Cell(QStringLiteral("Panel_AMU%1").arg(n), kBlanked, widest, p);
-  Panel_AZ[k] = Cell(QStringLiteral("Panel_AZ%1").arg(n), kBlanked, widest, p);
-  Panel_EL[k] = Cell(QStringLiteral("Panel_EL%1").arg(n), kBlanked, widest, p);
+  Panel_SV[k] = Cell(rows::Panel_SV[k], kBlanked, widest, p);
+  Panel_AMU[k] = Cell(rows::Panel_AMU[k], kBlanked, widest, p);
+  Panel_AZ[k] = Cell(rows::Panel_AZ[k], kBlanked, widest, p);
+  Panel_EL[k] = Cell(rows::Panel_EL[k], kBlanked, widest, p);
   SetHint(Panel_SV[k], "When green, this SV is being used for fixes");
   g->addWidget(Panel_SV[k], n + 1, 1);
   g->addWidget(Panel_AMU[k], n + 1, 2);

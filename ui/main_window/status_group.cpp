@@ -2,9 +2,11 @@
 
 #include <QGridLayout>
 
+#include "protocol/presentation/control_names.h"
+
 namespace navbin::ui {
 
-StatusGroup::StatusGroup() : GroupFrame("Panel_Status") {
+StatusGroup::StatusGroup() : GroupFrame(names::Panel_Status) {
   QGridLayout* g = grid();
   QWidget* p = this;
   Label26 = Caption(NamedLabel("Label26", "Status:", p));
@@ -12,8 +14,8 @@ StatusGroup::StatusGroup() : GroupFrame("Panel_Status") {
 
   const QString widest = "Auto (Diff. currently off)";
   Label9 = NamedLabel("Label9", "Mode", p);
-  Panel_RecMode = Cell("Panel_RecMode", kBlanked, widest, p);
-  Panel_SuperReceiverMode = Cell("Panel_SuperReceiverMode", kBlanked, widest, p);
+  Panel_RecMode = Cell(names::Panel_RecMode, kBlanked, widest, p);
+  Panel_SuperReceiverMode = Cell(names::Panel_SuperReceiverMode, kBlanked, widest, p);
   Panel_SuperReceiverMode->hide();
   SetHint(Panel_RecMode, "Receiver Mode: Packet 6D");
   SetHint(Panel_SuperReceiverMode, "Receiver Mode: Packet 0xAC");
@@ -22,11 +24,11 @@ StatusGroup::StatusGroup() : GroupFrame("Panel_Status") {
   g->addWidget(Panel_SuperReceiverMode, 1, 1, 1, 2);
 
   Label14 = NamedLabel("Label14", "DGPS", p);
-  Panel_DGPS = Cell("Panel_DGPS", kBlanked, widest, p);
+  Panel_DGPS = Cell(names::Panel_DGPS, kBlanked, widest, p);
   g->addWidget(Label14, 2, 0);
   g->addWidget(Panel_DGPS, 2, 1, 1, 2);
 
-  Panel_Health = Cell("Panel_Health", kBlanked, widest, p);
+  Panel_Health = Cell(names::Panel_Health, kBlanked, widest, p);
   SetHint(Panel_Health, "Receiver Health: Packet 46");
   g->addWidget(NamedLabel("Label_HealthCaption", "Health", p), 3, 0);
   g->addWidget(Panel_Health, 3, 1, 1, 2);
@@ -40,15 +42,15 @@ void StatusGroup::buildLamps(int firstRow) {
   struct Lamp {
     ui::Shape*& shape;
     QLabel*& text;
-    const char* shapeName;
-    const char* textName;
+    reports::ControlName shapeName;
+    reports::ControlName textName;
     const char* caption;
   };
   const Lamp lamps[] = {
-      {Shape_Err1, Label_BBRAMLed, "Shape_Err1", "Label_BBRAMLed", "Battery RAM"},
-      {Shape_Err2, Label_AntennaLed, "Shape_Err2", "Label_AntennaLed", "Antenna"},
-      {Shape_Err3, Label_RTCLed, "Shape_Err3", "Label_RTCLed", "RTC"},
-      {Shape_Err4, Label_AlmanacLed, "Shape_Err4", "Label_AlmanacLed", "Almanac"},
+      {Shape_Err1, Label_BBRAMLed, names::Shape_Err1, names::Label_BBRAMLed, "Battery RAM"},
+      {Shape_Err2, Label_AntennaLed, names::Shape_Err2, names::Label_AntennaLed, "Antenna"},
+      {Shape_Err3, Label_RTCLed, names::Shape_Err3, names::Label_RTCLed, "RTC"},
+      {Shape_Err4, Label_AlmanacLed, names::Shape_Err4, names::Label_AlmanacLed, "Almanac"},
   };
   int row = firstRow;
   for (const Lamp& lamp : lamps) {
@@ -57,7 +59,7 @@ void StatusGroup::buildLamps(int firstRow) {
     ReserveWidth(lamp.text, "not complete & current");
     // With a buddy the label treats "&&" as one "&" ("complete && current").
     lamp.text->setBuddy(lamp.shape);
-    g->addWidget(NamedLabel(QString(lamp.textName).replace("Led", "Caption"), lamp.caption, p), row,
+    g->addWidget(NamedLabel(Name(lamp.textName).replace("Led", "Caption"), lamp.caption, p), row,
                  0);
     g->addWidget(lamp.shape, row, 1, Qt::AlignCenter);
     g->addWidget(lamp.text, row, 2);

@@ -3,6 +3,8 @@
 #include <QGridLayout>
 #include <initializer_list>
 
+#include "protocol/presentation/control_names.h"
+
 namespace navbin::ui {
 
 TimingGroup::TimingGroup() : GroupFrame("Panel_Timing") {
@@ -12,26 +14,26 @@ TimingGroup::TimingGroup() : GroupFrame("Panel_Timing") {
   g->addWidget(Label10, 0, 0, 1, 3);
 
   const QString time = " Wed 23:59:59.50  ";
-  Panel_Time = Cell("Panel_Time", kBlanked, time, p);
-  Panel_SuperTime = Cell("Panel_SuperTime", kBlanked, time, p);
-  Label_TimeMode = NamedLabel("Label_TimeMode", "GPS", p);
-  Label_SuperTimeMode = NamedLabel("Label_SuperTimeMode", "GPS", p);
+  Panel_Time = Cell(names::Panel_Time, kBlanked, time, p);
+  Panel_SuperTime = Cell(names::Panel_SuperTime, kBlanked, time, p);
+  Label_TimeMode = NamedLabel(names::Label_TimeMode, "GPS", p);
+  Label_SuperTimeMode = NamedLabel(names::Label_SuperTimeMode, "GPS", p);
   g->addWidget(NamedLabel("Label_TimeCaption", "Time", p), 1, 0);
   g->addWidget(Panel_Time, 1, 1);
   g->addWidget(Panel_SuperTime, 1, 1);
   g->addWidget(Label_TimeMode, 1, 2);
   g->addWidget(Label_SuperTimeMode, 1, 2);
 
-  Panel_TOW = Cell("Panel_TOW", kBlanked, time, p);
-  Panel_SuperTOW = Cell("Panel_SuperTOW", kBlanked, time, p);
+  Panel_TOW = Cell(names::Panel_TOW, kBlanked, time, p);
+  Panel_SuperTOW = Cell(names::Panel_SuperTOW, kBlanked, time, p);
   g->addWidget(NamedLabel("Label_TOWCaption", "TOW", p), 2, 0);
   g->addWidget(Panel_TOW, 2, 1);
   g->addWidget(Panel_SuperTOW, 2, 1);
 
-  Panel_Week = Cell("Panel_Week", kBlanked, time, p);
+  Panel_Week = Cell(names::Panel_Week, kBlanked, time, p);
   g->addWidget(NamedLabel("Label_WeekCaption", "Week", p), 3, 0);
   g->addWidget(Panel_Week, 3, 1);
-  Panel_Date = Cell("Panel_Date", kBlanked, time, p);
+  Panel_Date = Cell(names::Panel_Date, kBlanked, time, p);
   g->addWidget(NamedLabel("Label_DateCaption", "Date", p), 4, 0);
   g->addWidget(Panel_Date, 4, 1);
 

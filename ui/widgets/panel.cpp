@@ -6,8 +6,8 @@
 
 namespace navbin::ui {
 
-Panel::Panel(const QString& objectName, QWidget* parent, int tag) : QLabel(parent) {
-  setObjectName(objectName);
+Panel::Panel(const ObjectName& objectName, QWidget* parent, int tag) : QLabel(parent) {
+  setObjectName(objectName.text());
   setProperty("tag", tag);
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setAlignment(Qt::AlignCenter);

@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "protocol/presentation/display.h"
+#include "ui/widgets/object_name.h"
 
 namespace navbin::ui {
 
@@ -13,7 +14,7 @@ class Panel : public QLabel {
   Q_OBJECT
  public:
   // `tag` other than 0 marks a panel that "&Auto Query" blanks.
-  Panel(const QString& objectName, QWidget* parent, int tag = 0);
+  Panel(const ObjectName& objectName, QWidget* parent, int tag = 0);
 
   void setFill(reports::Colour colour);
   reports::Colour fill() const { return fill_; }

@@ -5,10 +5,10 @@
 
 namespace navbin::ui {
 
-RadioGroup::RadioGroup(const QString& objectName, const QString& title, const QStringList& items,
+RadioGroup::RadioGroup(const ObjectName& objectName, const QString& title, const QStringList& items,
                        QWidget* parent)
     : QGroupBox(title, parent), buttons_(new QButtonGroup(this)) {
-  setObjectName(objectName);
+  setObjectName(objectName.text());
   auto* layout = new QVBoxLayout(this);
   for (int i = 0; i < items.size(); ++i) {
     auto* button = new QRadioButton(items[i], this);

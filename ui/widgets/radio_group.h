@@ -6,12 +6,14 @@
 #include <QGroupBox>
 #include <QStringList>
 
+#include "ui/widgets/object_name.h"
+
 namespace navbin::ui {
 
 class RadioGroup : public QGroupBox {
   Q_OBJECT
  public:
-  RadioGroup(const QString& objectName, const QString& title, const QStringList& items,
+  RadioGroup(const ObjectName& objectName, const QString& title, const QStringList& items,
              QWidget* parent);
 
   // An index outside the items leaves no button checked.

@@ -6,9 +6,9 @@
 
 namespace navbin::ui {
 
-Shape::Shape(const QString& objectName, QWidget* parent, Kind kind, int tag, int diameter)
+Shape::Shape(const ObjectName& objectName, QWidget* parent, Kind kind, int tag, int diameter)
     : QWidget(parent), kind_(kind), diameter_(diameter) {
-  setObjectName(objectName);
+  setObjectName(objectName.text());
   setProperty("tag", tag);
   setFixedSize(diameter, diameter);
 }

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "protocol/presentation/display.h"
+#include "ui/widgets/object_name.h"
 
 namespace navbin::ui {
 
@@ -12,7 +13,7 @@ class Shape : public QWidget {
  public:
   enum class Kind { Circle, Rectangle };
   // `tag` other than 0 marks a lamp that "&Auto Query" turns gray.
-  Shape(const QString& objectName, QWidget* parent, Kind kind = Kind::Circle, int tag = 0,
+  Shape(const ObjectName& objectName, QWidget* parent, Kind kind = Kind::Circle, int tag = 0,
         int diameter = 14);
 
   void setFill(reports::Colour colour);

@@ -32,10 +32,10 @@ QWidget* WidgetDisplay::form(reports::Form form) const {
   return forms_[Slot(form)];
 }
 
-QObject* WidgetDisplay::control(reports::Form form, std::string_view name) const {
+QObject* WidgetDisplay::control(reports::Form form, reports::ControlName name) const {
   QWidget* window = forms_[Slot(form)];
   if (!window) return nullptr;
-  const QString key = ToQString(name);
+  const QString key = ToQString(name.text());
   auto& cache = cache_[Slot(form)];
   if (auto it = cache.constFind(key); it != cache.constEnd() && *it) return *it;
   QObject* found = window->objectName() == key ? window : window->findChild<QObject*>(key);
@@ -43,19 +43,20 @@ QObject* WidgetDisplay::control(reports::Form form, std::string_view name) const
   return found;
 }
 
-QObject* WidgetDisplay::find(reports::Form form, std::string_view name) const {
+QObject* WidgetDisplay::find(reports::Form form, reports::ControlName name) const {
   QObject* found = control(form, name);
   if (!found) {
-    const bool first = misses_.insert({form, std::string(name)}).second;
+    const bool first = misses_.insert({form, std::string(name.text())}).second;
     if (first && forms_[Slot(form)]) {
       qWarning("navbin: window %s has no control %s", qPrintable(forms_[Slot(form)]->objectName()),
-               qPrintable(ToQString(name)));
+               qPrintable(ToQString(name.text())));
     }
   }
   return found;
 }
 
-void WidgetDisplay::setText(reports::Form form, std::string_view name, const std::string& text) {
+void WidgetDisplay::setText(reports::Form form, reports::ControlName name,
+                            const std::string& text) {
   QObject* c = find(form, name);
   const QString t = QString::fromStdString(text);
   if (auto* label = qobject_cast<QLabel*>(c)) {
@@ -77,7 +78,7 @@ void WidgetDisplay::setText(reports::Form form, std::string_view name, const std
   }
 }
 
-std::string WidgetDisplay::text(reports::Form form, std::string_view name) const {
+std::string WidgetDisplay::text(reports::Form form, reports::ControlName name) const {
   QObject* c = find(form, name);
   QString t;
   if (auto* label = qobject_cast<QLabel*>(c)) {
@@ -100,7 +101,8 @@ std::string WidgetDisplay::text(reports::Form form, std::string_view name) const
   return t.toStdString();
 }
 
-void WidgetDisplay::setColour(reports::Form form, std::string_view name, reports::Colour colour) {
+void WidgetDisplay::setColour(reports::Form form, reports::ControlName name,
+                              reports::Colour colour) {
   QObject* c = find(form, name);
   if (auto* panel = qobject_cast<Panel*>(c)) {
     panel->setFill(colour);
@@ -111,7 +113,7 @@ void WidgetDisplay::setColour(reports::Form form, std::string_view name, reports
   }
 }
 
-reports::Colour WidgetDisplay::colour(reports::Form form, std::string_view name) const {
+reports::Colour WidgetDisplay::colour(reports::Form form, reports::ControlName name) const {
   QObject* c = find(form, name);
   if (auto* panel = qobject_cast<Panel*>(c)) return panel->fill();
   if (auto* shape = qobject_cast<Shape*>(c)) return shape->fill();
@@ -121,12 +123,13 @@ reports::Colour WidgetDisplay::colour(reports::Form form, std::string_view name)
   return reports::Colour::Window;
 }
 
-void WidgetDisplay::setTextColour(reports::Form form, std::string_view name,
+void WidgetDisplay::setTextColour(reports::Form form, reports::ControlName name,
                                   reports::Colour colour) {
   if (auto* panel = qobject_cast<Panel*>(find(form, name))) panel->setTextColour(colour);
 }
 
-void WidgetDisplay::setHint(reports::Form form, std::string_view name, const std::string& hint) {
+void WidgetDisplay::setHint(reports::Form form, reports::ControlName name,
+                            const std::string& hint) {
   if (auto* widget = qobject_cast<QWidget*>(find(form, name))) {
     const QString h = QString::fromStdString(hint);
     widget->setToolTip(h);
@@ -134,7 +137,7 @@ void WidgetDisplay::setHint(reports::Form form, std::string_view name, const std
   }
 }
 
-void WidgetDisplay::setVisible(reports::Form form, std::string_view name, bool visible) {
+void WidgetDisplay::setVisible(reports::Form form, reports::ControlName name, bool visible) {
   QObject* c = find(form, name);
   if (auto* widget = qobject_cast<QWidget*>(c)) {
     if (widget->isWindow() ? widget->isVisible() != visible : widget->isHidden() == visible) {
@@ -145,7 +148,7 @@ void WidgetDisplay::setVisible(reports::Form form, std::string_view name, bool v
   }
 }
 
-void WidgetDisplay::setEnabled(reports::Form form, std::string_view name, bool enabled) {
+void WidgetDisplay::setEnabled(reports::Form form, reports::ControlName name, bool enabled) {
   QObject* c = find(form, name);
   if (auto* widget = qobject_cast<QWidget*>(c)) {
     widget->setEnabled(enabled);
@@ -154,7 +157,7 @@ void WidgetDisplay::setEnabled(reports::Form form, std::string_view name, bool e
   }
 }
 
-void WidgetDisplay::setChecked(reports::Form form, std::string_view name, bool checked) {
+void WidgetDisplay::setChecked(reports::Form form, reports::ControlName name, bool checked) {
   QObject* c = find(form, name);
   if (auto* button = qobject_cast<QAbstractButton*>(c)) {
     if (button->isCheckable()) button->setChecked(checked);
@@ -163,14 +166,14 @@ void WidgetDisplay::setChecked(reports::Form form, std::string_view name, bool c
   }
 }
 
-bool WidgetDisplay::checked(reports::Form form, std::string_view name) const {
+bool WidgetDisplay::checked(reports::Form form, reports::ControlName name) const {
   QObject* c = find(form, name);
   if (auto* button = qobject_cast<QAbstractButton*>(c)) return button->isChecked();
   if (auto* action = qobject_cast<QAction*>(c)) return action->isChecked();
   return false;
 }
 
-void WidgetDisplay::setSelectedIndex(reports::Form form, std::string_view name, int index) {
+void WidgetDisplay::setSelectedIndex(reports::Form form, reports::ControlName name, int index) {
   QObject* c = find(form, name);
   if (auto* combo = qobject_cast<QComboBox*>(c)) {
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
@@ -179,14 +182,14 @@ void WidgetDisplay::setSelectedIndex(reports::Form form, std::string_view name, 
   }
 }
 
-int WidgetDisplay::selectedIndex(reports::Form form, std::string_view name) const {
+int WidgetDisplay::selectedIndex(reports::Form form, reports::ControlName name) const {
   QObject* c = find(form, name);
   if (auto* combo = qobject_cast<QComboBox*>(c)) return combo->currentIndex();
   if (auto* group = qobject_cast<RadioGroup*>(c)) return group->itemIndex();
   return -1;
 }
 
-void WidgetDisplay::setItems(reports::Form form, std::string_view name,
+void WidgetDisplay::setItems(reports::Form form, reports::ControlName name,
                              const std::vector<std::string>& items) {
   auto* combo = qobject_cast<QComboBox*>(find(form, name));
   if (!combo) return;

@@ -32,29 +32,30 @@ class WidgetDisplay final : public reports::Display {
   void registerForm(reports::Form form, QWidget* window);
   QWidget* form(reports::Form form) const;
   // The control `name` of `form`, or null.
-  QObject* control(reports::Form form, std::string_view name) const;
+  QObject* control(reports::Form form, reports::ControlName name) const;
   // Every control the Display calls below asked for and did not find, once
   // each; a form with no window registered counts as having no controls.
   const std::set<ControlMiss>& misses() const { return misses_; }
 
-  void setText(reports::Form form, std::string_view control, const std::string& text) override;
-  std::string text(reports::Form form, std::string_view control) const override;
-  void setColour(reports::Form form, std::string_view control, reports::Colour colour) override;
-  reports::Colour colour(reports::Form form, std::string_view control) const override;
-  void setTextColour(reports::Form form, std::string_view control, reports::Colour colour) override;
-  void setHint(reports::Form form, std::string_view control, const std::string& hint) override;
-  void setVisible(reports::Form form, std::string_view control, bool visible) override;
-  void setEnabled(reports::Form form, std::string_view control, bool enabled) override;
-  void setChecked(reports::Form form, std::string_view control, bool checked) override;
-  bool checked(reports::Form form, std::string_view control) const override;
-  void setSelectedIndex(reports::Form form, std::string_view control, int index) override;
-  int selectedIndex(reports::Form form, std::string_view control) const override;
-  void setItems(reports::Form form, std::string_view control,
+  void setText(reports::Form form, reports::ControlName control, const std::string& text) override;
+  std::string text(reports::Form form, reports::ControlName control) const override;
+  void setColour(reports::Form form, reports::ControlName control, reports::Colour colour) override;
+  reports::Colour colour(reports::Form form, reports::ControlName control) const override;
+  void setTextColour(reports::Form form, reports::ControlName control,
+                     reports::Colour colour) override;
+  void setHint(reports::Form form, reports::ControlName control, const std::string& hint) override;
+  void setVisible(reports::Form form, reports::ControlName control, bool visible) override;
+  void setEnabled(reports::Form form, reports::ControlName control, bool enabled) override;
+  void setChecked(reports::Form form, reports::ControlName control, bool checked) override;
+  bool checked(reports::Form form, reports::ControlName control) const override;
+  void setSelectedIndex(reports::Form form, reports::ControlName control, int index) override;
+  int selectedIndex(reports::Form form, reports::ControlName control) const override;
+  void setItems(reports::Form form, reports::ControlName control,
                 const std::vector<std::string>& items) override;
 
  private:
   // control(), recording a miss.
-  QObject* find(reports::Form form, std::string_view name) const;
+  QObject* find(reports::Form form, reports::ControlName name) const;
 
   static constexpr std::size_t kFormCount = static_cast<std::size_t>(reports::Form::Comm) + 1;
   std::array<QPointer<QWidget>, kFormCount> forms_{};
