@@ -82,9 +82,7 @@ NetworkSerialDevice::~NetworkSerialDevice() {
 void NetworkSerialDevice::markLost() {
   state_ = State::Lost;
   output_.clear();
-  outputHead_ = 0;
   input_.clear();
-  inputHead_ = 0;
 }
 
 std::optional<TelnetSession::ReportedLine> NetworkSerialDevice::reportedLine() const {
@@ -139,8 +137,7 @@ void NetworkSerialDevice::connected() {
   std::vector<std::uint8_t> first;
   telnet_->start(first);
   telnet_->setLine(line_, first);
-  output_.insert(output_.begin() + static_cast<std::ptrdiff_t>(outputHead_), first.begin(),
-                 first.end());
+  output_.prepend(first);
 }
 
 void NetworkSerialDevice::pump() {
@@ -158,16 +155,14 @@ void NetworkSerialDevice::pump() {
     }
     const std::span<const std::uint8_t> got(chunk, static_cast<std::size_t>(n));
     if (telnet_) {
+      decoded_.clear();
       scratch_.clear();
-      telnet_->receive(got, input_, scratch_);
-      output_.insert(output_.end(), scratch_.begin(), scratch_.end());
+      telnet_->receive(got, decoded_, scratch_);
+      input_.append(decoded_);
+      output_.append(scratch_);
     } else {
-      input_.insert(input_.end(), got.begin(), got.end());
+      input_.append(got);
     }
-  }
-  if (inputHead_ > 0 && inputHead_ == input_.size()) {
-    input_.clear();
-    inputHead_ = 0;
   }
 }
 
@@ -186,35 +181,21 @@ long NetworkSerialDevice::read(std::uint8_t* buffer, std::size_t max) {
   const long waiting = pendingInput();
   if (waiting <= 0) return waiting;
   const std::size_t n = std::min(max, static_cast<std::size_t>(waiting));
-  std::copy_n(input_.begin() + static_cast<std::ptrdiff_t>(inputHead_), n, buffer);
-  inputHead_ += n;
-  if (inputHead_ == input_.size()) {
-    input_.clear();
-    inputHead_ = 0;
-  } else if (inputHead_ > kInputCapacity / 2) {
-    input_.erase(input_.begin(), input_.begin() + static_cast<std::ptrdiff_t>(inputHead_));
-    inputHead_ = 0;
-  }
+  std::copy_n(input_.front(), n, buffer);
+  input_.consume(n);
   return static_cast<long>(n);
 }
 
 void NetworkSerialDevice::flushOutput() {
   progress(0);
   while (state_ == State::Open && queuedOutput() > 0) {
-    const ssize_t n = ::send(fd_, output_.data() + outputHead_, queuedOutput(), MSG_NOSIGNAL);
+    const ssize_t n = ::send(fd_, output_.front(), queuedOutput(), MSG_NOSIGNAL);
     if (n < 0) {
       if (errno == EINTR) continue;
       if (errno != EAGAIN && errno != EWOULDBLOCK) markLost();
       break;
     }
-    outputHead_ += static_cast<std::size_t>(n);
-  }
-  if (outputHead_ == output_.size()) {
-    output_.clear();
-    outputHead_ = 0;
-  } else if (outputHead_ > kOutputQueueCapacity / 2) {
-    output_.erase(output_.begin(), output_.begin() + static_cast<std::ptrdiff_t>(outputHead_));
-    outputHead_ = 0;
+    output_.consume(static_cast<std::size_t>(n));
   }
 }
 
@@ -229,7 +210,7 @@ bool NetworkSerialDevice::write(const std::uint8_t* frame, std::size_t length) {
     scratch_.assign(frame, frame + length);
   }
   if (queuedOutput() + scratch_.size() > kOutputQueueCapacity) return false;
-  output_.insert(output_.end(), scratch_.begin(), scratch_.end());
+  output_.append(scratch_);
   flushOutput();
   return state_ != State::Lost;
 }
@@ -240,7 +221,7 @@ bool NetworkSerialDevice::setLineParameters(const LineParameters& line) {
   if (telnet_ && state_ == State::Open) {
     scratch_.clear();
     telnet_->setLine(line, scratch_);
-    output_.insert(output_.end(), scratch_.begin(), scratch_.end());
+    output_.append(scratch_);
     flushOutput();
   }
   return true;
@@ -248,10 +229,8 @@ bool NetworkSerialDevice::setLineParameters(const LineParameters& line) {
 
 void NetworkSerialDevice::purge() {
   input_.clear();
-  inputHead_ = 0;
   if (telnet_) return;
   output_.clear();
-  outputHead_ = 0;
 }
 
 bool NetworkSerialDevice::waitForInput(int timeoutMs) {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/address_lookup.h"
+#include "platform/byte_queue.h"
 #include "platform/network_address.h"
 #include "platform/serial_device.h"
 #include "platform/telnet_session.h"
@@ -65,8 +66,8 @@ class NetworkSerialDevice final : public SerialDevice {
   void connected();
   // Moves what the socket holds into the input, decoded.
   void pump();
-  long available() const { return static_cast<long>(input_.size() - inputHead_); }
-  std::size_t queuedOutput() const { return output_.size() - outputHead_; }
+  long available() const { return static_cast<long>(input_.size()); }
+  std::size_t queuedOutput() const { return output_.size(); }
   void markLost();
 
   std::unique_ptr<AddressLookup> lookup_;
@@ -76,10 +77,9 @@ class NetworkSerialDevice final : public SerialDevice {
   std::optional<TelnetSession> telnet_;
   LineParameters line_;
   bool peerClosed_ = false;
-  std::vector<std::uint8_t> input_;
-  std::size_t inputHead_ = 0;
-  std::vector<std::uint8_t> output_;
-  std::size_t outputHead_ = 0;
+  ByteQueue input_{kInputCapacity};
+  ByteQueue output_{kOutputQueueCapacity};
+  std::vector<std::uint8_t> decoded_;  // data bytes of one Telnet read
   std::vector<std::uint8_t> scratch_;
 };
 

@@ -94,7 +94,6 @@ PosixSerialDevice::~PosixSerialDevice() {
 void PosixSerialDevice::markLost() {
   lost_ = true;
   queue_.clear();
-  queueHead_ = 0;
 }
 
 long PosixSerialDevice::pendingInput() {
@@ -144,16 +143,9 @@ long PosixSerialDevice::writeSome(const std::uint8_t* data, std::size_t length) 
 
 void PosixSerialDevice::flushOutput() {
   while (!lost_ && queuedOutput() > 0) {
-    const long n = writeSome(queue_.data() + queueHead_, queuedOutput());
+    const long n = writeSome(queue_.front(), queuedOutput());
     if (n <= 0) break;
-    queueHead_ += static_cast<std::size_t>(n);
-  }
-  if (queueHead_ == queue_.size()) {
-    queue_.clear();
-    queueHead_ = 0;
-  } else if (queueHead_ > kOutputQueueCapacity / 2) {
-    queue_.erase(queue_.begin(), queue_.begin() + static_cast<std::ptrdiff_t>(queueHead_));
-    queueHead_ = 0;
+    queue_.consume(static_cast<std::size_t>(n));
   }
 }
 
@@ -168,7 +160,7 @@ bool PosixSerialDevice::write(const std::uint8_t* frame, std::size_t length) {
     if (n < 0) return false;
     sent = static_cast<std::size_t>(n);
   }
-  queue_.insert(queue_.end(), frame + sent, frame + length);
+  queue_.append({frame + sent, length - sent});
   return true;
 }
 
@@ -198,7 +190,6 @@ bool PosixSerialDevice::setLineParameters(const LineParameters& line) {
 
 void PosixSerialDevice::purge() {
   queue_.clear();
-  queueHead_ = 0;
   if (!lost_) ::tcflush(fd_, TCIOFLUSH);
 }
 

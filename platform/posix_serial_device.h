@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "platform/byte_queue.h"
 #include "platform/serial_device.h"
 
 namespace navbin::platform {
@@ -36,7 +36,7 @@ class PosixSerialDevice final : public SerialDevice {
   bool waitForInput(int timeoutMs) override;
 
   // Bytes written but not yet taken by the driver.
-  std::size_t queuedOutput() const { return queue_.size() - queueHead_; }
+  std::size_t queuedOutput() const { return queue_.size(); }
   int fd() const { return fd_; }
 
  private:
@@ -46,8 +46,7 @@ class PosixSerialDevice final : public SerialDevice {
 
   int fd_;
   bool lost_ = false;
-  std::vector<std::uint8_t> queue_;
-  std::size_t queueHead_ = 0;
+  ByteQueue queue_{kOutputQueueCapacity};
 };
 
 class PosixSerialBackend final : public SerialBackend {
