@@ -19,19 +19,20 @@ std::size_t NextAveragingFactor(std::size_t m) {
 StabilityAccumulator::StabilityAccumulator(DataKind kind, double tau0) : kind_(kind), tau0_(tau0) {}
 
 void StabilityAccumulator::add(double value) {
-  const bool known = std::isfinite(value);
-  const std::size_t n = phase_.size();
   if (kind_ == DataKind::Phase) {
-    if (known && std::isnan(offset_)) offset_ = value;
-    if (!known) spanFrom_ = n + 1;
-    addPhase(known ? value - offset_ : kUnknown);
+    if (std::isfinite(value) && std::isnan(offset_)) offset_ = value;
+    // A phase that is not finite, or overflows once the offset is off, is unknown.
+    const double x = value - offset_;
+    if (!std::isfinite(x)) spanFrom_ = phase_.size() + 1;
+    addPhase(std::isfinite(x) ? x : kUnknown);
     return;
   }
   if (phase_.empty()) addPhase(0.0);
   // Past a missing frequency the phase is known up to a constant only: no
   // term may reach across it.
-  if (!known) breakFrom_ = spanFrom_ = phase_.size();
-  addPhase(phase_.back() + (known ? value * tau0_ : 0.0));
+  const double x = phase_.back() + value * tau0_;
+  if (!std::isfinite(x)) breakFrom_ = spanFrom_ = phase_.size();
+  addPhase(std::isfinite(x) ? x : phase_.back());
 }
 
 void StabilityAccumulator::addPhase(double x) {
@@ -55,13 +56,13 @@ double StabilityAccumulator::secondDifference(std::size_t start, std::size_t m) 
 void StabilityAccumulator::update(Lag& lag, std::size_t n) {
   const std::size_t m = lag.m;
   const double d = secondDifference(n - 2 * m, m);
-  if (n - 2 * m >= breakFrom_ && std::isfinite(d)) {
+  if (n - 2 * m >= breakFrom_ && !std::isnan(d)) {
     lag.overlapping.add(d);
     if (n % m == 0) lag.allan.add(d);
   }
   if (n >= 3 * m && n - 3 * m >= breakFrom_) {
     const double third = d - secondDifference(n - 3 * m, m);
-    if (std::isfinite(third)) lag.hadamard.add(third);
+    if (!std::isnan(third)) lag.hadamard.add(third);
   }
   if (n + 1 < 3 * m || n + 1 - 3 * m < spanFrom_) {
     lag.windowValid = false;
@@ -77,7 +78,7 @@ void StabilityAccumulator::update(Lag& lag, std::size_t n) {
     for (std::size_t i = start; i < start + m; ++i) lag.window += secondDifference(i, m);
   }
   lag.windowEnd = n;
-  lag.windowValid = true;
+  lag.windowValid = std::isfinite(lag.window);  // else summed afresh next time
   lag.modified.add(lag.window);
 }
 

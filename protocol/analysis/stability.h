@@ -16,13 +16,14 @@
 // needs, so each new sample costs one step per averaging factor and
 // results() can be asked at any time.
 //
-// Gaps: a non-finite sample (NaN for a missing one) keeps its place in time
-// but is never used. A missing phase point leaves out every term that uses
-// it: the ADEV, OADEV and HDEV terms with a point on it, and the MDEV and
-// TDEV terms whose span holds it (they use every point of their span). A
-// missing frequency leaves the phase after it known only up to a constant,
-// which every difference cancels, so exactly the terms that reach across the
-// missing interval are left out. The estimates come from the other terms.
+// Gaps: a non-finite sample (NaN for a missing one), or one whose phase
+// overflows a double, keeps its place in time but is never used. A missing
+// phase point leaves out every term that uses it: the ADEV, OADEV and HDEV
+// terms with a point on it, and the MDEV and TDEV terms whose span holds it
+// (they use every point of their span). A missing frequency leaves the phase
+// after it known only up to a constant, which every difference cancels, so
+// exactly the terms that reach across the missing interval are left out. The
+// estimates come from the other terms.
 //
 // Confidence intervals: chi-squared bounds for 68.3 % (one sigma) with a
 // noise-type-free estimate of the equivalent degrees of freedom: the number
