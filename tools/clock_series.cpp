@@ -76,9 +76,8 @@ void Resample(const std::vector<TimedSample>& samples, double interval, ClockSer
       const double intervals = std::round(step / interval);
       if (intervals == 0) continue;
       if (intervals > 1 && intervals * interval <= kLongestGap) {
-        const auto gap = static_cast<std::size_t>(intervals) - 1;
-        out.values.insert(out.values.end(), gap, std::numeric_limits<double>::quiet_NaN());
-        out.missing += gap;
+        out.values.insert(out.values.end(), static_cast<std::size_t>(intervals) - 1,
+                          std::numeric_limits<double>::quiet_NaN());
       }
     }
     last = s.time;
@@ -106,10 +105,8 @@ ClockSeries ReadClockSeries(std::span<const std::uint8_t> bytes, ClockQuantity q
   const bool bias = quantity == ClockQuantity::Bias;
   ClockSeries out;
   if (!c.timingBias.empty()) {
-    out.source = bias ? "0x8F-AC clock bias" : "0x8F-AC bias rate";
     Resample(bias ? c.timingBias : c.timingRate, interval, out);
   } else {
-    out.source = bias ? "position report clock bias" : "velocity report bias rate";
     Resample(bias ? c.positionBias : c.velocityRate, interval, out);
   }
   return out;

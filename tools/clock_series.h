@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
 #include <vector>
 
 namespace navbin::tools {
@@ -16,8 +15,6 @@ enum class ClockQuantity { Bias, Rate };
 
 struct ClockSeries {
   std::vector<double> values;  // bias in s (phase) or rate as a fraction (frequency)
-  std::string source;          // which reports they came from
-  std::size_t missing = 0;     // samples put in for steps in the report times
 };
 
 // True when `bytes` look like a NavBin stream rather than text.
