@@ -28,7 +28,7 @@ set(NAVBIN_LAYERS
     commands
     presentation
     receiver
-    "history logging transfer"
+    "history analysis logging transfer"
     shell
     ui
     app)

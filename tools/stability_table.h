@@ -1,0 +1,22 @@
+#pragma once
+// The results of the stability estimators as CSV or one JSON object: one row
+// per averaging time with each deviation and its 68.3 % bounds.
+
+#include <string>
+#include <vector>
+
+#include "protocol/analysis/stability.h"
+
+namespace navbin::tools {
+
+// tau, n (terms of the overlapping Allan deviation), the five deviations,
+// then <name>_lo,<name>_hi for each; an empty cell where a deviation has no
+// value at that tau.
+std::string StabilityCsv(const std::vector<analysis::StabilityPoint>& points);
+
+// {"tau0":..,"points":..,"rows":[{"tau":..,"m":..,"n":..,"adev":{"value":..,
+// "lo":..,"hi":..,"terms":..,"edf":..} or null, ...}]}
+std::string StabilityJson(const std::vector<analysis::StabilityPoint>& points, double tau0,
+                          std::size_t phasePoints);
+
+}  // namespace navbin::tools
