@@ -1,9 +1,9 @@
 #pragma once
 // The whole application in-process, as navbin-monitor starts it with
-// -c<device>: the core over the real serial devices, the main window and every
-// other window (offscreen), ticked by the main window's own 200 ms timer while
-// a ReceiverTap serves the line in the same thread. Boxes go to a scripted
-// prompter; the clock is the caller's.
+// -c<device>: the core over the real serial devices or network ports, the
+// main window and every other window (offscreen), ticked by the main window's
+// own 200 ms timer while a ReceiverTap serves the line in the same thread.
+// Boxes go to a scripted prompter; the clock is the caller's.
 
 #include <QString>
 #include <chrono>
@@ -12,7 +12,7 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "platform/posix_serial_device.h"
+#include "platform/device_opener.h"
 #include "shell/monitor_core.h"
 #include "shell/startup.h"
 #include "tests/app/main_form_fixture.h"
@@ -46,7 +46,7 @@ class LiveApp {
   // Saves a picture of `window` as PNG; false when it cannot be written.
   static bool SavePicture(QWidget* window, const std::string& file);
 
-  platform::PosixSerialBackend backend;
+  platform::DeviceOpener backend;
   ui::WidgetDisplay display;
   support::ScriptedPrompter prompter;
   shell::StartupPlan plan;

@@ -14,20 +14,6 @@ namespace {
 
 using std::chrono::milliseconds;
 
-// Waits until a sample of the state log, from sample `from` on, satisfies `want`.
-template <class Want>
-bool WaitForSample(const std::string& file, Want want, milliseconds limit, std::size_t from = 0) {
-  const auto end = Clock::now() + limit;
-  while (Clock::now() < end) {
-    const auto samples = ReadStateLog(file);
-    for (std::size_t i = from; i < samples.size(); ++i) {
-      if (want(samples[i])) return true;
-    }
-    std::this_thread::sleep_for(milliseconds(50));
-  }
-  return false;
-}
-
 TEST(E2ePortLost, MonitorShowsThePortLostIdlesAndReopensItWhenItIsBack) {
   const std::string folder = WorkFolder("port_lost");
   const std::string link = folder + "/receiver";

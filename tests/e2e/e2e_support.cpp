@@ -181,6 +181,10 @@ ReceiverTap::ReceiverTap(std::uint64_t seed)
   ::cfmakeraw(&raw);
   ::tcsetattr(slave_, TCSANOW, &raw);
   ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+  // Programs the test starts (a network server in front of the line) must
+  // not hold either end open past a hang-up.
+  ::fcntl(master_, F_SETFD, FD_CLOEXEC);
+  ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
   start_ = lastAdvance_ = Clock::now();
 }
 
@@ -272,12 +276,12 @@ void ReceiverTap::ServeAll(const std::vector<ReceiverTap*>& taps, std::chrono::m
 
 // ---- State log ----
 
-std::vector<std::map<std::string, std::string>> ReadStateLog(const std::string& file) {
-  std::vector<std::map<std::string, std::string>> samples;
+std::vector<StateSample> ReadStateLog(const std::string& file) {
+  std::vector<StateSample> samples;
   std::istringstream in(ReadFile(file));
   std::string line;
   while (std::getline(in, line)) {
-    std::map<std::string, std::string> sample;
+    StateSample sample;
     std::size_t i = line.find(' ');
     sample["ms"] = line.substr(0, i);
     while (i != std::string::npos && i < line.size()) {
@@ -298,6 +302,19 @@ std::vector<std::map<std::string, std::string>> ReadStateLog(const std::string& 
     samples.push_back(std::move(sample));
   }
   return samples;
+}
+
+bool WaitForSample(const std::string& file, const std::function<bool(const StateSample&)>& want,
+                   std::chrono::milliseconds limit, std::size_t from) {
+  const auto end = Clock::now() + limit;
+  while (Clock::now() < end) {
+    const auto samples = ReadStateLog(file);
+    for (std::size_t i = from; i < samples.size(); ++i) {
+      if (want(samples[i])) return true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return false;
 }
 
 }  // namespace navbin::e2e

@@ -120,7 +120,11 @@ class ReceiverTap {
 };
 
 // The status row samples of the monitor's state log, one map per line.
-std::vector<std::map<std::string, std::string>> ReadStateLog(const std::string& file);
+using StateSample = std::map<std::string, std::string>;
+std::vector<StateSample> ReadStateLog(const std::string& file);
+// Waits until a sample of the state log, from sample `from` on, satisfies `want`.
+bool WaitForSample(const std::string& file, const std::function<bool(const StateSample&)>& want,
+                   std::chrono::milliseconds limit, std::size_t from = 0);
 
 // The COM number the monitor stored for `path` in the settings under
 // `folder`/config, 0 when none.
