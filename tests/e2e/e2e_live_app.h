@@ -12,7 +12,7 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "platform/posix_serial_device.h"
+#include "platform/device_opener.h"
 #include "shell/monitor_core.h"
 #include "shell/startup.h"
 #include "tests/app/main_form_fixture.h"
@@ -46,7 +46,7 @@ class LiveApp {
   // Saves a picture of `window` as PNG; false when it cannot be written.
   static bool SavePicture(QWidget* window, const std::string& file);
 
-  platform::PosixSerialBackend backend;
+  platform::DeviceOpener backend;  // device paths and network ports
   ui::WidgetDisplay display;
   support::ScriptedPrompter prompter;
   shell::StartupPlan plan;
