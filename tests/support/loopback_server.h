@@ -47,13 +47,15 @@ class LoopbackServer {
     return scheme + "://127.0.0.1:" + std::to_string(port_);
   }
 
-  // Takes the waiting client, waiting up to `ms`.
+  // Takes the waiting client in place of the one held, waiting up to `ms`.
   bool accept(int ms = 2000) {
     pollfd p{listener_, POLLIN, 0};
     if (::poll(&p, 1, ms) <= 0) return false;
+    closeClient();
     client_ = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
     return client_ >= 0;
   }
+  int clientFd() const { return client_; }
   bool send(const std::vector<std::uint8_t>& bytes) {
     return ::send(client_, bytes.data(), bytes.size(), MSG_NOSIGNAL) ==
            static_cast<ssize_t>(bytes.size());
@@ -104,6 +106,7 @@ class LoopbackClient {
   LoopbackClient& operator=(const LoopbackClient&) = delete;
 
   bool connected() const { return connected_; }
+  int fd() const { return fd_; }
   bool send(const std::vector<std::uint8_t>& bytes) {
     return ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL) ==
            static_cast<ssize_t>(bytes.size());
