@@ -32,15 +32,16 @@ int ListenTcp(const std::string& address, std::uint16_t port, std::string& error
   sockaddr_in a{};
   a.sin_family = AF_INET;
   a.sin_port = htons(port);
+  const std::string where = address + ":" + std::to_string(port);
   if (::inet_pton(AF_INET, address.c_str(), &a.sin_addr) != 1) {
-    error = "not an IPv4 address: " + address;
+    error = where + ": not an IPv4 address";
     return -1;
   }
   const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   const int on = 1;
   if (fd < 0 || ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) != 0 ||
       ::bind(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0 || ::listen(fd, 16) != 0) {
-    error = address + ":" + std::to_string(port) + ": " + std::strerror(errno);
+    error = where + ": " + std::strerror(errno);
     if (fd >= 0) ::close(fd);
     return -1;
   }
