@@ -8,7 +8,6 @@
 //   build/release/bench/navbin-bench --benchmark_filter=Serve
 
 #include <benchmark/benchmark.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -22,6 +21,7 @@
 #include <vector>
 
 #include "link/framing.h"
+#include "platform/event_poll.h"
 #include "tests/support/child_process.h"
 #include "tests/support/loopback_server.h"
 #include "tests/support/packets.h"
@@ -99,8 +99,8 @@ void BM_ServeSixteenReceiversToSixteenClientsEach(benchmark::State& state) {
   const double seconds = static_cast<double>(state.range(0));
   std::vector<std::vector<Clock::time_point>> sentAt(kReceivers);
   std::vector<double> latencies;
-  std::vector<pollfd> fds;
-  for (const auto& reader : readers) fds.push_back({reader.socket->fd(), POLLIN, 0});
+  platform::EventPoll poll;
+  for (std::size_t i = 0; i < readers.size(); ++i) poll.watch(readers[i].socket->fd(), i);
   for (auto _ : state) {
     const double cpuBefore = CpuSeconds(log.pid());
     const auto start = Clock::now();
@@ -117,13 +117,12 @@ void BM_ServeSixteenReceiversToSixteenClientsEach(benchmark::State& state) {
         next += kFrameEvery / kReceivers;
       }
       const auto wait = std::chrono::ceil<std::chrono::milliseconds>(next - Clock::now());
-      if (::poll(fds.data(), fds.size(), static_cast<int>(std::max<long>(0, wait.count()))) <= 0)
-        continue;
+      const auto ready = poll.wait(std::max(wait, std::chrono::milliseconds(0)));
       const auto now = Clock::now();
-      for (std::size_t i = 0; i < fds.size(); ++i) {
-        if ((fds[i].revents & POLLIN) == 0) continue;
+      for (const auto& event : ready) {
+        const std::size_t i = event.token;
         std::array<std::uint8_t, 4096> buffer;
-        const ssize_t n = ::recv(fds[i].fd, buffer.data(), buffer.size(), 0);
+        const ssize_t n = ::recv(readers[i].socket->fd(), buffer.data(), buffer.size(), 0);
         for (ssize_t k = 0; k < n; ++k) {
           if (readers[i].deframer.feed(buffer[static_cast<std::size_t>(k)]) != 1) continue;
           const auto& times = sentAt[static_cast<std::size_t>(readers[i].receiver)];

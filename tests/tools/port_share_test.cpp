@@ -22,10 +22,10 @@ using support::LoopbackClient;
 class PortShareTest : public ::testing::Test {
  protected:
   void start(bool allowCommands) {
-    share = std::make_unique<PortShare>("COM1", allowCommands,
-                                        [this](const std::string& text, bool fault) {
-                                          notes.push_back((fault ? "! " : "") + text);
-                                        });
+    const auto note = [this](const std::string& text, bool fault) {
+      notes.push_back((fault ? "! " : "") + text);
+    };
+    share = std::make_unique<PortShare>("COM1", allowCommands, note, poll, 1ull << 32);
     std::string error;
     ASSERT_TRUE(share->listen("127.0.0.1", port, error)) << error;
   }
@@ -33,9 +33,9 @@ class PortShareTest : public ::testing::Test {
   void serve(int ms = 50) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     while (std::chrono::steady_clock::now() < end) {
-      std::vector<pollfd> fds;
-      share->addPollFds(fds);
-      if (::poll(fds.data(), fds.size(), 5) > 0) share->service(fds);
+      for (const auto& e : poll.wait(std::chrono::milliseconds(5))) {
+        share->handle(static_cast<std::uint32_t>(e.token), e.readable, e.writable);
+      }
     }
   }
   std::unique_ptr<LoopbackClient> join(int receiveBuffer = 0) {
@@ -46,6 +46,7 @@ class PortShareTest : public ::testing::Test {
   }
 
   std::uint16_t port = support::FreeLoopbackPort();
+  platform::EventPoll poll;
   std::unique_ptr<PortShare> share;
   std::vector<std::string> notes;
 };

@@ -16,31 +16,46 @@ constexpr int kReadsPerService = 16;  // a flooding client cannot hold the loop
 // what waits for a client is mostly ours and a stalled one is cut off soon.
 constexpr int kSocketSendBuffer = 64 * 1024;
 std::string Clients(std::size_t count) {
-  return "(" + std::to_string(count) + (count == 1 ? " client)" : " clients)");
+  std::string text = "(";  // appended: a literal + temporary string trips a false GCC 12 warning
+  text += std::to_string(count);
+  text += count == 1 ? " client)" : " clients)";
+  return text;
 }
 
 }  // namespace
 
 struct PortShare::Client {
-  Client(int fd, std::string from) : stream(fd, kBacklogLimit), peer(std::move(from)) {}
+  Client(int fd, std::string from, std::uint32_t number)
+      : stream(fd, kBacklogLimit), peer(std::move(from)), id(number) {}
   platform::TcpStream stream;
   std::string peer;
+  std::uint32_t id;
+  bool watchingOutput = false;
   bool started = false;  // has reached a frame boundary of the receiver's stream
   link::FrameCollector commands;
   std::string dropReason;  // set: to be dropped, with this message
 };
 
-PortShare::PortShare(std::string name, bool allowCommands, Note note)
-    : name_(std::move(name)), allowCommands_(allowCommands), note_(std::move(note)) {}
+PortShare::PortShare(std::string name, bool allowCommands, Note note, platform::EventPoll& poll,
+                     std::uint64_t tokenBase)
+    : name_(std::move(name)),
+      allowCommands_(allowCommands),
+      note_(std::move(note)),
+      poll_(poll),
+      tokenBase_(tokenBase) {}
 
 PortShare::~PortShare() {
+  for (const auto& client : clients_) poll_.forget(client->stream.fd());
   clients_.clear();
-  if (listener_ >= 0) ::close(listener_);
+  if (listener_ < 0) return;
+  poll_.forget(listener_);
+  ::close(listener_);
 }
 
 bool PortShare::listen(const std::string& address, std::uint16_t port, std::string& error) {
   listener_ = platform::ListenTcp(address, port, error);
   url_ = "tcp://" + address + ":" + std::to_string(port);
+  poll_.watch(listener_, tokenBase_);
   return listener_ >= 0;
 }
 
@@ -60,6 +75,7 @@ void PortShare::deliver(std::span<const std::uint8_t> bytes) {
       client->dropReason = "cut off: it stopped reading (" +
                            std::to_string(client->stream.backlog() / 1024) + " KiB waiting)";
     }
+    watchOutput(*client);
   }
   dropMarked();
 }
@@ -69,28 +85,32 @@ void PortShare::restartStream() {
   for (auto& client : clients_) client->started = false;
 }
 
-void PortShare::addPollFds(std::vector<pollfd>& fds) const {
-  fds.push_back({listener_, POLLIN, 0});
-  for (const auto& client : clients_) {
-    const short events = client->stream.backlog() > 0 ? POLLIN | POLLOUT : POLLIN;
-    fds.push_back({client->stream.fd(), events, 0});
-  }
+void PortShare::watchOutput(Client& client) {
+  const bool waiting = client.stream.backlog() > 0;
+  if (waiting == client.watchingOutput || !client.stream.isOpen()) return;
+  poll_.watch(client.stream.fd(), tokenBase_ | client.id, waiting);
+  client.watchingOutput = waiting;
 }
 
-void PortShare::service(std::span<const pollfd> fds) {
-  const std::size_t count =
-      std::min(clients_.size(), fds.size() - std::min<std::size_t>(fds.size(), 1));
-  for (std::size_t i = 0; i < count; ++i) {
-    if (fds[i + 1].revents != 0) serviceClient(*clients_[i], fds[i + 1].revents);
+void PortShare::handle(std::uint32_t id, bool readable, bool writable) {
+  if (id == 0) {
+    accept();
+    return;
   }
+  const auto client =
+      std::find_if(clients_.begin(), clients_.end(), [id](const auto& c) { return c->id == id; });
+  if (client == clients_.end()) return;  // dropped since the wait
+  serviceClient(**client, readable, writable);
   dropMarked();
-  if (!fds.empty() && (fds[0].revents & POLLIN) != 0) accept();
 }
 
-void PortShare::serviceClient(Client& client, short events) {
-  if ((events & POLLOUT) != 0) client.stream.flush();
+void PortShare::serviceClient(Client& client, bool readable, bool writable) {
+  if (writable) {
+    client.stream.flush();
+    watchOutput(client);
+  }
   std::uint8_t buffer[kReadChunk];
-  for (int reads = 0; reads < kReadsPerService && client.stream.isOpen(); ++reads) {
+  for (int reads = 0; readable && reads < kReadsPerService && client.stream.isOpen(); ++reads) {
     const long n = client.stream.receive(buffer, sizeof buffer);
     if (n <= 0) break;
     if (!allowCommands_) continue;  // read only to keep the socket drained
@@ -115,13 +135,16 @@ void PortShare::accept() {
       continue;
     }
     ::setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &kSocketSendBuffer, sizeof kSocketSendBuffer);
-    clients_.push_back(std::make_unique<Client>(fd, peer));
+    clients_.push_back(std::make_unique<Client>(fd, peer, nextId_));
+    poll_.watch(fd, tokenBase_ | nextId_);
+    nextId_ = nextId_ + 1 == kDeviceId ? 1 : nextId_ + 1;
     note_(name_ + ": client " + peer + " connected " + Clients(clients_.size()), false);
   }
 }
 
 void PortShare::drop(std::size_t index) {
   const auto client = std::move(clients_[index]);
+  poll_.forget(client->stream.fd());
   clients_.erase(clients_.begin() + static_cast<std::ptrdiff_t>(index));
   const std::string& why = client->dropReason;
   note_(name_ + ": client " + client->peer + " " + why + " " + Clients(clients_.size()),

@@ -6,8 +6,6 @@
 // reading is cut off once its backlog passes a bound, so it never holds up
 // the receiver, the logger or the other clients.
 
-#include <poll.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -18,6 +16,7 @@
 
 #include "link/frame_collector.h"
 #include "link/framing.h"
+#include "platform/event_poll.h"
 #include "platform/tcp_socket.h"
 
 namespace navbin::tools {
@@ -31,8 +30,12 @@ class PortShare {
   using Note = std::function<void(const std::string& text, bool fault)>;
   using Frame = std::vector<std::uint8_t>;
 
-  // `name` ("COM1") starts every message given to `note`.
-  PortShare(std::string name, bool allowCommands, Note note);
+  // `name` ("COM1") starts every message given to `note`. The share's
+  // sockets are watched by `poll` with tokens `tokenBase` | id, id below
+  // kDeviceId; events for them go to handle().
+  PortShare(std::string name, bool allowCommands, Note note, platform::EventPoll& poll,
+            std::uint64_t tokenBase);
+  static constexpr std::uint32_t kDeviceId = 0xFFFFFFFF;  // left for the caller's use
   ~PortShare();
   PortShare(const PortShare&) = delete;
   PortShare& operator=(const PortShare&) = delete;
@@ -48,9 +51,8 @@ class PortShare {
   // resume at its next frame boundary.
   void restartStream();
 
-  // The descriptors to wait on, and then the work they signal.
-  void addPollFds(std::vector<pollfd>& fds) const;
-  void service(std::span<const pollfd> fds);
+  // One of the share's sockets is ready: `id` is its token's low half.
+  void handle(std::uint32_t id, bool readable, bool writable);
   // Whole frames clients sent since the last call, each client's in order.
   std::vector<Frame> takeCommands();
 
@@ -58,7 +60,9 @@ class PortShare {
   struct Client;
 
   void accept();
-  void serviceClient(Client& client, short events);
+  void serviceClient(Client& client, bool readable, bool writable);
+  // Watches for room to write exactly while output waits.
+  void watchOutput(Client& client);
   // Drops clients marked with a reason, naming each.
   void dropMarked();
   void drop(std::size_t index);
@@ -66,6 +70,9 @@ class PortShare {
   std::string name_;
   bool allowCommands_;
   Note note_;
+  platform::EventPoll& poll_;
+  std::uint64_t tokenBase_;
+  std::uint32_t nextId_ = 1;  // 0 is the listener
   int listener_ = -1;
   std::string url_;
   std::vector<std::unique_ptr<Client>> clients_;

@@ -2,8 +2,6 @@
 
 #include <poll.h>
 
-#include <cerrno>
-
 namespace navbin::tools {
 
 using Clock = std::chrono::steady_clock;
@@ -14,8 +12,8 @@ PortSharing::PortSharing(platform::SerialBackend& devices, const std::vector<std
     : backend_(devices), paths_(paths), at_(at) {
   if (!at_) return;
   for (std::size_t i = 0; i < paths_.size(); ++i) {
-    shares_.push_back(
-        std::make_unique<PortShare>("COM" + std::to_string(i + 1), allowCommands, note));
+    shares_.push_back(std::make_unique<PortShare>("COM" + std::to_string(i + 1), allowCommands,
+                                                  note, poll_, (i + 1) << 32));
     backend_.share(paths_[i], *shares_.back());
   }
 }
@@ -44,29 +42,29 @@ std::size_t PortSharing::clients() const {
 
 void PortSharing::wait(std::chrono::milliseconds timeout) {
   const auto end = Clock::now() + timeout;
-  std::vector<pollfd> fds;
-  std::vector<std::size_t> firsts;  // each share's first descriptor in fds
+  std::vector<pollfd> devices(shares_.size());
   for (auto now = Clock::now(); now < end; now = Clock::now()) {
-    fds.clear();
-    firsts.clear();
     for (std::size_t i = 0; i < shares_.size(); ++i) {
       const SharedDevice* device = backend_.device(paths_[i]);
-      fds.push_back({device ? device->pollFd() : -1, POLLIN, 0});
-      firsts.push_back(fds.size());
-      shares_[i]->addPollFds(fds);
+      devices[i] = {device ? device->pollFd() : -1, POLLIN, 0};
     }
-    const auto ms = std::chrono::ceil<std::chrono::milliseconds>(end - now).count();
-    const int ready = ::poll(fds.data(), fds.size(), static_cast<int>(ms));
-    if (ready < 0 && errno == EINTR) return;  // a signal: let the caller look at it
-    if (ready <= 0) continue;
+    const auto events =
+        poll_.wait(std::chrono::ceil<std::chrono::milliseconds>(end - now), devices);
+    bool any = !events.empty();
     for (std::size_t i = 0; i < shares_.size(); ++i) {
-      const std::size_t last = i + 1 < shares_.size() ? firsts[i + 1] - 1 : fds.size();
-      if (fds[firsts[i] - 1].revents != 0) {
-        if (SharedDevice* device = backend_.device(paths_[i])) device->pump();
+      if (devices[i].revents == 0) continue;
+      any = true;
+      if (SharedDevice* device = backend_.device(paths_[i])) device->pump();
+    }
+    for (const auto& event : events) {
+      const std::size_t share = (event.token >> 32) - 1;
+      if (share < shares_.size()) {
+        shares_[share]->handle(static_cast<std::uint32_t>(event.token), event.readable,
+                               event.writable);
       }
-      shares_[i]->service(std::span<const pollfd>(fds).subspan(firsts[i], last - firsts[i]));
     }
     forwardCommands();
+    if (!any) return;  // the time is up, or a signal came for the caller to look at
   }
 }
 

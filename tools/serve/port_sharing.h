@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/event_poll.h"
 #include "platform/serial_device.h"
 #include "platform/tcp_socket.h"
 #include "tools/serve/port_share.h"
@@ -40,6 +41,7 @@ class PortSharing {
  private:
   void forwardCommands();
 
+  platform::EventPoll poll_;  // before the shares, which watch their sockets with it
   SharingBackend backend_;
   std::vector<std::string> paths_;
   std::optional<platform::ListenAddress> at_;
