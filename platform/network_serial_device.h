@@ -50,6 +50,8 @@ class NetworkSerialDevice final : public SerialDevice {
   void purge() override;
   bool lost() const override { return state_ == State::Lost; }
   bool waitForInput(int timeoutMs) override;
+  // The socket once connected: until then progress is made on reads.
+  int pollFd() const override { return state_ == State::Open ? fd_ : -1; }
 
   // Still looking the host up or connecting.
   bool connecting() const { return state_ == State::Resolving || state_ == State::Connecting; }

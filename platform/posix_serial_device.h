@@ -34,6 +34,7 @@ class PosixSerialDevice final : public SerialDevice {
   void purge() override;
   bool lost() const override { return lost_; }
   bool waitForInput(int timeoutMs) override;
+  int pollFd() const override { return lost_ ? -1 : fd_; }
 
   // Bytes written but not yet taken by the driver.
   std::size_t queuedOutput() const { return queue_.size(); }

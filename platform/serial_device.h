@@ -57,6 +57,10 @@ class SerialDevice {
     (void)timeoutMs;
     return pendingInput() > 0;
   }
+
+  // The descriptor that becomes readable when input arrives, for a program
+  // that waits on many at once; -1 when there is none (yet).
+  virtual int pollFd() const { return -1; }
 };
 
 enum class OpenError { None, NotFound, PermissionDenied, Busy, NotATerminal, Refused, Other };

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/tcp_socket.h"
+
 namespace navbin::sim {
 
 namespace {
@@ -48,15 +50,12 @@ bool Fail(std::string& error, std::string message) {
   return false;
 }
 
-// [ADDR:]PORT, the address in IPv4 dotted form (checked when it is bound).
 bool ParseTcp(std::string_view text, SimOptions& o) {
-  const auto colon = text.rfind(':');
-  if (colon != std::string_view::npos) {
-    if (colon == 0) return false;
-    o.tcpAddress = text.substr(0, colon);
-    text.remove_prefix(colon + 1);
-  }
-  return ParseNumber(text, o.tcpPort) && o.tcpPort >= 1 && o.tcpPort <= 65535;
+  const auto address = platform::ParseListenAddress(text);
+  if (!address) return false;
+  o.tcpAddress = address->address;
+  o.tcpPort = address->port;
+  return true;
 }
 
 bool ApplyOption(SimOptions& o, std::string_view name, std::string_view value, std::string& error) {

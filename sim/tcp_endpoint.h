@@ -5,14 +5,14 @@
 // died or was cut off gets its receiver back at once. Output is queued like a
 // terminal's and dropped while nobody is connected; no line settings exist.
 
-#include <netinet/in.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "platform/tcp_socket.h"
 
 namespace navbin::sim {
 
@@ -29,7 +29,7 @@ class TcpEndpoint {
   TcpEndpoint& operator=(const TcpEndpoint&) = delete;
 
   int listenFd() const { return listener_; }
-  int clientFd() const { return client_; }
+  int clientFd() const { return client_ ? client_->fd() : -1; }
   // The port as a program opens it: tcp://ADDRESS:PORT.
   const std::string& url() const { return url_; }
 
@@ -42,16 +42,14 @@ class TcpEndpoint {
   // when they were dropped (queue full, or no client).
   bool write(std::span<const std::uint8_t> bytes);
   void flush();
-  bool hasQueuedOutput() const { return !queue_.empty(); }
+  bool hasQueuedOutput() const { return client_ && client_->backlog() > 0; }
 
  private:
   TcpEndpoint(int listener, std::string url) : listener_(listener), url_(std::move(url)) {}
-  void dropClient();
 
   int listener_;
-  int client_ = -1;
+  std::unique_ptr<platform::TcpStream> client_;
   std::string url_;
-  std::vector<std::uint8_t> queue_;
 };
 
 }  // namespace navbin::sim

@@ -47,7 +47,7 @@ std::optional<int> ParseInterval(const std::string& text) {
 // Options that take a value, as "--name VALUE" or "--name=VALUE".
 bool TakesValue(std::string_view name) {
   return name == "--port" || name == "--data" || name == "--sets" || name == "--interval" ||
-         name == "--raw";
+         name == "--raw" || name == "--serve";
 }
 
 bool Apply(LogOptions& o, const std::string& name, const std::string& value, std::string& error) {
@@ -87,6 +87,12 @@ bool Apply(LogOptions& o, const std::string& name, const std::string& value, std
       return false;
     }
     o.rawFile = value;
+  } else if (name == "--serve") {
+    o.serve = platform::ParseListenAddress(value);
+    if (!o.serve) {
+      error = "--serve '" + value + "': give [ADDRESS:]PORT, PORT from 1 to 65535";
+      return false;
+    }
   }
   return true;
 }
@@ -98,6 +104,8 @@ bool ApplyFlag(LogOptions& o, const std::string& name) {
     o.append = true;
   } else if (name == "--quiet") {
     o.quiet = true;
+  } else if (name == "--allow-commands") {
+    o.allowCommands = true;
   } else if (name == "--help" || name == "-h") {
     o.help = true;
   } else if (name == "--version") {
@@ -173,6 +181,14 @@ std::optional<LogOptions> ParseLogOptions(const std::vector<std::string>& args,
     error = "at most 16 ports (" + std::to_string(o.ports.size()) + " given)";
     return std::nullopt;
   }
+  if (o.allowCommands && !o.serve) {
+    error = "--allow-commands needs --serve";
+    return std::nullopt;
+  }
+  if (o.serve && o.serve->port + o.ports.size() - 1 > 65535) {
+    error = "--serve: the last port's TCP port would be beyond 65535";
+    return std::nullopt;
+  }
   return o;
 }
 
@@ -202,6 +218,11 @@ std::string LogUsage() {
          "  --system-timer    records paced by a one-second timer, not by position reports\n"
          "  --append          append to the data and raw log files instead of emptying them\n"
          "  --raw FILE.nvb    raw packet log of the first port\n"
+         "  --serve [ADDR:]PORT  share receiver k as a raw byte stream on TCP port\n"
+         "                    PORT+k-1 of ADDR (default 127.0.0.1), at most 16 clients\n"
+         "                    each; a client that stops reading is cut off\n"
+         "  --allow-commands  with --serve: whole frames from clients go to the receiver\n"
+         "                    (otherwise what clients send is dropped)\n"
          "  --quiet           no status line on standard error (otherwise one a minute:\n"
          "                    records and packets per port, ports silent or lost)\n"
          "  --help            this text\n"

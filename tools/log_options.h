@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "logging/data_sets.h"
+#include "platform/tcp_socket.h"
 
 namespace navbin::tools {
 
@@ -18,6 +19,9 @@ struct LogOptions {
   bool append = false;
   std::string rawFile;  // empty: no raw packet log
   bool quiet = false;
+  // --serve: receiver k shared on TCP port serve->port + k - 1.
+  std::optional<platform::ListenAddress> serve;
+  bool allowCommands = false;  // clients' frames reach the receivers
   bool help = false;
   bool version = false;
 };

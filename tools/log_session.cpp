@@ -30,7 +30,11 @@ LogSession::LogSession(const LogOptions& options, platform::SerialBackend& backe
     : options_(options),
       err_(err),
       prompter_(kProgram, err),
-      core_(backend, display_, prompter_, clock_),
+      sharing_(backend, options.ports, options.serve, options.allowCommands,
+               [this](const std::string& text, bool fault) {
+                 if (fault || !options_.quiet) note(text);
+               }),
+      core_(sharing_.backend(), display_, prompter_, clock_),
       ports_(static_cast<int>(options.ports.size())),
       packetsAtStatus_(options.ports.size(), 0),
       faultsNoted_(options.ports.size() + 1) {}
@@ -57,7 +61,7 @@ int LogSession::start() {
     note("COM" + std::to_string(index + 1) + " " + core_.channel.DeviceName(index + 1) +
          ": back, logging again");
   });
-  if (!openPorts() || !startLogs()) {
+  if (!listen() || !openPorts() || !startLogs()) {
     finished_ = true;
     core_.dataLogger.stopDataLog();
     core_.closeAll();
@@ -71,8 +75,19 @@ int LogSession::start() {
     text += " into " + DataFileRoot(options_.dataRoot) + "N.dat";
     if (!options_.rawFile.empty()) text += ", raw log of COM1 into " + options_.rawFile;
     note(text);
+    if (sharing_.active()) {
+      note(sharing_.describe() + (options_.allowCommands ? "; clients' commands reach the receivers"
+                                                         : "; clients' commands are dropped"));
+    }
   }
   return 0;
+}
+
+bool LogSession::listen() {
+  std::string error;
+  if (!sharing_.active() || sharing_.listen(error)) return true;
+  note("cannot serve on " + error);
+  return false;
 }
 
 // The first port opens as the application's display port does, the others
@@ -138,9 +153,13 @@ void LogSession::run(const std::function<bool()>& stop) {
   while (!stop()) {
     const auto now = Clock::now();
     if (now < next) {
-      // A signal ends the sleep at once.
-      const auto ms = std::chrono::ceil<std::chrono::milliseconds>(next - now).count();
-      ::poll(nullptr, 0, static_cast<int>(ms));
+      // A signal ends the wait at once.
+      const auto wait = std::chrono::ceil<std::chrono::milliseconds>(next - now);
+      if (sharing_.active()) {
+        sharing_.wait(wait);
+      } else {
+        ::poll(nullptr, 0, static_cast<int>(wait.count()));
+      }
       continue;
     }
     tick();
@@ -201,6 +220,7 @@ std::string LogSession::statusLine() {
     packetsAtStatus_[at] = packets;
   }
   if (const std::string& fault = core_.rawLog.fault(); !fault.empty()) line += "; " + fault;
+  if (sharing_.active()) line += "; serve: " + std::to_string(sharing_.clients()) + " clients";
   return line;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // navbin-log without its command line: the application's core over the
 // given ports, both logs started, the monitor cycle ticking every 200 ms and
-// the data log's one-second timer, a status line now and then.
+// the data log's one-second timer, a status line now and then; with --serve
+// the receivers shared on TCP between the ticks.
 
 #include <chrono>
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include "shell/monitor_core.h"
 #include "tools/headless_io.h"
 #include "tools/log_options.h"
+#include "tools/serve/port_sharing.h"
 
 namespace navbin::tools {
 
@@ -29,7 +31,8 @@ class LogSession {
   // Opens every port and starts the logs: 0, or 2 after a message naming
   // the device or file that cannot be used (everything is closed again).
   int start();
-  // Ticks until `stop` answers true; sleeps between ticks.
+  // Ticks until `stop` answers true; between ticks it sleeps, or serves the
+  // shared receivers' clients.
   void run(const std::function<bool()>& stop);
   // The last status line, the raw log's last frames, every port closed.
   void finish();
@@ -40,6 +43,7 @@ class LogSession {
   std::string statusLine();
 
  private:
+  bool listen();
   bool openPorts();
   bool startLogs();
   void tick();
@@ -53,6 +57,7 @@ class LogSession {
   HeadlessDisplay display_;
   StderrPrompter prompter_;
   platform::RealSystemClock clock_;
+  PortSharing sharing_;  // before the core, whose ports it wraps
   shell::MonitorCore core_;
   int ports_ = 0;
   std::uint64_t ticks_ = 0;

@@ -46,7 +46,7 @@ class LiveApp {
   // Saves a picture of `window` as PNG; false when it cannot be written.
   static bool SavePicture(QWidget* window, const std::string& file);
 
-  platform::DeviceOpener backend;
+  platform::DeviceOpener backend;  // device paths and network ports
   ui::WidgetDisplay display;
   support::ScriptedPrompter prompter;
   shell::StartupPlan plan;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "link/field_codec.h"
+#include "link/frame_collector.h"
 #include "tests/support/packets.h"
 
 namespace navbin::link {
@@ -135,6 +136,32 @@ TEST(FieldCodec, BigEndianWritersAndReaders) {
   EXPECT_EQ(GetS32(b), static_cast<std::int32_t>(0x80000001u));
   PutSingle(-2.5f, b);
   EXPECT_EQ(GetSingle(b), -2.5f);
+}
+
+// Frames collected from an untrusted stream: each as sent, nothing else.
+TEST(FrameCollector, TakesWholeFramesOnlyAndDropsEverythingElse) {
+  const Bytes reset = Frame({0x1E, 0x4B});
+  const Bytes stuffed = Frame({0x8E, 0x10, 0x03});
+  struct Case {
+    const char* what;
+    Bytes stream;
+    std::vector<Bytes> frames;
+  } cases[] = {
+      {"one frame", reset, {reset}},
+      {"a DLE DLE ETX in the payload does not end it", stuffed, {stuffed}},
+      {"garbage around frames", Repeated({0x55, 0x03}, 0, 0, Frame({0x1F})), {Frame({0x1F})}},
+      {"a frame cut short by the next", Repeated({0x10, 0x3C, 0x05}, 0, 0, reset), {reset}},
+      {"DLE ETX with no id", Bytes{0x10, 0x03, 0x10, 0x10, 0x03}, {}},
+      {"too long", Repeated({0x10, 0x8E}, kMaxFrameLength, 0x01, {0x10, 0x03}), {}},
+  };
+  for (const auto& c : cases) {
+    FrameCollector collector;
+    std::vector<Bytes> got;
+    for (const std::uint8_t b : c.stream) {
+      if (collector.feed(b)) got.emplace_back(collector.frame().begin(), collector.frame().end());
+    }
+    EXPECT_EQ(got, c.frames) << c.what;
+  }
 }
 
 }  // namespace

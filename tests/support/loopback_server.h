@@ -9,6 +9,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -46,13 +47,15 @@ class LoopbackServer {
     return scheme + "://127.0.0.1:" + std::to_string(port_);
   }
 
-  // Takes the waiting client, waiting up to `ms`.
+  // Takes the waiting client in place of the one held, waiting up to `ms`.
   bool accept(int ms = 2000) {
     pollfd p{listener_, POLLIN, 0};
     if (::poll(&p, 1, ms) <= 0) return false;
+    closeClient();
     client_ = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
     return client_ >= 0;
   }
+  int clientFd() const { return client_; }
   bool send(const std::vector<std::uint8_t>& bytes) {
     return ::send(client_, bytes.data(), bytes.size(), MSG_NOSIGNAL) ==
            static_cast<ssize_t>(bytes.size());
@@ -80,6 +83,58 @@ class LoopbackServer {
   int listener_ = -1;
   int client_ = -1;
   std::uint16_t port_ = 0;
+};
+
+// A client of a server on the loopback interface, every wait bounded.
+class LoopbackClient {
+ public:
+  // Connects to 127.0.0.1:`port`; a `receiveBuffer` above 0 shrinks the
+  // socket's buffer, for a client that stops reading.
+  explicit LoopbackClient(std::uint16_t port, int receiveBuffer = 0) {
+    fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (receiveBuffer > 0) {
+      ::setsockopt(fd_, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
+    }
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(port);
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    connected_ = ::connect(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+  }
+  ~LoopbackClient() { ::close(fd_); }
+  LoopbackClient(const LoopbackClient&) = delete;
+  LoopbackClient& operator=(const LoopbackClient&) = delete;
+
+  bool connected() const { return connected_; }
+  int fd() const { return fd_; }
+  bool send(const std::vector<std::uint8_t>& bytes) {
+    return ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL) ==
+           static_cast<ssize_t>(bytes.size());
+  }
+  // What came within `ms`, up to `count` bytes; stops early at end of stream.
+  std::vector<std::uint8_t> receive(std::size_t count, int ms = 2000) {
+    std::vector<std::uint8_t> got;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (got.size() < count && std::chrono::steady_clock::now() < end) {
+      pollfd p{fd_, POLLIN, 0};
+      if (::poll(&p, 1, 10) <= 0) continue;
+      std::uint8_t buf[4096];
+      const ssize_t n = ::recv(fd_, buf, std::min(sizeof buf, count - got.size()), 0);
+      if (n <= 0) {
+        ended_ = true;
+        break;
+      }
+      got.insert(got.end(), buf, buf + n);
+    }
+    return got;
+  }
+  // True once a receive found the stream closed by the server.
+  bool ended() const { return ended_; }
+
+ private:
+  int fd_ = -1;
+  bool connected_ = false;
+  bool ended_ = false;
 };
 
 // A loopback port that was free a moment ago, for a server a test starts.

@@ -61,6 +61,12 @@ TEST(NavbinLog, RefusesWhatItCannotUseWithExitTwoAndTheReason) {
       {{"--port", rx, "--frobnicate"}, "unknown option '--frobnicate'"},
       {{"--port", rx, "--quiet=yes"}, "unknown option '--quiet=yes'"},
       {{"--port", rx, "stray"}, "unexpected argument 'stray'"},
+      {{"--port", rx, "--serve", "65536"}, "--serve '65536': give [ADDRESS:]PORT"},
+      {{"--port", rx, "--serve", ":4001"}, "--serve ':4001'"},
+      {{"--port", rx, "--port", rx + "2", "--serve", "65535"}, "--serve: the last port's TCP port"},
+      {{"--port", rx, "--allow-commands"}, "--allow-commands needs --serve"},
+      {{"--port", rx, "--serve", "localhost:4001"},
+       "cannot serve on localhost:4001: not an IPv4 address"},
       // Devices and files, named in the message.
       {{"--port", "/nonexistent/ttyUSB9"}, "cannot open /nonexistent/ttyUSB9: no such device"},
       {{"--port", rx, "--port", "/nonexistent/ttyACM1"}, "cannot open /nonexistent/ttyACM1"},

@@ -1,0 +1,83 @@
+#include "tools/serve/port_sharing.h"
+
+#include <poll.h>
+
+namespace navbin::tools {
+
+using Clock = std::chrono::steady_clock;
+
+PortSharing::PortSharing(platform::SerialBackend& devices, const std::vector<std::string>& paths,
+                         const std::optional<platform::ListenAddress>& at, bool allowCommands,
+                         PortShare::Note note)
+    : backend_(devices), paths_(paths), at_(at) {
+  if (!at_) return;
+  for (std::size_t i = 0; i < paths_.size(); ++i) {
+    shares_.push_back(std::make_unique<PortShare>("COM" + std::to_string(i + 1), allowCommands,
+                                                  note, poll_, (i + 1) << 32));
+    backend_.share(paths_[i], *shares_.back());
+  }
+}
+
+bool PortSharing::listen(std::string& error) {
+  for (std::size_t i = 0; i < shares_.size(); ++i) {
+    const auto port = static_cast<std::uint16_t>(at_->port + i);
+    if (!shares_[i]->listen(at_->address, port, error)) return false;
+  }
+  return true;
+}
+
+std::string PortSharing::describe() const {
+  std::string text = "serving";
+  for (std::size_t i = 0; i < shares_.size(); ++i) {
+    text += (i ? ", COM" : " COM") + std::to_string(i + 1) + " at " + shares_[i]->url();
+  }
+  return text;
+}
+
+std::size_t PortSharing::clients() const {
+  std::size_t count = 0;
+  for (const auto& share : shares_) count += share->clients();
+  return count;
+}
+
+void PortSharing::wait(std::chrono::milliseconds timeout) {
+  const auto end = Clock::now() + timeout;
+  std::vector<pollfd> devices(shares_.size());
+  for (auto now = Clock::now(); now < end; now = Clock::now()) {
+    for (std::size_t i = 0; i < shares_.size(); ++i) {
+      const SharedDevice* device = backend_.device(paths_[i]);
+      devices[i] = {device ? device->pollFd() : -1, POLLIN, 0};
+    }
+    const auto events =
+        poll_.wait(std::chrono::ceil<std::chrono::milliseconds>(end - now), devices);
+    bool any = !events.empty();
+    for (std::size_t i = 0; i < shares_.size(); ++i) {
+      if (devices[i].revents == 0) continue;
+      any = true;
+      if (SharedDevice* device = backend_.device(paths_[i])) device->pump();
+    }
+    for (const auto& event : events) {
+      const std::size_t share = (event.token >> 32) - 1;
+      if (share < shares_.size()) {
+        shares_[share]->handle(static_cast<std::uint32_t>(event.token), event.readable,
+                               event.writable);
+      }
+    }
+    forwardCommands();
+    if (!any) return;  // the time is up, or a signal came for the caller to look at
+  }
+}
+
+// Each frame goes to the device whole, so the frames of two clients and the
+// logger's own queries follow one another on the line, never spliced.
+void PortSharing::forwardCommands() {
+  for (std::size_t i = 0; i < shares_.size(); ++i) {
+    auto frames = shares_[i]->takeCommands();
+    SharedDevice* device = backend_.device(paths_[i]);
+    if (frames.empty() || !device) continue;
+    for (const auto& frame : frames) device->write(frame.data(), frame.size());
+    device->flushOutput();
+  }
+}
+
+}  // namespace navbin::tools
