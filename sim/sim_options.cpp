@@ -95,6 +95,17 @@ bool ApplyOption(SimOptions& o, std::string_view name, std::string_view value, s
     if (!ParseNumber(value, o.startAfterSeconds) || o.startAfterSeconds < 0) {
       return Fail(error, "--start-after takes a number of seconds");
     }
+  } else if (name == "--clock") {
+    if (value != "system") return Fail(error, "--clock takes system");
+    o.systemClock = true;
+  } else if (name == "--report-delay") {
+    if (!ParseNumber(value, o.reportDelayMs) || o.reportDelayMs < 0 || o.reportDelayMs > 900) {
+      return Fail(error, "--report-delay takes milliseconds from 0 to 900");
+    }
+  } else if (name == "--pace") {
+    if (!ParseNumber(value, o.paceBaud) || o.paceBaud < 300 || o.paceBaud > 921600) {
+      return Fail(error, "--pace takes a baud rate from 300 to 921600");
+    }
   } else if (name == "--stop-after") {
     if (!ParseNumber(value, o.stopAfterSeconds) || o.stopAfterSeconds < 1) {
       return Fail(error, "--stop-after takes a number of seconds from 1");
@@ -107,9 +118,9 @@ bool ApplyOption(SimOptions& o, std::string_view name, std::string_view value, s
 
 bool TakesValue(std::string_view name) {
   return name == "--ports" || name == "--link" || name == "--tcp" || name == "--seed" ||
-         name == "--silent" || name == "--replay" || name == "--speed" || name == "--noise" ||
-         name == "--drop" || name == "--start-after" || name == "--stop-after" ||
-         IsSatelliteDataOption(name);
+         name == "--clock" || name == "--report-delay" || name == "--pace" || name == "--silent" ||
+         name == "--replay" || name == "--speed" || name == "--noise" || name == "--drop" ||
+         name == "--start-after" || name == "--stop-after" || IsSatelliteDataOption(name);
 }
 
 // A replay serves one recorded line: the receivers' options do not apply.
@@ -197,7 +208,8 @@ std::string SimUsage() {
   return "Usage: navbin-sim [--ports N] [--link PATH | --tcp [ADDR:]PORT] [--seed S]\n"
          "                  [--silent K]...\n"
          "                  [--noise P] [--drop P] [--start-after S]\n"
-         "                  [--stop-after S] [satellite-data options]\n"
+         "                  [--stop-after S] [--clock system [--report-delay MS]]\n"
+         "                  [--pace BAUD] [satellite-data options]\n"
          "       navbin-sim --replay FILE|- [--speed real|max|N] [--loop] [--link PATH]\n"
          "       navbin-sim --help | --version\n"
          "Simulated NavBin receivers on pseudo-terminals or TCP ports. Prints the\n"
@@ -215,7 +227,12 @@ std::string SimUsage() {
          "  --start-after S  the receivers are silent for the first S seconds\n"
          "  --stop-after S   S seconds after they began the receivers fall silent\n"
          "               (the devices stay open) and the reports each sent since it\n"
-         "               began go to standard error\n" +
+         "               began go to standard error\n"
+         "  --clock system  timing receivers whose time is the PC's clock (GPS time is\n"
+         "               UTC + 18 s), broadcasting 0x8F-AB and 0x8F-AC first each second\n"
+         "  --report-delay MS  with --clock system: the reports of each second begin\n"
+         "               MS after it (default 30)\n"
+         "  --pace BAUD  all output leaves at that line rate (11-bit characters)\n" +
          SatelliteDataUsage() +
          "Replay of a raw packet log (.nvb) as a live receiver on one device, from\n"
          "the moment a program opens it; commands sent to it are read and ignored:\n"

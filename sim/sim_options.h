@@ -25,6 +25,11 @@ struct SimOptions {
   // --tcp [ADDR:]PORT: receiver k listens on PORT+k-1 instead of a terminal.
   std::string tcpAddress = "127.0.0.1";
   int tcpPort = 0;  // 0: pseudo-terminals
+  // --clock system: timing receivers on the PC's clock, their reports of
+  // each second reportDelayMs after it begins; --pace: output at that baud.
+  bool systemClock = false;
+  int reportDelayMs = 30;
+  int paceBaud = 0;  // 0: as fast as the line takes it
   bool help = false;
   bool version = false;
 

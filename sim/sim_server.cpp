@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "sim/device_link.h"
+#include "sim/gps_time.h"
 #include "sim/line_check.h"
 
 namespace navbin::sim {
@@ -16,6 +17,15 @@ using Clock = std::chrono::steady_clock;
 // After a hang-up (no slave open at all) the master reports POLLHUP at once;
 // it is left out of the poll for this long so that the loop does not spin.
 constexpr auto kHangUpBackoff = std::chrono::milliseconds(100);
+
+// GPS time now by the PC's clock, taken as UTC: GPS time runs ahead by the
+// leap seconds since its epoch.
+std::int64_t GpsMsOfSystemClock() {
+  using namespace std::chrono;
+  constexpr sys_days kGpsEpoch = year{1980} / January / 6;
+  return duration_cast<milliseconds>(system_clock::now() - kGpsEpoch).count() +
+         kGpsUtcOffset * 1000;
+}
 
 }  // namespace
 
@@ -43,8 +53,10 @@ bool SimServer::addPort(const SimOptions& options, int i, std::string& error) {
                                              {},
                                              {},
                                              0,
-                                             std::move(tcp)});
+                                             std::move(tcp),
+                                             {}});
   port->receiver.satelliteData().setOptions(options.satelliteData);
+  if (options.paceBaud > 0) port->pacer.emplace(options.paceBaud);
   ports_.push_back(std::move(port));
   return options.linkPath.empty() ||
          makeLink(*ports_.back(), LinkPathOf(options.linkPath, i), error);
@@ -59,6 +71,10 @@ bool SimServer::start(const SimOptions& options, std::string& error) {
     }
   }
   lastAdvance_ = Clock::now();
+  if (options.systemClock) {
+    const std::int64_t gpsMs = GpsMsOfSystemClock();
+    for (auto& port : ports_) port->receiver.followClock(gpsMs - options.reportDelayMs);
+  }
   startAfterSeconds_ = options.startAfterSeconds;
   stopAfterSeconds_ = options.stopAfterSeconds;
   return true;
@@ -94,6 +110,9 @@ int SimServer::waitBudgetMs(int maxWaitMs) const {
     const SimulatedReceiver& rx = port->receiver;
     const std::int64_t untilNextSecond = 1000 - rx.gpsMs() % 1000;
     wait = std::min(wait, untilNextSecond);
+    if (port->pacer) {
+      if (const auto next = port->pacer->msUntilNext(Clock::now())) wait = std::min(wait, *next);
+    }
     if (const auto due = rx.satelliteData().nextDueMs())
       wait = std::min(wait, *due - rx.elapsedMs());
   }
@@ -145,24 +164,32 @@ void SimServer::serveOnce(int maxWaitMs) {
 }
 
 void SimServer::send(Port& port) {
+  const SerialConfig line = port.receiver.lineInForce();
+  auto bytes = port.receiver.takeOutput();
+  if (port.pacer) {
+    const auto now = Clock::now();
+    port.pacer->queue(bytes, now);
+    const auto due = port.pacer->due(now);
+    bytes.assign(due.begin(), due.end());
+    port.pacer->take(due.size());
+  }
   if (port.tcp) {
-    const auto bytes = port.receiver.takeOutput();
-    if (port.tcp->write(bytes)) {
-      for (std::uint8_t byte : bytes) port.reportsSent += port.sentFrames.feed(byte);
-    }
+    write(port, bytes);
     port.tcp->flush();
     return;
   }
   port.terminal->clearStaleExclusive();
-  const SerialConfig line = port.receiver.lineInForce();
-  const auto bytes = port.receiver.takeOutput();
   // Once the monitor has moved the receiver's line, a PC side left at other
   // settings hears nothing.
   if (port.receiver.lineWasSet() && !LineAgrees(line, port.terminal->slaveFd())) return;
-  if (port.terminal->write(bytes)) {
-    for (std::uint8_t byte : bytes) port.reportsSent += port.sentFrames.feed(byte);
-  }
+  write(port, bytes);
   port.terminal->flush();
+}
+
+bool SimServer::write(Port& port, std::span<const std::uint8_t> bytes) {
+  if (!(port.tcp ? port.tcp->write(bytes) : port.terminal->write(bytes))) return false;
+  for (std::uint8_t byte : bytes) port.reportsSent += port.sentFrames.feed(byte);
+  return true;
 }
 
 void SimServer::readPort(Port& port, short revents, Clock::time_point now) {

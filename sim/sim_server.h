@@ -8,10 +8,12 @@
 #include <chrono>
 #include <csignal>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "link/framing.h"
+#include "sim/line_pacer.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/sim_options.h"
 #include "sim/simulated_receiver.h"
@@ -60,6 +62,7 @@ class SimServer {
     link::Deframer sentFrames;                            // counts the reports in what was sent
     std::uint64_t reportsSent = 0;
     std::unique_ptr<TcpEndpoint> tcp;  // instead of the terminal, with --tcp
+    std::optional<LinePacer> pacer;    // with --pace
   };
 
   // The port's link when it has one, for messages.
@@ -71,6 +74,8 @@ class SimServer {
   void removeLinks();
   void readPort(Port& port, short revents, std::chrono::steady_clock::time_point now);
   void advanceClocks(std::chrono::steady_clock::time_point now);
+  // Hands bytes to the port's terminal or client; false when they were dropped.
+  bool write(Port& port, std::span<const std::uint8_t> bytes);
   int waitBudgetMs(int maxWaitMs) const;
 
   std::vector<std::unique_ptr<Port>> ports_;

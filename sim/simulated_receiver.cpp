@@ -68,6 +68,13 @@ void SimulatedReceiver::advance(std::chrono::milliseconds elapsed) {
   releaseSatelliteData();
 }
 
+void SimulatedReceiver::followClock(std::int64_t gpsMs) {
+  profile_.startGpsMs = gpsMs - clockMs_;
+  epochSecond_ = gpsMs / 1000;
+  settings_.packetMasks[1] |= 0xC0;
+  timingFirst_ = true;
+}
+
 std::vector<std::uint8_t> SimulatedReceiver::takeOutput() {
   std::vector<std::uint8_t> out;
   out.swap(output_);
@@ -129,12 +136,16 @@ void SimulatedReceiver::broadcastEpoch() {
     emit(VersionReport(profile_));
     emit(HealthReport(solution_.statusCode, health_.errorBits()));
   }
-  if (settings_.autoOutputs() && solution_.hasFix) {
+  const bool fixReports = settings_.autoOutputs() && solution_.hasFix;
+  if (fixReports && !timingFirst_) {
     for (const Packet& p : FixReports(fix_, settings_.io)) emit(p);
   }
   if (settings_.broadcastPrimaryTiming() || primaryTimingDue_) emit(primaryTiming());
   if (settings_.broadcastSupplementalTiming() || supplementalTimingDue_) {
     emit(supplementalTiming());
+  }
+  if (fixReports && timingFirst_) {
+    for (const Packet& p : FixReports(fix_, settings_.io)) emit(p);
   }
   primaryTimingDue_ = supplementalTimingDue_ = false;
 }

@@ -61,6 +61,10 @@ class SimulatedReceiver {
   std::int64_t gpsMs() const { return profile_.startGpsMs + clockMs_; }
   std::int64_t elapsedMs() const { return clockMs_; }
   void setFaults(const FaultOptions& faults) { faults_ = faults; }
+  // Makes it a timing receiver whose time is `gpsMs` now: it broadcasts
+  // 0x8F-AB and 0x8F-AC, which lead the reports of each second as they
+  // follow a timing receiver's pulse. Called before the first advance().
+  void followClock(std::int64_t gpsMs);
   // Almanacs, ephemerides and the rest of the 0x38/0x58 exchange.
   SatelliteDataStore& satelliteData() { return satelliteData_; }
   const SatelliteDataStore& satelliteData() const { return satelliteData_; }
@@ -118,6 +122,7 @@ class SimulatedReceiver {
   std::uint32_t surveyedFixes_ = 0;
   bool storedPosition_ = true;
   bool primaryTimingDue_ = false;  // asked for "next second"
+  bool timingFirst_ = false;
   bool supplementalTimingDue_ = false;
   SerialConfig line_;
   bool lineWasSet_ = false;

@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cctype>
+#include <charconv>
 #include <climits>
+#include <cmath>
 #include <string_view>
 
 namespace navbin::tools {
@@ -47,7 +49,8 @@ std::optional<int> ParseInterval(const std::string& text) {
 // Options that take a value, as "--name VALUE" or "--name=VALUE".
 bool TakesValue(std::string_view name) {
   return name == "--port" || name == "--data" || name == "--sets" || name == "--interval" ||
-         name == "--raw" || name == "--serve";
+         name == "--raw" || name == "--serve" || name == "--chrony-sock" || name == "--shm" ||
+         name == "--time-offset" || name == "--pps" || name == "--pps-sock";
 }
 
 bool Apply(LogOptions& o, const std::string& name, const std::string& value, std::string& error) {
@@ -87,6 +90,30 @@ bool Apply(LogOptions& o, const std::string& name, const std::string& value, std
       return false;
     }
     o.rawFile = value;
+  } else if (name == "--chrony-sock" || name == "--pps" || name == "--pps-sock") {
+    if (value.empty()) {
+      error = name + " needs a path";
+      return false;
+    }
+    (name == "--chrony-sock" ? o.time.chronySock
+     : name == "--pps"       ? o.time.ppsDevice
+                             : o.time.ppsSock) = value;
+  } else if (name == "--shm") {
+    int unit = -1;
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), unit);
+    if (ec != std::errc() || end != value.data() + value.size() || unit < 0 || unit > 254) {
+      error = "--shm '" + value + "': give a unit from 0 to 254";
+      return false;
+    }
+    o.time.shmUnit = unit;
+  } else if (name == "--time-offset") {
+    double ms = 0;
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), ms);
+    if (ec != std::errc() || end != value.data() + value.size() || !(std::abs(ms) < 10000)) {
+      error = "--time-offset '" + value + "': give milliseconds, below 10000";
+      return false;
+    }
+    o.time.timeOffsetMs = ms;
   } else if (name == "--serve") {
     o.serve = platform::ParseListenAddress(value);
     if (!o.serve) {
@@ -181,6 +208,14 @@ std::optional<LogOptions> ParseLogOptions(const std::vector<std::string>& args,
     error = "at most 16 ports (" + std::to_string(o.ports.size()) + " given)";
     return std::nullopt;
   }
+  if (!o.time.any() && (!o.time.ppsDevice.empty() || !o.time.ppsSock.empty())) {
+    error = "--pps and --pps-sock need --chrony-sock or --shm";
+    return std::nullopt;
+  }
+  if (!o.time.ppsSock.empty() && o.time.ppsDevice.empty()) {
+    error = "--pps-sock needs --pps";
+    return std::nullopt;
+  }
   if (o.allowCommands && !o.serve) {
     error = "--allow-commands needs --serve";
     return std::nullopt;
@@ -223,6 +258,15 @@ std::string LogUsage() {
          "                    each; a client that stops reading is cut off\n"
          "  --allow-commands  with --serve: whole frames from clients go to the receiver\n"
          "                    (otherwise what clients send is dropped)\n"
+         "  --chrony-sock PATH  the first port's time, one sample a second, to chrony's\n"
+         "                    SOCK reference clock at PATH (refclock SOCK PATH)\n"
+         "  --shm UNIT        the same into the NTP shared-memory segment UNIT\n"
+         "                    (refclock SHM UNIT; ntpd's 127.127.28.UNIT)\n"
+         "  --time-offset MS  the receiver's report delay: how long after the second\n"
+         "                    a report begins (default 0)\n"
+         "  --pps DEVICE      the receiver's pulse on a kernel PPS device (/dev/ppsN):\n"
+         "                    each pulse with its second on --shm UNIT+1 or --pps-sock\n"
+         "  --pps-sock PATH   the pulse samples to a second chrony SOCK reference clock\n"
          "  --quiet           no status line on standard error (otherwise one a minute:\n"
          "                    records and packets per port, ports silent or lost)\n"
          "  --help            this text\n"

@@ -7,6 +7,7 @@
 
 #include "logging/data_sets.h"
 #include "platform/tcp_socket.h"
+#include "tools/timing/time_options.h"
 
 namespace navbin::tools {
 
@@ -22,6 +23,7 @@ struct LogOptions {
   // --serve: receiver k shared on TCP port serve->port + k - 1.
   std::optional<platform::ListenAddress> serve;
   bool allowCommands = false;  // clients' frames reach the receivers
+  timing::TimeOptions time;    // the first port's time for chrony or ntpd
   bool help = false;
   bool version = false;
 };

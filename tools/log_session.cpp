@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/build_date.h"
 #include "protocol/presentation/control_names.h"
 
 namespace navbin::tools {
@@ -26,18 +27,25 @@ std::string Folder(const std::string& root) {
 
 }  // namespace
 
-LogSession::LogSession(const LogOptions& options, platform::SerialBackend& backend, std::FILE* err)
+LogSession::LogSession(const LogOptions& options, platform::SerialBackend& backend, std::FILE* err,
+                       std::unique_ptr<platform::PpsSource> pps)
     : options_(options),
       err_(err),
       prompter_(kProgram, err),
-      sharing_(backend, options.ports, options.serve, options.allowCommands,
-               [this](const std::string& text, bool fault) {
-                 if (fault || !options_.quiet) note(text);
-               }),
-      core_(sharing_.backend(), display_, prompter_, clock_),
+      taps_(backend, options.ports, options.serve, options.allowCommands,
+            [this](const std::string& text, bool fault) {
+              if (fault || !options_.quiet) note(text);
+            }),
+      core_(taps_.backend(), display_, prompter_, clock_),
       ports_(static_cast<int>(options.ports.size())),
       packetsAtStatus_(options.ports.size(), 0),
-      faultsNoted_(options.ports.size() + 1) {}
+      faultsNoted_(options.ports.size() + 1) {
+  if (!options.time.any()) return;
+  time_ = std::make_unique<timing::TimeService>(options.time, std::move(pps),
+                                                timing::GpsWeekOf(platform::BuildDate()),
+                                                [this](const std::string& text) { note(text); });
+  taps_.tap(0, *time_);
+}
 
 LogSession::~LogSession() {
   finish();
@@ -61,7 +69,7 @@ int LogSession::start() {
     note("COM" + std::to_string(index + 1) + " " + core_.channel.DeviceName(index + 1) +
          ": back, logging again");
   });
-  if (!listen() || !openPorts() || !startLogs()) {
+  if (!listen() || !startTime() || !openPorts() || !startLogs()) {
     finished_ = true;
     core_.dataLogger.stopDataLog();
     core_.closeAll();
@@ -75,17 +83,24 @@ int LogSession::start() {
     text += " into " + DataFileRoot(options_.dataRoot) + "N.dat";
     if (!options_.rawFile.empty()) text += ", raw log of COM1 into " + options_.rawFile;
     note(text);
-    if (sharing_.active()) {
-      note(sharing_.describe() + (options_.allowCommands ? "; clients' commands reach the receivers"
-                                                         : "; clients' commands are dropped"));
+    if (taps_.serving()) {
+      note(taps_.describe() + (options_.allowCommands ? "; clients' commands reach the receivers"
+                                                      : "; clients' commands are dropped"));
     }
   }
   return 0;
 }
 
+bool LogSession::startTime() {
+  std::string error;
+  if (!time_ || time_->start(error)) return true;
+  note("cannot serve the time: " + error);
+  return false;
+}
+
 bool LogSession::listen() {
   std::string error;
-  if (!sharing_.active() || sharing_.listen(error)) return true;
+  if (!taps_.serving() || taps_.listen(error)) return true;
   note("cannot serve on " + error);
   return false;
 }
@@ -155,8 +170,8 @@ void LogSession::run(const std::function<bool()>& stop) {
     if (now < next) {
       // A signal ends the wait at once.
       const auto wait = std::chrono::ceil<std::chrono::milliseconds>(next - now);
-      if (sharing_.active()) {
-        sharing_.wait(wait);
+      if (taps_.active()) {
+        taps_.wait(wait);
       } else {
         ::poll(nullptr, 0, static_cast<int>(wait.count()));
       }
@@ -220,7 +235,8 @@ std::string LogSession::statusLine() {
     packetsAtStatus_[at] = packets;
   }
   if (const std::string& fault = core_.rawLog.fault(); !fault.empty()) line += "; " + fault;
-  if (sharing_.active()) line += "; serve: " + std::to_string(sharing_.clients()) + " clients";
+  if (time_) line += "; " + time_->status();
+  if (taps_.serving()) line += "; serve: " + std::to_string(taps_.clients()) + " clients";
   return line;
 }
 

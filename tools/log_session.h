@@ -16,14 +16,17 @@
 #include "shell/monitor_core.h"
 #include "tools/headless_io.h"
 #include "tools/log_options.h"
-#include "tools/serve/port_sharing.h"
+#include "tools/taps/port_taps.h"
+#include "tools/timing/time_service.h"
 
 namespace navbin::tools {
 
 class LogSession {
  public:
   // Messages and status lines go to `err`.
-  LogSession(const LogOptions& options, platform::SerialBackend& backend, std::FILE* err);
+  // `pps` stands in for the pulse device of the options (tests).
+  LogSession(const LogOptions& options, platform::SerialBackend& backend, std::FILE* err,
+             std::unique_ptr<platform::PpsSource> pps = nullptr);
   ~LogSession();
   LogSession(const LogSession&) = delete;
   LogSession& operator=(const LogSession&) = delete;
@@ -44,6 +47,7 @@ class LogSession {
 
  private:
   bool listen();
+  bool startTime();
   bool openPorts();
   bool startLogs();
   void tick();
@@ -57,7 +61,8 @@ class LogSession {
   HeadlessDisplay display_;
   StderrPrompter prompter_;
   platform::RealSystemClock clock_;
-  PortSharing sharing_;  // before the core, whose ports it wraps
+  PortTaps taps_;                              // before the core, whose ports it wraps
+  std::unique_ptr<timing::TimeService> time_;  // taps the first port
   shell::MonitorCore core_;
   int ports_ = 0;
   std::uint64_t ticks_ = 0;

@@ -55,8 +55,8 @@ TEST_F(PortShareTest, ClientsStartAtAFrameBoundaryAndAStalledOneIsCutOff) {
   start(false);
   const Bytes version = Frame({0x45, 0x01, 0x10, 0x03});  // a DLE ETX inside its payload
   auto early = join();
-  share->deliver(Bytes(version.begin() + 2, version.end()));  // the tail of a frame
-  share->deliver(version);
+  share->received(Bytes(version.begin() + 2, version.end()), {});  // the tail of a frame
+  share->received(version, {});
   EXPECT_EQ(early->receive(version.size() + 1, 500), version);
   early.reset();
   serve();
@@ -69,7 +69,7 @@ TEST_F(PortShareTest, ClientsStartAtAFrameBoundaryAndAStalledOneIsCutOff) {
   std::size_t sent = 0;
   std::vector<std::uint8_t> read;
   while (sent < 3 * PortShare::kBacklogLimit) {
-    for (int i = 0; i < 4; ++i) share->deliver(block);
+    for (int i = 0; i < 4; ++i) share->received(block, {});
     sent += 4 * block.size();
     serve(1);
     const auto got = reader->receive(4 * block.size(), 50);

@@ -59,7 +59,7 @@ bool PortShare::listen(const std::string& address, std::uint16_t port, std::stri
   return listener_ >= 0;
 }
 
-void PortShare::deliver(std::span<const std::uint8_t> bytes) {
+void PortShare::received(std::span<const std::uint8_t> bytes, const ReadTime&) {
   std::size_t firstStart = bytes.size() + 1;  // just after the chunk's first frame end
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (boundary_.feed(bytes[i]) == 1 && firstStart > bytes.size()) firstStart = i + 1;
@@ -80,7 +80,7 @@ void PortShare::deliver(std::span<const std::uint8_t> bytes) {
   dropMarked();
 }
 
-void PortShare::restartStream() {
+void PortShare::restarted() {
   boundary_ = link::Deframer{};
   for (auto& client : clients_) client->started = false;
 }

@@ -18,10 +18,11 @@
 #include "link/framing.h"
 #include "platform/event_poll.h"
 #include "platform/tcp_socket.h"
+#include "tools/taps/byte_tap.h"
 
 namespace navbin::tools {
 
-class PortShare {
+class PortShare final : public ByteTap {
  public:
   static constexpr std::size_t kMaxClients = 16;
   static constexpr std::size_t kBacklogLimit = 256 * 1024;
@@ -36,7 +37,7 @@ class PortShare {
   PortShare(std::string name, bool allowCommands, Note note, platform::EventPoll& poll,
             std::uint64_t tokenBase);
   static constexpr std::uint32_t kDeviceId = 0xFFFFFFFF;  // left for the caller's use
-  ~PortShare();
+  ~PortShare() override;
   PortShare(const PortShare&) = delete;
   PortShare& operator=(const PortShare&) = delete;
 
@@ -46,10 +47,10 @@ class PortShare {
   std::size_t clients() const { return clients_.size(); }
 
   // Bytes the receiver sent, for every client.
-  void deliver(std::span<const std::uint8_t> bytes);
-  // The receiver's stream starts again (its port was reopened): clients
-  // resume at its next frame boundary.
-  void restartStream();
+  void received(std::span<const std::uint8_t> bytes, const ReadTime& time) override;
+  // The receiver's stream starts again: clients resume at its next frame
+  // boundary.
+  void restarted() override;
 
   // One of the share's sockets is ready: `id` is its token's low half.
   void handle(std::uint32_t id, bool readable, bool writable);

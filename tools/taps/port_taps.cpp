@@ -1,4 +1,4 @@
-#include "tools/serve/port_sharing.h"
+#include "tools/taps/port_taps.h"
 
 #include <poll.h>
 
@@ -6,19 +6,25 @@ namespace navbin::tools {
 
 using Clock = std::chrono::steady_clock;
 
-PortSharing::PortSharing(platform::SerialBackend& devices, const std::vector<std::string>& paths,
-                         const std::optional<platform::ListenAddress>& at, bool allowCommands,
-                         PortShare::Note note)
-    : backend_(devices), paths_(paths), at_(at) {
+PortTaps::PortTaps(platform::SerialBackend& devices, const std::vector<std::string>& paths,
+                   const std::optional<platform::ListenAddress>& serveAt, bool allowCommands,
+                   PortShare::Note note)
+    : backend_(devices), paths_(paths), at_(serveAt) {
   if (!at_) return;
   for (std::size_t i = 0; i < paths_.size(); ++i) {
     shares_.push_back(std::make_unique<PortShare>("COM" + std::to_string(i + 1), allowCommands,
                                                   note, poll_, (i + 1) << 32));
-    backend_.share(paths_[i], *shares_.back());
+    tap(i, *shares_.back());
   }
 }
 
-bool PortSharing::listen(std::string& error) {
+void PortTaps::tap(std::size_t index, ByteTap& tap) {
+  if (index >= paths_.size()) return;
+  backend_.tap(paths_[index], tap);
+  tapped_ = true;
+}
+
+bool PortTaps::listen(std::string& error) {
   for (std::size_t i = 0; i < shares_.size(); ++i) {
     const auto port = static_cast<std::uint16_t>(at_->port + i);
     if (!shares_[i]->listen(at_->address, port, error)) return false;
@@ -26,7 +32,7 @@ bool PortSharing::listen(std::string& error) {
   return true;
 }
 
-std::string PortSharing::describe() const {
+std::string PortTaps::describe() const {
   std::string text = "serving";
   for (std::size_t i = 0; i < shares_.size(); ++i) {
     text += (i ? ", COM" : " COM") + std::to_string(i + 1) + " at " + shares_[i]->url();
@@ -34,27 +40,27 @@ std::string PortSharing::describe() const {
   return text;
 }
 
-std::size_t PortSharing::clients() const {
+std::size_t PortTaps::clients() const {
   std::size_t count = 0;
   for (const auto& share : shares_) count += share->clients();
   return count;
 }
 
-void PortSharing::wait(std::chrono::milliseconds timeout) {
+void PortTaps::wait(std::chrono::milliseconds timeout) {
   const auto end = Clock::now() + timeout;
-  std::vector<pollfd> devices(shares_.size());
+  std::vector<pollfd> devices(paths_.size());
   for (auto now = Clock::now(); now < end; now = Clock::now()) {
-    for (std::size_t i = 0; i < shares_.size(); ++i) {
-      const SharedDevice* device = backend_.device(paths_[i]);
+    for (std::size_t i = 0; i < paths_.size(); ++i) {
+      const TappedDevice* device = backend_.device(paths_[i]);
       devices[i] = {device ? device->pollFd() : -1, POLLIN, 0};
     }
     const auto events =
         poll_.wait(std::chrono::ceil<std::chrono::milliseconds>(end - now), devices);
     bool any = !events.empty();
-    for (std::size_t i = 0; i < shares_.size(); ++i) {
+    for (std::size_t i = 0; i < paths_.size(); ++i) {
       if (devices[i].revents == 0) continue;
       any = true;
-      if (SharedDevice* device = backend_.device(paths_[i])) device->pump();
+      if (TappedDevice* device = backend_.device(paths_[i])) device->pump();
     }
     for (const auto& event : events) {
       const std::size_t share = (event.token >> 32) - 1;
@@ -70,10 +76,10 @@ void PortSharing::wait(std::chrono::milliseconds timeout) {
 
 // Each frame goes to the device whole, so the frames of two clients and the
 // logger's own queries follow one another on the line, never spliced.
-void PortSharing::forwardCommands() {
+void PortTaps::forwardCommands() {
   for (std::size_t i = 0; i < shares_.size(); ++i) {
     auto frames = shares_[i]->takeCommands();
-    SharedDevice* device = backend_.device(paths_[i]);
+    TappedDevice* device = backend_.device(paths_[i]);
     if (frames.empty() || !device) continue;
     for (const auto& frame : frames) device->write(frame.data(), frame.size());
     device->flushOutput();

@@ -1,6 +1,8 @@
 #pragma once
-// navbin-log's --serve: receiver k of the ports on TCP port PORT+k-1, with
-// the waiting that moves every shared byte on as soon as it can move.
+// The receivers' bytes as navbin-log reads them, for whatever taps them:
+// --serve's shares (receiver k on TCP port PORT+k-1) and the time service.
+// With any tap it waits on the devices and the shares' sockets at once, so
+// every byte moves on, timestamped, the moment it can.
 
 #include <chrono>
 #include <cstdint>
@@ -13,18 +15,21 @@
 #include "platform/serial_device.h"
 #include "platform/tcp_socket.h"
 #include "tools/serve/port_share.h"
-#include "tools/serve/shared_device.h"
+#include "tools/taps/tapped_device.h"
 
 namespace navbin::tools {
 
-class PortSharing {
+class PortTaps {
  public:
-  // Shares `paths` (in the order of their COM numbers) when `at` is given.
-  PortSharing(platform::SerialBackend& devices, const std::vector<std::string>& paths,
-              const std::optional<platform::ListenAddress>& at, bool allowCommands,
-              PortShare::Note note);
+  // Shares `paths` (in the order of their COM numbers) when `serveAt` is given.
+  PortTaps(platform::SerialBackend& devices, const std::vector<std::string>& paths,
+           const std::optional<platform::ListenAddress>& serveAt, bool allowCommands,
+           PortShare::Note note);
 
-  bool active() const { return !shares_.empty(); }
+  // `tap` sees the bytes of port `index` (0 for COM1) from its next open.
+  void tap(std::size_t index, ByteTap& tap);
+  bool active() const { return tapped_; }
+  bool serving() const { return !shares_.empty(); }
   // What the monitor core opens its ports with.
   platform::SerialBackend& backend() { return backend_; }
 
@@ -42,10 +47,11 @@ class PortSharing {
   void forwardCommands();
 
   platform::EventPoll poll_;  // before the shares, which watch their sockets with it
-  SharingBackend backend_;
+  TappingBackend backend_;
   std::vector<std::string> paths_;
   std::optional<platform::ListenAddress> at_;
   std::vector<std::unique_ptr<PortShare>> shares_;
+  bool tapped_ = false;
 };
 
 }  // namespace navbin::tools
