@@ -10,6 +10,7 @@
 
 #include "protocol/history/chart_geometry.h"
 #include "protocol/history/series_csv.h"
+#include "ui/widgets/picture_file.h"
 
 namespace navbin::ui {
 namespace {
@@ -32,7 +33,7 @@ TForm_SkyView::TForm_SkyView(const SkyFeed& feed, reports::Prompter& prompter, Q
   top->addWidget(Chart_Sky);
   top->addWidget(Chart_Signals);
   layout->addLayout(top);
-  Chart_Series = new SeriesChart(feed_, this);
+  Chart_Series = new SeriesChart([this] { return shownHistory(); }, this);
   layout->addWidget(Chart_Series);
   layout->addWidget(buildButtonRow());
   Timer_Refresh = new QTimer(this);
@@ -65,25 +66,30 @@ QWidget* TForm_SkyView::buildButtonRow() {
   return row;
 }
 
+const reports::PortHistory* TForm_SkyView::shownHistory() const {
+  const auto port = feed_.displayIndex();
+  return port ? &feed_.history.port(*port) : nullptr;
+}
+
 void TForm_SkyView::refresh() {
-  if (isVisible()) update();
+  if (!isVisible()) return;
+  Chart_Series->refresh();
+  update();
 }
 
 bool TForm_SkyView::savePicture(const std::string& path) {
-  // A window that was never shown has its layout applied first.
-  if (layout()) layout()->activate();
-  return grab().save(QString::fromStdString(path), "PNG");
+  Chart_Series->refresh();
+  return SaveWidgetPicture(*this, path);
 }
 
 bool TForm_SkyView::saveData(const std::string& path) const {
   const reports::BoundedRing<reports::SeriesPoint> none{1};
-  const auto port = feed_.displayIndex();
-  return reports::SaveSeriesCsv(path, port ? feed_.history.port(*port).series : none) == 0;
+  const reports::PortHistory* history = shownHistory();
+  return reports::SaveSeriesCsv(path, history ? history->series : none) == 0;
 }
 
 void TForm_SkyView::Button_SavePictureClick() {
-  const auto file = prompter_.chooseFile(
-      SaveRequest("PNG Pictures (*.png)|*.png|All Files (*.*)|*.*", ".png", "sky.png"));
+  const auto file = prompter_.chooseFile(SaveRequest(kPictureFilter, ".png", "sky.png"));
   if (file && !savePicture(*file)) {
     prompter_.message("Could not write " + *file + ".", "Save Picture", reports::Icon::Exclamation);
   }

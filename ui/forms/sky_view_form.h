@@ -1,7 +1,7 @@
 #pragma once
 // The "Sky and Signals" window: the sky plot, the signal bars and the time
 // series of the display port, with a choice of time span and buttons that
-// save the window as a PNG picture and the series as CSV. It draws from the
+// save the window as a PNG or PDF picture and the series as CSV. It draws from the
 // core's report history, which the dispatcher keeps whether the window is
 // shown or not; while shown it repaints once a second.
 
@@ -26,7 +26,8 @@ class TForm_SkyView : public FormWindow {
  public:
   TForm_SkyView(const SkyFeed& feed, reports::Prompter& prompter, QWidget* parent);
 
-  // The window as it looks now, as a PNG file; false when it cannot be written.
+  // The window as it looks now, as a PNG or PDF file; false when it cannot be
+  // written.
   bool savePicture(const std::string& path);
   // The display port's series as CSV; false when it cannot be written.
   bool saveData(const std::string& path) const;
@@ -45,6 +46,7 @@ class TForm_SkyView : public FormWindow {
  private:
   QWidget* buildButtonRow();
   void refresh();
+  const reports::PortHistory* shownHistory() const;
 
   SkyFeed feed_;
   reports::Prompter& prompter_;
