@@ -1,14 +1,11 @@
-#include "tools/stability_table.h"
+#include "protocol/analysis/stability_table.h"
 
 #include <charconv>
 #include <cmath>
 
-namespace navbin::tools {
+namespace navbin::analysis {
 
 namespace {
-
-using analysis::Deviation;
-using analysis::StabilityPoint;
 
 struct Column {
   const char* name;
@@ -78,4 +75,4 @@ std::string StabilityJson(const std::vector<StabilityPoint>& points, double tau0
   return out;
 }
 
-}  // namespace navbin::tools
+}  // namespace navbin::analysis

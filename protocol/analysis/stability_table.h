@@ -7,16 +7,16 @@
 
 #include "protocol/analysis/stability.h"
 
-namespace navbin::tools {
+namespace navbin::analysis {
 
 // tau, n (terms of the overlapping Allan deviation), the five deviations,
 // then <name>_lo,<name>_hi for each; an empty cell where a deviation has no
 // value at that tau.
-std::string StabilityCsv(const std::vector<analysis::StabilityPoint>& points);
+std::string StabilityCsv(const std::vector<StabilityPoint>& points);
 
 // {"tau0":..,"points":..,"rows":[{"tau":..,"m":..,"n":..,"adev":{"value":..,
 // "lo":..,"hi":..,"terms":..,"edf":..} or null, ...}]}
-std::string StabilityJson(const std::vector<analysis::StabilityPoint>& points, double tau0,
+std::string StabilityJson(const std::vector<StabilityPoint>& points, double tau0,
                           std::size_t phasePoints);
 
-}  // namespace navbin::tools
+}  // namespace navbin::analysis
