@@ -6,9 +6,11 @@
 // shown or not; while shown it repaints once a second.
 
 #include <QTimer>
+#include <memory>
 #include <string>
 
 #include "protocol/presentation/prompter.h"
+#include "shell/recording_model.h"
 #include "ui/charts/series_chart.h"
 #include "ui/charts/signal_bars.h"
 #include "ui/charts/sky_feed.h"
@@ -32,8 +34,15 @@ class TForm_SkyView : public FormWindow {
   // The display port's series as CSV; false when it cannot be written.
   bool saveData(const std::string& path) const;
 
+  // Shows the recording at `path` instead of the display port; false after
+  // a message box when it cannot be read.
+  bool openRecording(const std::string& path);
+  // Back to the display port.
+  void showLive();
+
   void Button_SavePictureClick();
   void Button_SaveDataClick();
+  void Button_OpenRecordingClick();
 
   SkyPlot* Chart_Sky = nullptr;
   SignalBars* Chart_Signals = nullptr;
@@ -41,6 +50,8 @@ class TForm_SkyView : public FormWindow {
   QComboBox* ComboBox_Span = nullptr;
   QPushButton* Button_SavePicture = nullptr;
   QPushButton* Button_SaveData = nullptr;
+  QPushButton* Button_OpenRecording = nullptr;
+  QPushButton* Button_Live = nullptr;
   QTimer* Timer_Refresh = nullptr;
 
  private:
@@ -48,8 +59,11 @@ class TForm_SkyView : public FormWindow {
   void refresh();
   const reports::PortHistory* shownHistory() const;
 
+  void showSource(std::unique_ptr<shell::RecordingModel> recording, const QString& title);
+
   SkyFeed feed_;
   reports::Prompter& prompter_;
+  std::unique_ptr<shell::RecordingModel> recording_;
 };
 
 // Creates the window hidden, owned by `owner`, and registers it as

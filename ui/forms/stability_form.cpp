@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "protocol/analysis/stability_table.h"
+#include "ui/forms/open_recording.h"
 #include "ui/widgets/picture_file.h"
 
 namespace navbin::ui {
@@ -91,6 +92,14 @@ QWidget* TForm_Stability::buildButtonRow() {
   auto* h = new QHBoxLayout(row);
   h->setContentsMargins(0, 0, 0, 0);
   h->addStretch();
+  Button_OpenRecording = Button("Button_OpenRecording", "Open Recording...", row);
+  connect(Button_OpenRecording, &QPushButton::clicked, this,
+          &TForm_Stability::Button_OpenRecordingClick);
+  h->addWidget(Button_OpenRecording);
+  Button_Live = Button("Button_Live", "Live", row);
+  Button_Live->setEnabled(false);
+  connect(Button_Live, &QPushButton::clicked, this, &TForm_Stability::showLive);
+  h->addWidget(Button_Live);
   Button_SavePicture = Button("Button_SavePicture", "Save picture...", row);
   connect(Button_SavePicture, &QPushButton::clicked, this,
           &TForm_Stability::Button_SavePictureClick);
@@ -102,6 +111,7 @@ QWidget* TForm_Stability::buildButtonRow() {
 }
 
 const analysis::ClockStability* TForm_Stability::shownClock() const {
+  if (recording_) return recording_->clock();
   const int com = feed_.shell.displayPort;
   if (com < 1 || com > link::kPortCount) return nullptr;
   return feed_.clocks.port(static_cast<std::size_t>(com - 1));
@@ -120,9 +130,10 @@ void TForm_Stability::refresh() {
   const analysis::ClockStability* clock = shownClock();
   const auto points = results();
   Label_Source->setText(
-      clock ? QString::fromStdString(analysis::ClockSourceText(
-                  clock->source(), clock->statistics(quantity()).phasePoints(), clock->tau0()))
-            : "No clock reports from the display port yet.");
+      clock        ? QString::fromStdString(analysis::ClockSourceText(
+                         clock->source(), clock->statistics(quantity()).phasePoints(), clock->tau0()))
+      : recording_ ? "No clock reports in the recording."
+                   : "No clock reports from the display port yet.");
   DeviationChoice chosen{};
   for (std::size_t i = 0; i < kDeviationCount; ++i) chosen[i] = deviationBoxes[i]->isChecked();
   Chart_Stability->show(points, chosen);
@@ -139,6 +150,29 @@ void TForm_Stability::fillTable(const std::vector<analysis::StabilityPoint>& poi
       Table_Values->setItem(r, c, item);
     }
   }
+}
+
+bool TForm_Stability::openRecording(const std::string& path) {
+  auto recording = LoadRecording(this, prompter_, path);
+  if (!recording) return false;
+  showSource(std::move(recording), RecordingTitle("Stability", path));
+  return true;
+}
+
+void TForm_Stability::showLive() {
+  showSource(nullptr, "Stability");
+}
+
+void TForm_Stability::showSource(std::unique_ptr<shell::RecordingModel> recording,
+                                 const QString& title) {
+  recording_ = std::move(recording);
+  setWindowTitle(title);
+  Button_Live->setEnabled(recording_ != nullptr);
+  refresh();
+}
+
+void TForm_Stability::Button_OpenRecordingClick() {
+  if (const auto file = prompter_.chooseFile(RecordingRequest())) openRecording(*file);
 }
 
 bool TForm_Stability::savePicture(const std::string& path) {

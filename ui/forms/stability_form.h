@@ -8,12 +8,14 @@
 
 #include <QTimer>
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "link/port_selection.h"
 #include "protocol/analysis/clock_stability.h"
 #include "protocol/presentation/prompter.h"
+#include "shell/recording_model.h"
 #include "ui/charts/stability_plot.h"
 #include "ui/forms/form_window.h"
 #include "ui/widgets/widget_display.h"
@@ -45,8 +47,15 @@ class TForm_Stability : public FormWindow {
   bool savePicture(const std::string& path);
   bool saveData(const std::string& path) const;
 
+  // Shows the clock of the recording at `path` instead of the display
+  // port's; false after a message box when it cannot be read.
+  bool openRecording(const std::string& path);
+  // Back to the display port.
+  void showLive();
+
   void Button_SavePictureClick();
   void Button_SaveDataClick();
+  void Button_OpenRecordingClick();
 
   QComboBox* ComboBox_Series = nullptr;
   std::array<QCheckBox*, kDeviationCount> deviationBoxes{};  // CheckBox_ADEV ... CheckBox_TDEV
@@ -55,6 +64,8 @@ class TForm_Stability : public FormWindow {
   QTableWidget* Table_Values = nullptr;
   QPushButton* Button_SavePicture = nullptr;
   QPushButton* Button_SaveData = nullptr;
+  QPushButton* Button_OpenRecording = nullptr;
+  QPushButton* Button_Live = nullptr;
   QTimer* Timer_Refresh = nullptr;
 
  private:
@@ -64,8 +75,11 @@ class TForm_Stability : public FormWindow {
   const analysis::ClockStability* shownClock() const;
   analysis::ClockQuantity quantity() const;
 
+  void showSource(std::unique_ptr<shell::RecordingModel> recording, const QString& title);
+
   ClockFeed feed_;
   reports::Prompter& prompter_;
+  std::unique_ptr<shell::RecordingModel> recording_;
 };
 
 // Creates the window hidden, owned by `owner`, and registers it as
