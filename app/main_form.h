@@ -147,6 +147,7 @@ class TForm_Main : public QMainWindow {
   void WindowProductClick();
   void WindowTimingPacketsClick();
   void WindowSkyViewClick();
+  void WindowStabilityClick();
   void WindowMultiPortClick();
   void DiagnosticsGenericNavBinClick();
   void HelpAboutClick();

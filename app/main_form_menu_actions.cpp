@@ -131,6 +131,10 @@ void TForm_Main::WindowSkyViewClick() {
   showForm(Form::SkyView);
 }
 
+void TForm_Main::WindowStabilityClick() {
+  showForm(Form::Stability);
+}
+
 void TForm_Main::WindowMultiPortClick() {
   applyLayout(!isMultiportLayout());
 }

@@ -110,6 +110,7 @@ void MainMenus::buildLoggingWindowHelpMenus() {
                               &M::WindowTimingPacketsClick);
   WindowSkyView = entry(m, "WindowSkyView", "&Sky and Signals...", &M::WindowSkyViewClick,
                         QKeySequence("Ctrl+G"));
+  WindowStability = entry(m, "WindowStability", "St&ability...", &M::WindowStabilityClick);
   m->addSeparator();
   WindowMultiPort =
       entry(m, "WindowMultiPort", "&Multiport", &M::WindowMultiPortClick, QKeySequence("Ctrl+M"));

@@ -59,6 +59,7 @@ class MainMenus {
   QAction* WindowProduct = nullptr;
   QAction* WindowTimingPackets = nullptr;
   QAction* WindowSkyView = nullptr;
+  QAction* WindowStability = nullptr;
   QAction* WindowMultiPort = nullptr;
   QAction* DiagnosticsGenericNavBin = nullptr;
   QAction* HelpAbout = nullptr;

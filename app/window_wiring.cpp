@@ -20,6 +20,7 @@
 #include "ui/forms/sensitivity_form.h"
 #include "ui/forms/serial_form.h"
 #include "ui/forms/sky_view_form.h"
+#include "ui/forms/stability_form.h"
 #include "ui/forms/timing_packets_form.h"
 
 namespace navbin::app {
@@ -30,7 +31,7 @@ WindowWiring::WindowWiring(TForm_Main& form, const ui::SecondaryForms& forms)
   connectConfigurationDialogs(forms);
   connectTimingPackets(forms);
   new TransferWindows(form, form.core(), form.display(), form.prompter());  // owned by form
-  createSkyView();
+  createChartWindows();
 }
 
 // The logs write Panel_LogStatus and Panel_Record themselves.
@@ -120,10 +121,11 @@ void WindowWiring::connectTimingPackets(const ui::SecondaryForms& forms) {
   });
 }
 
-void WindowWiring::createSkyView() {
+void WindowWiring::createChartWindows() {
   shell::MonitorCore& core = form_.core();
   ui::CreateSkyView(form_.display(), &form_, {core.history, core.reports, core.shell},
                     form_.prompter());
+  ui::CreateStability(form_.display(), &form_, {core.clocks, core.shell}, form_.prompter());
 }
 
 }  // namespace navbin::app

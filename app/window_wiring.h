@@ -2,8 +2,8 @@
 // Connects the windows beside the main window, once they exist: the data and
 // raw packet log windows to the core's logs, the configuration dialogs to
 // their send steps, the timing packets window to its requests, the almanac and
-// ephemeris transfers to their menu entries and windows, and the sky view to
-// the core's history. Owned by the main window.
+// ephemeris transfers to their menu entries and windows, and the sky view and
+// the Stability window to the core's history and clock statistics. Owned by the main window.
 
 #include <QObject>
 
@@ -16,7 +16,8 @@ class TForm_Main;
 class WindowWiring final : public QObject {
   Q_OBJECT
  public:
-  // Creates the sky view beside `forms`, which were created by then.
+  // Creates the sky view and the Stability window beside `forms`, which were
+  // created by then.
   WindowWiring(TForm_Main& form, const ui::SecondaryForms& forms);
 
  private:
@@ -24,7 +25,7 @@ class WindowWiring final : public QObject {
   void connectConfigurationDialogs(const ui::SecondaryForms& forms);
   void connectInitialPosition(const ui::SecondaryForms& forms);
   void connectTimingPackets(const ui::SecondaryForms& forms);
-  void createSkyView();
+  void createChartWindows();
 
   TForm_Main& form_;
 };

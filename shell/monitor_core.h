@@ -14,6 +14,7 @@
 #include "platform/port_map.h"
 #include "platform/serial_device.h"
 #include "platform/system_clock.h"
+#include "protocol/analysis/clock_stability.h"
 #include "protocol/commands/packet_sender.h"
 #include "protocol/history/report_history.h"
 #include "protocol/presentation/display.h"
@@ -43,6 +44,7 @@ struct MonitorCore {
     dispatcher.setReportObserver(
         [this](const link::PortContext& port, const reports::ReceiverState& receiver) {
           history.observe(port, receiver);
+          clocks.observe(port.portIndex, port.packetId, {port.payload(), port.packetLen});
         });
   }
 
@@ -74,6 +76,8 @@ struct MonitorCore {
   logging::RawLog rawLog;
   // Sky and time series of every decoded port, for the charts.
   reports::ReportHistory history;
+  // Stability statistics of every decoded port's clock, for the Stability window.
+  analysis::ClockHistory clocks;
 
  private:
   // The steps after the decoders (data-log records, position download, PC

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "link/recording_reader.h"
 #include "platform/stop_signals.h"
-#include "sim/recording_reader.h"
 #include "sim/replay_server.h"
 #include "sim/sim_options.h"
 #include "sim/sim_server.h"
@@ -27,7 +27,7 @@ void PrintPath(const std::string& path) {
 
 int Replay(const navbin::sim::SimOptions& options) {
   std::string error;
-  auto reader = navbin::sim::RecordingReader::Open(options.replayPath, error);
+  auto reader = navbin::link::RecordingReader::Open(options.replayPath, error);
   if (!reader) return Fail(error);
   navbin::sim::ReplayServer server(*reader, options);
   if (!server.start(error)) return navbin::platform::StopRequested() ? 0 : Fail(error);

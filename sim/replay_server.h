@@ -12,12 +12,14 @@
 #include <string>
 #include <vector>
 
+#include "link/recording_reader.h"
 #include "sim/pseudo_terminal.h"
-#include "sim/recording_reader.h"
 #include "sim/replay_pacer.h"
 #include "sim/sim_options.h"
 
 namespace navbin::sim {
+
+using link::RecordingReader;
 
 class ReplayServer {
  public:

@@ -2,16 +2,17 @@
 // The clock of a receiver from a recording (a raw NavBin byte stream): the
 // bias and bias rate of its supplemental timing reports (0x8F-AC), or, for a
 // navigation receiver without them, those of its position and velocity
-// reports. Samples one interval apart by their report times; a longer step
-// puts missing samples (NaN) in its place.
+// reports, spaced as protocol/analysis/clock_samples.h says.
 
 #include <cstdint>
 #include <span>
 #include <vector>
 
+#include "protocol/analysis/clock_samples.h"
+
 namespace navbin::tools {
 
-enum class ClockQuantity { Bias, Rate };
+using analysis::ClockQuantity;
 
 struct ClockSeries {
   std::vector<double> values;  // bias in s (phase) or rate as a fraction (frequency)

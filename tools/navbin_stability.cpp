@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "protocol/analysis/stability.h"
+#include "protocol/analysis/stability_table.h"
 #include "tools/clock_series.h"
 #include "tools/number_text.h"
-#include "tools/stability_table.h"
 
 namespace {
 
@@ -128,8 +128,8 @@ int Run(const Options& o) {
                 kBadInput);
   }
   const std::string out =
-      o.json ? navbin::tools::StabilityJson(points, o.tau0, accumulator.phasePoints())
-             : navbin::tools::StabilityCsv(points);
+      o.json ? navbin::analysis::StabilityJson(points, o.tau0, accumulator.phasePoints())
+             : navbin::analysis::StabilityCsv(points);
   std::fwrite(out.data(), 1, out.size(), stdout);
   return 0;
 }

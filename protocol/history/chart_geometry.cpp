@@ -42,6 +42,15 @@ double AgeOf(double newest, double timeOfWeek) {
   return age < 0 ? age + kSecondsPerWeek : age;
 }
 
+double UtcSecondsOf(const TimeBase& base, double timeOfWeek) {
+  if (!base.known()) return timeOfWeek;
+  constexpr double kGpsEpochInUnixTime = 315964800;  // 1980-01-06 00:00:00 UTC
+  double step = std::fmod(timeOfWeek - std::fmod(base.gpsTime, kSecondsPerWeek), kSecondsPerWeek);
+  if (step > kSecondsPerWeek / 2) step -= kSecondsPerWeek;
+  if (step < -kSecondsPerWeek / 2) step += kSecondsPerWeek;
+  return kGpsEpochInUnixTime + base.gpsTime + step - base.utcOffset;
+}
+
 std::string TimeOfDayText(double timeOfWeek) {
   if (!std::isfinite(timeOfWeek)) return "--:--:--";
   double day = std::fmod(timeOfWeek, kSecondsPerDay);

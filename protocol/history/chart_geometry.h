@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "protocol/history/report_history.h"
 #include "protocol/presentation/display.h"
 #include "protocol/receiver/receiver_state.h"
 
@@ -35,18 +36,22 @@ Colour MarkColour(SkyMark mark);
 struct SeriesSpan {
   const char* label;
   double seconds;
-  double tickStep;  // seconds between labelled ticks of the time axis
 };
 inline constexpr std::array<SeriesSpan, 4> kSeriesSpans{{
-    {"10 minutes", 600, 120},
-    {"1 hour", 3600, 600},
-    {"6 hours", 21600, 3600},
-    {"24 hours", 86400, 14400},
+    {"10 minutes", 600},
+    {"1 hour", 3600},
+    {"6 hours", 21600},
+    {"24 hours", 86400},
 }};
 inline constexpr int kDefaultSpan = 1;
 
 // Seconds from `timeOfWeek` to the newer `newest`, across a week rollover.
 double AgeOf(double newest, double timeOfWeek);
+// Seconds since 1970-01-01 00:00 UTC of the time of week `timeOfWeek`, taken
+// as the nearest such time to the port's time base. Without a base, the time
+// of week itself (a chart then shows GPS time of week).
+double UtcSecondsOf(const TimeBase& base, double timeOfWeek);
+
 // "hh:mm:ss" of the GPS time of day of a time of week; "--:--:--" when it is
 // not a number.
 std::string TimeOfDayText(double timeOfWeek);

@@ -4,8 +4,10 @@
 #include <span>
 
 #include "protocol/receiver/receiver_state.h"
+#include "protocol/wire/report_gps_time.h"
 #include "protocol/wire/report_position_lla.h"
 #include "protocol/wire/report_position_xyz.h"
+#include "protocol/wire/report_primary_timing.h"
 #include "protocol/wire/report_tracking.h"
 
 namespace navbin::reports {
@@ -40,6 +42,19 @@ void KeepTrackingStatus(std::array<SkyChannel, kChannelCount>& sky,
                                     .level = report->level};
 }
 
+// The week and UTC offset of a 0x41 or 0x8F-AB report, when it is one.
+void KeepTimeBase(TimeBase& base, int id, std::span<const std::uint8_t> payload) {
+  constexpr double kWeek = 604800;
+  if (id == 0x41) {
+    const auto r = ParseGpsTime(payload);
+    if (!r || !std::isfinite(r->timeOfWeek) || !std::isfinite(r->utcOffset)) return;
+    base = {r->week * kWeek + r->timeOfWeek, r->utcOffset};
+  } else if (id == 0x8F && !payload.empty() && payload[0] == 0xAB) {
+    const auto r = ParsePrimaryTiming(payload);
+    if (r) base = {r->week * kWeek + r->timeOfWeek, double(r->utcOffset)};
+  }
+}
+
 // Several position reports of one fix (0x4A and 0x42, say) make one point.
 bool SameSecond(float a, float b) {
   return std::floor(a) == std::floor(b);
@@ -59,6 +74,7 @@ SeriesPoint PointOf(const ReceiverState& receiver) {
 void ReportHistory::observe(const link::PortContext& port, const ReceiverState& receiver) {
   PortHistory& history = ports_[port.portIndex % link::kPortCount];
   const int id = port.packetId;
+  KeepTimeBase(history.timeBase, id, {port.payload(), port.packetLen});
   if (id == 0x5C) {
     KeepTrackingStatus(history.sky, {port.payload(), port.packetLen});
     return;

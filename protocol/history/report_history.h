@@ -2,12 +2,14 @@
 // What each port's receiver reported lately, for pictures: the sky (the last
 // 0x5C report of each channel) and a bounded time series of clock bias, bias
 // rate, PDOP, HDOP and satellites used, one point per second of fix time at
-// most. Fed by the dispatcher after the decoders have run, for every port
-// whose reports are decoded.
+// most, with the week and UTC offset that date them. Fed by the dispatcher after the decoders have
+// run, for every port whose reports are decoded.
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 
 #include "link/port_context.h"
 #include "protocol/history/history_ring.h"
@@ -36,8 +38,18 @@ struct SkyChannel {
   double level = 0;      // AMU
 };
 
+// The port's last word on its GPS week and on UTC, from its GPS time (0x41)
+// and primary timing (0x8F-AB) reports, to put times of week on a calendar.
+struct TimeBase {
+  double gpsTime = std::numeric_limits<double>::quiet_NaN();  // s since the GPS epoch
+  double utcOffset = 0;                                       // s, GPS time minus UTC
+
+  bool known() const { return std::isfinite(gpsTime); }
+};
+
 struct PortHistory {
   std::array<SkyChannel, kChannelCount> sky{};
+  TimeBase timeBase;
   BoundedRing<SeriesPoint> series{kSeriesCapacity};
 };
 

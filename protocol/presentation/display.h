@@ -36,7 +36,8 @@ enum class Form {
   GenNavBin,
   Sensitivity,
   Eph,
-  SkyView,  // sky plot, signal bars and time series of the display port
+  SkyView,    // sky plot, signal bars and time series of the display port
+  Stability,  // clock stability of the display port
   Comm,
 };
 

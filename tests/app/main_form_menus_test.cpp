@@ -53,6 +53,7 @@ const Entry kEntries[] = {
     {"Menu_Window", "WindowProduct", "&Product Info (0x45)...", ""},
     {"Menu_Window", "WindowTimingPackets", "T&iming Packets (0x8F-AB, 0x8F-AC)...", ""},
     {"Menu_Window", "WindowSkyView", "&Sky and Signals...", "Ctrl+G"},
+    {"Menu_Window", "WindowStability", "St&ability...", ""},
     {"Menu_Window", "WindowMultiPort", "&Multiport", "Ctrl+M"},
     {"Menu_Diagnostics", "DiagnosticsGenericNavBin", "Generic &NavBin Command...", ""},
     {"Menu_Help", "HelpAbout", "&About...", ""},

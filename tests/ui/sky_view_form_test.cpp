@@ -7,10 +7,13 @@
 
 #include <QComboBox>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 
 #include "protocol/history/chart_geometry.h"
 #include "protocol/history/series_csv.h"
@@ -80,6 +83,46 @@ TEST_F(SkyViewFormTest, MarksTakeTheirColourAndBadValuesAreSkipped) {
   EXPECT_EQ(pixelOf(image, 60, 160), ToQColor(Colour::Gray, form.palette()));
   shell.displayPort = 0;  // no display port yet: nothing to draw, nothing to fail
   EXPECT_TRUE(form.savePicture(folder + "/none.png"));
+}
+
+TEST_F(SkyViewFormTest, SeriesRunsInUtcWithGapsAndReturnsToTheNewestSpan) {
+  // GPS week 2000, 18 s ahead of UTC: 2018-05-06 00:00:00 GPS is 2018-05-05 23:59:42 UTC.
+  receive(0x41, Payload().single(0).u16(2000).single(18));
+  for (int t : {100, 101, 102, 150, 151}) {  // a pause after 102 breaks the line
+    state.receivers[0].position.timeOfFix = float(t);
+    state.receivers[0].position.clockBias = t == 101 ? NAN : 1000.0 * t;
+    receive(0x4A, Payload().zeros(20));
+  }
+  form.ComboBox_Span->setCurrentIndex(0);
+  const double newest = 1525564800.0 - 18 + 151;
+  EXPECT_DOUBLE_EQ(form.Chart_Series->timeAxis()->range().upper, newest);
+  EXPECT_DOUBLE_EQ(form.Chart_Series->timeAxis()->range().lower, newest - 600);
+  EXPECT_EQ(form.Chart_Series->timeAxis()->label(), "Time (UTC)");
+  EXPECT_EQ(form.Chart_Series->pointCounts(), (std::vector<int>{4, 5, 5, 5}));
+  const QCPRange bias = form.Chart_Series->valueAxis(0)->range();
+  EXPECT_TRUE(bias.contains(100000) && bias.contains(151000) && bias.size() < 60000);
+  // A drag on the top strip pans every strip, and stays where the user left it.
+  SeriesChart* chart = form.Chart_Series;
+  QTest::mousePress(chart, Qt::LeftButton, {}, QPoint(200, 40));
+  QMouseEvent drag(QEvent::MouseMove, QPointF(400, 40), chart->mapToGlobal(QPointF(400, 40)),
+                   Qt::NoButton, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(chart, &drag);
+  QTest::mouseRelease(chart, Qt::LeftButton, {}, QPoint(400, 40));
+  const double panned = chart->timeAxis()->range().upper;
+  EXPECT_LT(panned, newest - 100);
+  chart->refresh();
+  EXPECT_DOUBLE_EQ(chart->timeAxis()->range().upper, panned);
+  QTest::mouseDClick(chart, Qt::LeftButton, {}, QPoint(300, 300));
+  EXPECT_DOUBLE_EQ(chart->timeAxis()->range().upper, newest);
+
+  std::filesystem::create_directories(folder);
+  ASSERT_TRUE(form.savePicture(folder + "/series.png"));
+  ASSERT_TRUE(form.savePicture(folder + "/series.pdf"));
+  std::ifstream pdf(folder + "/series.pdf");
+  std::string magic(4, ' ');
+  pdf.read(magic.data(), 4);
+  EXPECT_EQ(magic, "%PDF");
+  EXPECT_FALSE(form.savePicture("/nonexistent-folder/a.pdf"));
 }
 
 TEST_F(SkyViewFormTest, SaveButtonsAskForAFileAndReportFailures) {

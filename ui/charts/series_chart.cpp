@@ -1,148 +1,180 @@
 #include "ui/charts/series_chart.h"
 
-#include <QPainter>
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "protocol/history/chart_geometry.h"
+#include "ui/charts/unit_ticker.h"
 
 namespace navbin::ui {
 namespace {
 
-constexpr int kStrips = 4;
-constexpr double kLeft = 64;    // room for the value labels
-constexpr double kBottom = 22;  // room for the time labels
 // A pause longer than this between two points breaks the line.
 constexpr double kGapSeconds = 10;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-const reports::SeriesSpan& SpanAt(int index) {
-  return reports::kSeriesSpans[static_cast<std::size_t>(index)];
-}
-
-QString ValueText(double v) {
-  return QString::number(v, 'g', 6);
-}
+using Value = double (*)(const reports::SeriesPoint&);
+// The values of each strip's lines, in the order addStrip gets the colours.
+const std::vector<std::vector<Value>> kStripValues{
+    {[](const reports::SeriesPoint& s) { return s.clockBias; }},
+    {[](const reports::SeriesPoint& s) { return double(s.biasRate); }},
+    {[](const reports::SeriesPoint& s) { return double(s.pdop); },
+     [](const reports::SeriesPoint& s) { return double(s.hdop); }},
+    {[](const reports::SeriesPoint& s) { return double(s.svsUsed); }},
+};
 
 }  // namespace
 
-SeriesChart::SeriesChart(const SkyFeed& feed, QWidget* parent)
-    : QWidget(parent), feed_(feed), span_(reports::kDefaultSpan) {
+SeriesChart::SeriesChart(HistorySource source, QWidget* parent)
+    : QCustomPlot(parent), source_(std::move(source)), span_(reports::kDefaultSpan) {
   setObjectName("Chart_Series");
   setFixedSize(688, 400);
+  setViewport(rect());  // a chart never shown gets no resize event
+  plotLayout()->clear();
+  auto* margins = new QCPMarginGroup(this);
+  addStrip("Clock bias", "ns", {Qt::blue});
+  addStrip("Bias rate", "ppb", {Qt::darkMagenta});
+  addStrip("PDOP, HDOP", "", {Qt::red, Qt::darkGreen});
+  addStrip("SVs used", "", {Qt::black});
+  for (const Strip& s : strips_) s.rect->setMarginGroup(QCP::msLeft | QCP::msRight, margins);
+  timeAxis()->setTickLabels(true);
+  setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
+  connect(this, &QCustomPlot::mousePress, this, &SeriesChart::stopFollowing);
+  connect(this, &QCustomPlot::mouseWheel, this, &SeriesChart::stopFollowing);
+  connect(this, &QCustomPlot::mouseDoubleClick, this, &SeriesChart::resetView);
+}
+
+void SeriesChart::addStrip(const QString& title, const QString& unit, std::vector<QColor> colours) {
+  Strip strip;
+  strip.rect = new QCPAxisRect(this);
+  strip.rect->setRangeDrag(Qt::Horizontal);
+  strip.rect->setRangeZoom(Qt::Horizontal);
+  strip.rect->setMinimumMargins(QMargins(0, 4, 0, 0));
+  plotLayout()->addElement(static_cast<int>(strips_.size()), 0, strip.rect);
+  QCPAxis* time = strip.rect->axis(QCPAxis::atBottom);
+  time->setTicker(UtcTicker("hh:mm"));
+  time->setTickLabels(false);
+  QCPAxis* value = strip.rect->axis(QCPAxis::atLeft);
+  value->setTicker(QSharedPointer<UnitTicker>::create(unit));
+  value->setLabel(title);
+  value->ticker()->setTickCount(3);
+  connect(time, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
+          &SeriesChart::shareTimeRange);
+  for (const QColor& colour : colours) {
+    auto* line = new QCPGraph(time, value);
+    line->setPen(QPen(colour, 1.5));
+    line->setAdaptiveSampling(true);
+    strip.lines.push_back(line);
+  }
+  strips_.push_back(strip);
+}
+
+QCPAxis* SeriesChart::timeAxis() const {
+  return strips_.back().rect->axis(QCPAxis::atBottom);
+}
+
+QCPAxis* SeriesChart::valueAxis(int strip) const {
+  return strips_.at(static_cast<std::size_t>(strip)).rect->axis(QCPAxis::atLeft);
 }
 
 void SeriesChart::setSpan(int index) {
   if (index < 0 || index >= static_cast<int>(reports::kSeriesSpans.size())) return;
   span_ = index;
-  update();
+  resetView();
 }
 
-double SeriesChart::xOf(const QRectF& area, double timeOfFix) const {
-  const double age = reports::AgeOf(series_->newest().timeOfFix, timeOfFix);
-  return area.right() - area.width() * age / SpanAt(span_).seconds;
+void SeriesChart::resetView() {
+  following_ = true;
+  refresh();
 }
 
-void SeriesChart::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.fillRect(rect(), palette().base());
-  const auto port = feed_.displayIndex();
-  series_ = port ? &feed_.history.port(*port).series : nullptr;
-  const double stripHeight = (height() - kBottom) / kStrips;
-  auto strip = [&](int i) {
-    return QRectF(kLeft, stripHeight * i + 16, width() - kLeft - 8, stripHeight - 22);
-  };
-  using P = reports::SeriesPoint;
-  drawStrip(p, strip(0), "Clock bias (ns)", {{[](const P& s) { return s.clockBias; }, Qt::blue}});
-  drawStrip(p, strip(1), "Bias rate (ppb)",
-            {{[](const P& s) { return double(s.biasRate); }, Qt::darkMagenta}});
-  drawStrip(p, strip(2), "PDOP (red), HDOP (green)",
-            {{[](const P& s) { return double(s.pdop); }, Qt::red},
-             {[](const P& s) { return double(s.hdop); }, Qt::darkGreen}});
-  drawStrip(p, strip(3), "Satellites used",
-            {{[](const P& s) { return double(s.svsUsed); }, Qt::black}});
-  drawTimeAxis(p, strip(3));
-  series_ = nullptr;
-}
-
-void SeriesChart::drawStrip(QPainter& p, const QRectF& area, const QString& title,
-                            const std::vector<Line>& lines) const {
-  p.setPen(palette().mid().color());
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(area);
-  p.setPen(palette().text().color());
-  p.drawText(QPointF(area.left(), area.top() - 3), title);
-  if (!series_ || series_->empty()) return;
-  const double span = SpanAt(span_).seconds;
-  const double newest = series_->newest().timeOfFix;
-  // The value range of the points in view.
-  double low = std::numeric_limits<double>::infinity();
-  double high = -low;
-  for (std::size_t i = 0; i < series_->size(); ++i) {
-    const auto& point = (*series_)[i];
-    if (reports::AgeOf(newest, point.timeOfFix) > span) continue;
-    for (const Line& line : lines) {
-      const double v = line.value(point);
-      if (!std::isfinite(v)) continue;
-      low = std::min(low, v);
-      high = std::max(high, v);
+void SeriesChart::refresh() {
+  const reports::PortHistory* history = source_ ? source_() : nullptr;
+  if (history && !history->series.empty()) {
+    loadSeries(*history);
+  } else {
+    for (const Strip& s : strips_) {
+      for (QCPGraph* line : s.lines) line->data()->clear();
     }
   }
-  if (!(low <= high)) return;
-  if (high - low < 1e-9) {
-    low -= 1;
-    high += 1;
-  }
-  p.drawText(QRectF(0, area.top() - 6, kLeft - 4, 14), Qt::AlignRight, ValueText(high));
-  p.drawText(QRectF(0, area.bottom() - 8, kLeft - 4, 14), Qt::AlignRight, ValueText(low));
-  p.save();
-  p.setClipRect(area.adjusted(-1, -1, 1, 1));
-  for (const Line& line : lines) {
-    p.setPen(QPen(line.colour, 1.5));
-    QPointF last;
-    double lastTime = std::numeric_limits<double>::quiet_NaN();
-    for (std::size_t i = 0; i < series_->size(); ++i) {
-      const auto& point = (*series_)[i];
-      const double v = line.value(point);
-      if (reports::AgeOf(newest, point.timeOfFix) > span || !std::isfinite(v)) {
-        lastTime = std::numeric_limits<double>::quiet_NaN();
-        continue;
+  const bool dated = history && history->timeBase.known();
+  timeAxis()->setLabel(dated ? "Time (UTC)" : "GPS time of week");
+  if (following_) showSpan(newest_);
+  fitValues();
+  replot();
+}
+
+// Each line's points at their UTC times, a NaN point where a pause breaks it.
+void SeriesChart::loadSeries(const reports::PortHistory& history) {
+  const auto& series = history.series;
+  for (std::size_t s = 0; s < strips_.size(); ++s) {
+    for (std::size_t l = 0; l < strips_[s].lines.size(); ++l) {
+      const Value value = kStripValues[s][l];
+      QVector<QCPGraphData> points;
+      points.reserve(static_cast<int>(series.size()));
+      double last = kNaN;
+      for (std::size_t i = 0; i < series.size(); ++i) {
+        const double t = reports::UtcSecondsOf(history.timeBase, series[i].timeOfFix);
+        if (!points.isEmpty() && !(t - last <= kGapSeconds)) points.append({last + 1, kNaN});
+        const double v = value(series[i]);
+        points.append({t, std::isfinite(v) ? v : kNaN});  // a NaN breaks the line
+        last = t;
       }
-      const QPointF at(xOf(area, point.timeOfFix),
-                       area.bottom() - area.height() * (v - low) / (high - low));
-      const bool joined = reports::AgeOf(point.timeOfFix, lastTime) <= kGapSeconds;
-      if (joined)
-        p.drawLine(last, at);
-      else
-        p.drawPoint(at);
-      last = at;
-      lastTime = point.timeOfFix;
+      strips_[s].lines[l]->data()->set(points, true);
     }
   }
-  p.restore();
+  newest_ = reports::UtcSecondsOf(history.timeBase, series.newest().timeOfFix);
 }
 
-void SeriesChart::drawTimeAxis(QPainter& p, const QRectF& area) const {
-  p.setPen(palette().text().color());
-  if (!series_ || series_->empty()) {
-    p.drawText(QRectF(area.left(), area.bottom() + 2, area.width(), 16), Qt::AlignCenter,
-               "No position reports yet");
-    return;
+void SeriesChart::showSpan(double newest) {
+  const double seconds = reports::kSeriesSpans[static_cast<std::size_t>(span_)].seconds;
+  timeAxis()->setRange(newest - seconds, newest);
+  // Seconds matter on the shortest span only.
+  const QString format = seconds <= 600 ? "hh:mm:ss" : seconds <= 21600 ? "hh:mm" : "MMM d\nhh:mm";
+  for (const Strip& s : strips_) {
+    qSharedPointerCast<QCPAxisTickerDateTime>(s.rect->axis(QCPAxis::atBottom)->ticker())
+        ->setDateTimeFormat(format);
   }
-  const auto& s = SpanAt(span_);
-  const double newest = series_->newest().timeOfFix;
-  // Ticks at whole multiples of the step in GPS time of day.
-  const double first = std::ceil((newest - s.seconds) / s.tickStep) * s.tickStep;
-  for (double t = first; t <= newest; t += s.tickStep) {
-    const double x = area.right() - area.width() * (newest - t) / s.seconds;
-    p.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 4));
-    // Labels at the ends stay inside the chart.
-    const double left = std::clamp(x - 30, area.left() - 30, double(width()) - 60);
-    p.drawText(QRectF(left, area.bottom() + 4, 60, 16), Qt::AlignCenter,
-               QString::fromStdString(reports::TimeOfDayText(t)).left(5));
+}
+
+// Every value axis spans the values in view, a little wider.
+void SeriesChart::fitValues() {
+  const QCPRange time = timeAxis()->range();
+  for (const Strip& s : strips_) {
+    QCPRange all;
+    bool any = false;
+    for (QCPGraph* line : s.lines) {
+      bool found = false;
+      const QCPRange r = line->getValueRange(found, QCP::sdBoth, time);
+      if (!found) continue;
+      all = any ? QCPRange(std::min(all.lower, r.lower), std::max(all.upper, r.upper)) : r;
+      any = true;
+    }
+    if (!any) all = QCPRange(0, 1);
+    const double pad = all.size() < 1e-9 ? 1 : all.size() * 0.05;
+    s.rect->axis(QCPAxis::atLeft)->setRange(all.lower - pad, all.upper + pad);
   }
-  p.drawText(QRectF(0, 0, width() - 8, 14), Qt::AlignRight, "Time: GPS time of day");
+}
+
+// A drag or zoom on one strip moves them all.
+void SeriesChart::shareTimeRange(const QCPRange& range) {
+  if (sharing_) return;
+  sharing_ = true;
+  for (const Strip& s : strips_) s.rect->axis(QCPAxis::atBottom)->setRange(range);
+  sharing_ = false;
+  if (!following_) fitValues();
+}
+
+std::vector<int> SeriesChart::pointCounts() const {
+  std::vector<int> counts;
+  for (const Strip& s : strips_) {
+    int n = 0;
+    for (auto it = s.lines[0]->data()->constBegin(); it != s.lines[0]->data()->constEnd(); ++it) {
+      if (std::isfinite(it->value)) ++n;
+    }
+    counts.push_back(n);
+  }
+  return counts;
 }
 
 }  // namespace navbin::ui

@@ -1,42 +1,58 @@
 #pragma once
-// Time series of the display port over a chosen span: clock bias (ns), bias
-// rate (ppb), PDOP and HDOP, satellites used; one strip each over a shared
-// time axis in GPS time of day.
+// Time series of a port over a chosen span: clock bias (ns), bias rate (ppb),
+// PDOP and HDOP, satellites used; one strip each over a shared time axis in
+// UTC. The mouse wheel zooms and a drag pans the time axis; a double click
+// returns to the newest span, which the chart then follows again.
 
-#include <QWidget>
+#include <qcustomplot.h>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "protocol/history/report_history.h"
-#include "ui/charts/sky_feed.h"
 
 namespace navbin::ui {
 
-class SeriesChart : public QWidget {
+// The history a chart shows; null while there is none.
+using HistorySource = std::function<const reports::PortHistory*()>;
+
+class SeriesChart : public QCustomPlot {
   Q_OBJECT
  public:
-  SeriesChart(const SkyFeed& feed, QWidget* parent);
+  SeriesChart(HistorySource source, QWidget* parent);
 
-  // Index into reports::kSeriesSpans.
+  // Index into reports::kSeriesSpans; shows the newest span again.
   void setSpan(int index);
   int span() const { return span_; }
+  // Reads the series again and, unless the user zoomed or panned, shows its
+  // newest span.
+  void refresh();
+  void resetView();
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
+  // Points (gaps left out) of each strip's first line, as last read.
+  std::vector<int> pointCounts() const;
+  // The strips' value axes and the shared time axis, for tests.
+  QCPAxis* timeAxis() const;
+  QCPAxis* valueAxis(int strip) const;
 
  private:
-  using Value = std::function<double(const reports::SeriesPoint&)>;
-  struct Line {
-    Value value;
-    QColor colour;
+  struct Strip {
+    QCPAxisRect* rect = nullptr;
+    std::vector<QCPGraph*> lines;
   };
-  void drawStrip(QPainter& p, const QRectF& area, const QString& title,
-                 const std::vector<Line>& lines) const;
-  void drawTimeAxis(QPainter& p, const QRectF& area) const;
-  double xOf(const QRectF& area, double timeOfFix) const;
+  void addStrip(const QString& title, const QString& unit, std::vector<QColor> colours);
+  void loadSeries(const reports::PortHistory& history);
+  void showSpan(double newest);
+  void fitValues();
+  void shareTimeRange(const QCPRange& range);
+  void stopFollowing() { following_ = false; }
 
-  const SkyFeed& feed_;
-  const reports::BoundedRing<reports::SeriesPoint>* series_ = nullptr;  // while painting
+  HistorySource source_;
+  std::vector<Strip> strips_;
+  double newest_ = 0;  // UTC seconds of the newest point
   int span_;
+  bool following_ = true;
+  bool sharing_ = false;  // inside shareTimeRange
 };
 
 }  // namespace navbin::ui

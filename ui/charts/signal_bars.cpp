@@ -36,9 +36,9 @@ void SignalBars::paintEvent(QPaintEvent*) {
   p.drawText(QRectF(0, 2, width(), 18), Qt::AlignCenter, "Signal level (AMU) by channel");
   const auto port = feed_.displayIndex();
   if (!port) return;
-  const auto& sky = feed_.history.port(*port).sky;
-  const auto& fixSvs = feed_.reports.receivers[*port].fixSvs;
-  const auto& age = feed_.reports.globals.channelAge;
+  const auto& sky = feed_.shownHistory().port(*port).sky;
+  const auto& fixSvs = feed_.shownReports().receivers[*port].fixSvs;
+  const auto& age = feed_.shownReports().globals.channelAge;
   const double slot = area.width() / reports::kChannelCount;
   QFont small = font();
   small.setPointSizeF(font().pointSizeF() * 0.8);

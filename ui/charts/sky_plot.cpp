@@ -57,9 +57,9 @@ void SkyPlot::drawGrid(QPainter& p) const {
 }
 
 void SkyPlot::drawSatellites(QPainter& p, std::size_t portIndex) const {
-  const auto& sky = feed_.history.port(portIndex).sky;
-  const auto& fixSvs = feed_.reports.receivers[portIndex].fixSvs;
-  const auto& age = feed_.reports.globals.channelAge;
+  const auto& sky = feed_.shownHistory().port(portIndex).sky;
+  const auto& fixSvs = feed_.shownReports().receivers[portIndex].fixSvs;
+  const auto& age = feed_.shownReports().globals.channelAge;
   const QPointF c = centre();
   std::vector<std::pair<QPointF, int>> labels;
   p.setPen(QPen(Qt::black, 1));

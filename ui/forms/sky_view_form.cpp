@@ -10,6 +10,8 @@
 
 #include "protocol/history/chart_geometry.h"
 #include "protocol/history/series_csv.h"
+#include "ui/forms/open_recording.h"
+#include "ui/widgets/picture_file.h"
 
 namespace navbin::ui {
 namespace {
@@ -32,7 +34,7 @@ TForm_SkyView::TForm_SkyView(const SkyFeed& feed, reports::Prompter& prompter, Q
   top->addWidget(Chart_Sky);
   top->addWidget(Chart_Signals);
   layout->addLayout(top);
-  Chart_Series = new SeriesChart(feed_, this);
+  Chart_Series = new SeriesChart([this] { return shownHistory(); }, this);
   layout->addWidget(Chart_Series);
   layout->addWidget(buildButtonRow());
   Timer_Refresh = new QTimer(this);
@@ -54,6 +56,16 @@ QWidget* TForm_SkyView::buildButtonRow() {
   connect(ComboBox_Span, &QComboBox::currentIndexChanged, Chart_Series, &SeriesChart::setSpan);
   h->addWidget(ComboBox_Span);
   h->addStretch();
+  Button_OpenRecording = new QPushButton("Open Recording...", row);
+  Button_OpenRecording->setObjectName("Button_OpenRecording");
+  connect(Button_OpenRecording, &QPushButton::clicked, this,
+          &TForm_SkyView::Button_OpenRecordingClick);
+  h->addWidget(Button_OpenRecording);
+  Button_Live = new QPushButton("Live", row);
+  Button_Live->setObjectName("Button_Live");
+  Button_Live->setEnabled(false);
+  connect(Button_Live, &QPushButton::clicked, this, &TForm_SkyView::showLive);
+  h->addWidget(Button_Live);
   Button_SavePicture = new QPushButton("Save picture...", row);
   Button_SavePicture->setObjectName("Button_SavePicture");
   connect(Button_SavePicture, &QPushButton::clicked, this, &TForm_SkyView::Button_SavePictureClick);
@@ -65,25 +77,56 @@ QWidget* TForm_SkyView::buildButtonRow() {
   return row;
 }
 
+const reports::PortHistory* TForm_SkyView::shownHistory() const {
+  const auto port = feed_.displayIndex();
+  return port ? &feed_.shownHistory().port(*port) : nullptr;
+}
+
+bool TForm_SkyView::openRecording(const std::string& path) {
+  auto recording = LoadRecording(this, prompter_, path);
+  if (!recording) return false;
+  showSource(std::move(recording), RecordingTitle("Sky and Signals", path));
+  return true;
+}
+
+void TForm_SkyView::showLive() {
+  showSource(nullptr, "Sky and Signals");
+}
+
+void TForm_SkyView::showSource(std::unique_ptr<shell::RecordingModel> recording,
+                               const QString& title) {
+  recording_ = std::move(recording);
+  feed_.recordedHistory = recording_ ? &recording_->history() : nullptr;
+  feed_.recordedReports = recording_ ? &recording_->reports() : nullptr;
+  setWindowTitle(title);
+  Button_Live->setEnabled(recording_ != nullptr);
+  Chart_Series->resetView();
+  update();
+}
+
+void TForm_SkyView::Button_OpenRecordingClick() {
+  if (const auto file = prompter_.chooseFile(RecordingRequest())) openRecording(*file);
+}
+
 void TForm_SkyView::refresh() {
-  if (isVisible()) update();
+  if (!isVisible()) return;
+  Chart_Series->refresh();
+  update();
 }
 
 bool TForm_SkyView::savePicture(const std::string& path) {
-  // A window that was never shown has its layout applied first.
-  if (layout()) layout()->activate();
-  return grab().save(QString::fromStdString(path), "PNG");
+  Chart_Series->refresh();
+  return SaveWidgetPicture(*this, path);
 }
 
 bool TForm_SkyView::saveData(const std::string& path) const {
   const reports::BoundedRing<reports::SeriesPoint> none{1};
-  const auto port = feed_.displayIndex();
-  return reports::SaveSeriesCsv(path, port ? feed_.history.port(*port).series : none) == 0;
+  const reports::PortHistory* history = shownHistory();
+  return reports::SaveSeriesCsv(path, history ? history->series : none) == 0;
 }
 
 void TForm_SkyView::Button_SavePictureClick() {
-  const auto file = prompter_.chooseFile(
-      SaveRequest("PNG Pictures (*.png)|*.png|All Files (*.*)|*.*", ".png", "sky.png"));
+  const auto file = prompter_.chooseFile(SaveRequest(kPictureFilter, ".png", "sky.png"));
   if (file && !savePicture(*file)) {
     prompter_.message("Could not write " + *file + ".", "Save Picture", reports::Icon::Exclamation);
   }

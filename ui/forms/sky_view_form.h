@@ -1,14 +1,16 @@
 #pragma once
 // The "Sky and Signals" window: the sky plot, the signal bars and the time
 // series of the display port, with a choice of time span and buttons that
-// save the window as a PNG picture and the series as CSV. It draws from the
+// save the window as a PNG or PDF picture and the series as CSV. It draws from the
 // core's report history, which the dispatcher keeps whether the window is
 // shown or not; while shown it repaints once a second.
 
 #include <QTimer>
+#include <memory>
 #include <string>
 
 #include "protocol/presentation/prompter.h"
+#include "shell/recording_model.h"
 #include "ui/charts/series_chart.h"
 #include "ui/charts/signal_bars.h"
 #include "ui/charts/sky_feed.h"
@@ -26,13 +28,21 @@ class TForm_SkyView : public FormWindow {
  public:
   TForm_SkyView(const SkyFeed& feed, reports::Prompter& prompter, QWidget* parent);
 
-  // The window as it looks now, as a PNG file; false when it cannot be written.
+  // The window as it looks now, as a PNG or PDF file; false when it cannot be
+  // written.
   bool savePicture(const std::string& path);
   // The display port's series as CSV; false when it cannot be written.
   bool saveData(const std::string& path) const;
 
+  // Shows the recording at `path` instead of the display port; false after
+  // a message box when it cannot be read.
+  bool openRecording(const std::string& path);
+  // Back to the display port.
+  void showLive();
+
   void Button_SavePictureClick();
   void Button_SaveDataClick();
+  void Button_OpenRecordingClick();
 
   SkyPlot* Chart_Sky = nullptr;
   SignalBars* Chart_Signals = nullptr;
@@ -40,14 +50,20 @@ class TForm_SkyView : public FormWindow {
   QComboBox* ComboBox_Span = nullptr;
   QPushButton* Button_SavePicture = nullptr;
   QPushButton* Button_SaveData = nullptr;
+  QPushButton* Button_OpenRecording = nullptr;
+  QPushButton* Button_Live = nullptr;
   QTimer* Timer_Refresh = nullptr;
 
  private:
   QWidget* buildButtonRow();
   void refresh();
+  const reports::PortHistory* shownHistory() const;
+
+  void showSource(std::unique_ptr<shell::RecordingModel> recording, const QString& title);
 
   SkyFeed feed_;
   reports::Prompter& prompter_;
+  std::unique_ptr<shell::RecordingModel> recording_;
 };
 
 // Creates the window hidden, owned by `owner`, and registers it as

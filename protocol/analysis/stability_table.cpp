@@ -1,24 +1,14 @@
-#include "tools/stability_table.h"
+#include "protocol/analysis/stability_table.h"
 
 #include <charconv>
 #include <cmath>
 
-namespace navbin::tools {
+namespace navbin::analysis {
 
 namespace {
 
-using analysis::Deviation;
-using analysis::StabilityPoint;
-
-struct Column {
-  const char* name;
-  Deviation StabilityPoint::*deviation;
-};
-constexpr Column kColumns[] = {{"adev", &StabilityPoint::adev},
-                               {"oadev", &StabilityPoint::oadev},
-                               {"mdev", &StabilityPoint::mdev},
-                               {"hdev", &StabilityPoint::hdev},
-                               {"tdev", &StabilityPoint::tdev}};
+using Column = DeviationColumn;
+constexpr const auto& kColumns = kDeviationColumns;
 
 // Shortest text that reads back as the same double; empty for NaN.
 std::string Number(double v) {
@@ -34,6 +24,17 @@ std::string JsonNumber(double v) {
 }
 
 }  // namespace
+
+std::vector<std::string> StabilityRowTexts(const StabilityPoint& point) {
+  std::vector<std::string> texts{Number(point.tau), std::to_string(point.oadev.terms)};
+  for (const Column& c : kColumns) {
+    const double v = (point.*c.deviation).value;
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, v, std::chars_format::general, 4).ptr;
+    texts.push_back(std::isfinite(v) ? std::string(text, end) : std::string());
+  }
+  return texts;
+}
 
 std::string StabilityCsv(const std::vector<StabilityPoint>& points) {
   std::string out = "tau,n";
@@ -78,4 +79,4 @@ std::string StabilityJson(const std::vector<StabilityPoint>& points, double tau0
   return out;
 }
 
-}  // namespace navbin::tools
+}  // namespace navbin::analysis

@@ -1,4 +1,4 @@
-#include "sim/recording_reader.h"
+#include "link/recording_reader.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace navbin::sim {
+namespace navbin::link {
 
 std::unique_ptr<RecordingReader> RecordingReader::Open(const std::string& path,
                                                        std::string& error) {
@@ -26,7 +26,9 @@ std::unique_ptr<RecordingReader> RecordingReader::Open(const std::string& path,
     ::close(fd);
     return nullptr;
   }
-  return std::unique_ptr<RecordingReader>(new RecordingReader(fd, path));
+  std::unique_ptr<RecordingReader> reader(new RecordingReader(fd, path));
+  reader->size_ = S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0;
+  return reader;
 }
 
 RecordingReader::~RecordingReader() {
@@ -38,6 +40,7 @@ bool RecordingReader::fill() {
   if (n >= 0) {
     pos_ = 0;
     end_ = static_cast<std::size_t>(n);
+    bytesRead_ += end_;
     return n > 0;
   }
   // A stop signal interrupts a read that waits on a pipe: the recording ends
@@ -63,7 +66,8 @@ bool RecordingReader::rewind() {
   if (fd_ == STDIN_FILENO || ::lseek(fd_, 0, SEEK_SET) != 0) return false;
   deframer_ = {};
   pos_ = end_ = 0;
+  bytesRead_ = 0;
   return true;
 }
 
-}  // namespace navbin::sim
+}  // namespace navbin::link

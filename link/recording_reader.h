@@ -11,7 +11,7 @@
 
 #include "link/framing.h"
 
-namespace navbin::sim {
+namespace navbin::link {
 
 class RecordingReader {
  public:
@@ -33,6 +33,9 @@ class RecordingReader {
   bool failed() const { return !error_.empty(); }
   const std::string& error() const { return error_; }
   const std::string& name() const { return name_; }
+  // Bytes read from the file so far, and its size (0 for a stream).
+  std::uint64_t bytesRead() const { return bytesRead_; }
+  std::uint64_t size() const { return size_; }
 
  private:
   RecordingReader(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
@@ -41,10 +44,12 @@ class RecordingReader {
   int fd_;
   std::string name_;
   std::string error_;
-  link::Deframer deframer_;
+  Deframer deframer_;
   std::array<std::uint8_t, 64 * 1024> buffer_{};
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
+  std::uint64_t bytesRead_ = 0;
+  std::uint64_t size_ = 0;
 };
 
-}  // namespace navbin::sim
+}  // namespace navbin::link
