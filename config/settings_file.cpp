@@ -234,7 +234,11 @@ std::string WriteSettingsFile(const SettingsSnapshot& snapshot, std::string_view
   doc["format"] = kSettingsFormat;
   WriteIdentity(snapshot.identity, doc["receiver"]);
   ForEachGroup(snapshot, [&](const auto& group, const auto& slot) {
-    if (slot) WriteGroup(*slot, doc[group.name]);
+    if (slot) {
+      WriteGroup(*slot, doc[group.name]);
+    } else {
+      doc.erase(group.name);  // an earlier reading of a group left out now is no longer true
+    }
   });
   return doc.dump(2) + "\n";
 }

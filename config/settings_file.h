@@ -17,7 +17,8 @@ namespace navbin::config {
 inline constexpr int kSettingsFormat = 1;
 
 // The text of the file of `snapshot`. The keys of `previous` (the file it
-// replaces, if any) that the snapshot does not set are kept as they were.
+// replaces, if any) that this program does not know are kept as they were;
+// a group the snapshot lacks is left out.
 std::string WriteSettingsFile(const SettingsSnapshot& snapshot, std::string_view previous = {});
 
 // The settings a file's text holds. Nothing when it is not JSON, not of
