@@ -4,20 +4,15 @@
 // from one and read back. A file is read and checked whole before anything
 // is sent.
 
-#include <unistd.h>
-
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 
 #include "config/device_link.h"
 #include "config/settings_file.h"
 #include "config/settings_procedure.h"
+#include "config/text_file.h"
 #include "platform/device_opener.h"
 #include "protocol/commands/line_codes.h"
 
@@ -123,25 +118,6 @@ std::optional<Options> Parse(int argc, char** argv, std::string& error) {
   return o;
 }
 
-std::optional<std::string> ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// Writes beside the file, then renames, so that a failed write leaves the old file.
-bool WriteText(const std::string& path, const std::string& text) {
-  const std::string temporary = path + ".part";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!(out << text) || !out.flush()) return false;
-  }
-  std::error_code ec;
-  std::filesystem::rename(temporary, path, ec);
-  if (ec) std::filesystem::remove(temporary, ec);
-  return !ec;
-}
-
 int NameUnanswered(const std::vector<std::string>& unanswered) {
   for (const std::string& group : unanswered) Fail(group, "no answer", 0);
   return unanswered.empty() ? 0 : kNotAsFile;
@@ -150,8 +126,8 @@ int NameUnanswered(const std::vector<std::string>& unanswered) {
 int Save(const Options& o, config::SettingsProcedure& procedure) {
   std::vector<std::string> unanswered;
   const config::SettingsSnapshot snapshot = procedure.read(unanswered);
-  const std::string previous = ReadText(o.file).value_or("");
-  if (!WriteText(o.file, config::WriteSettingsFile(snapshot, previous))) {
+  const std::string previous = config::ReadTextFile(o.file).value_or("");
+  if (!config::WriteTextFile(o.file, config::WriteSettingsFile(snapshot, previous))) {
     return Fail(o.file, "cannot write the file", kUnusable);
   }
   return NameUnanswered(unanswered);
@@ -185,7 +161,7 @@ int Restore(const Options& o, const config::SettingsSnapshot& file,
 int Run(const Options& o) {
   std::optional<config::SettingsSnapshot> file;
   if (o.command != "save") {
-    const auto text = ReadText(o.file);
+    const auto text = config::ReadTextFile(o.file);
     if (!text) return Fail(o.file, "cannot read the file", kUnusable);
     std::string error;
     file = config::ReadSettingsFile(*text, error);
