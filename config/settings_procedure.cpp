@@ -36,6 +36,8 @@ std::string_view OutcomeText(GroupOutcome outcome) {
       return "refused";
     case GroupOutcome::NoAnswer:
       return "no answer";
+    case GroupOutcome::Read:
+      return "read";
   }
   return "?";
 }
@@ -199,6 +201,34 @@ std::vector<Difference> Differences(const SettingsSnapshot& file,
     });
   });
   return out;
+}
+
+std::vector<GroupResult> ReadResults(const SettingsSnapshot& snapshot,
+                                     const std::vector<std::string>& unanswered) {
+  std::vector<GroupResult> results;
+  ForEachGroup(snapshot, [&](const auto& group, const auto& slot) {
+    const bool missing =
+        std::find(unanswered.begin(), unanswered.end(), group.name) != unanswered.end();
+    if (!slot && !missing) return;
+    GroupResult& r = results.emplace_back();
+    r.group = group.name;
+    r.outcome = slot ? GroupOutcome::Read : GroupOutcome::NoAnswer;
+  });
+  return results;
+}
+
+std::string OutcomeSummary(const std::vector<GroupResult>& results) {
+  std::string text = std::to_string(results.size()) + (results.size() == 1 ? " group" : " groups");
+  const char* separator = ": ";
+  for (GroupOutcome outcome : {GroupOutcome::Read, GroupOutcome::Confirmed, GroupOutcome::Refused,
+                               GroupOutcome::NoAnswer, GroupOutcome::Sent, GroupOutcome::Waiting}) {
+    const auto n = std::count_if(results.begin(), results.end(),
+                                 [&](const GroupResult& r) { return r.outcome == outcome; });
+    if (n == 0) continue;
+    text += separator + std::to_string(n) + " " + std::string(OutcomeText(outcome));
+    separator = ", ";
+  }
+  return text;
 }
 
 std::string UtcNowText() {

@@ -15,9 +15,11 @@
 
 namespace navbin::config {
 
-enum class GroupOutcome { Waiting, Sent, Confirmed, Refused, NoAnswer };
+// A group's state in a restore (Waiting to Confirmed, Refused or NoAnswer),
+// or in a reading (Read or NoAnswer).
+enum class GroupOutcome { Waiting, Sent, Confirmed, Refused, NoAnswer, Read };
 
-// "waiting", "sent", "confirmed", "refused", "no answer"
+// "waiting", "sent", "confirmed", "refused", "no answer", "read"
 std::string_view OutcomeText(GroupOutcome outcome);
 
 struct GroupResult {
@@ -72,6 +74,14 @@ class SettingsProcedure {
 // The differences between the groups `file` holds and the same groups of
 // `receiver`, in file order; groups `receiver` lacks are left out.
 std::vector<Difference> Differences(const SettingsSnapshot& file, const SettingsSnapshot& receiver);
+
+// The outcomes of a reading: each group of the file order, Read when
+// `snapshot` holds it, NoAnswer when it is named in `unanswered`.
+std::vector<GroupResult> ReadResults(const SettingsSnapshot& snapshot,
+                                     const std::vector<std::string>& unanswered);
+
+// "12 groups: 11 confirmed, 1 refused": how many groups, and of each outcome.
+std::string OutcomeSummary(const std::vector<GroupResult>& results);
 
 // UTC now, as 2026-01-31T12:00:00Z.
 std::string UtcNowText();
