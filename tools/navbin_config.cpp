@@ -139,7 +139,8 @@ int Diff(const config::SettingsSnapshot& file, config::SettingsProcedure& proced
   const auto differences = config::Differences(file, receiver);
   for (const config::Difference& d : differences) std::printf("%s\n", d.line().c_str());
   std::fflush(stdout);
-  return differences.empty() ? NameUnanswered(unanswered) : kNotAsFile;
+  const int unansweredCode = NameUnanswered(unanswered);
+  return differences.empty() ? unansweredCode : kNotAsFile;
 }
 
 int Restore(const Options& o, const config::SettingsSnapshot& file,
