@@ -75,7 +75,15 @@ class TForm_Main : public QMainWindow {
   // The transfers of satellite data, supplied by their owner (TransferWindows);
   // until one is set its menu entry does nothing. One transfer at a time: a
   // menu entry that comes while one runs does nothing either.
-  enum class Transfer { UploadAlmanac, DownloadAlmanac, UploadEphemeris, DownloadEphemeris };
+  // The whole-settings save and restore (SettingsWindows) count as transfers too.
+  enum class Transfer {
+    UploadAlmanac,
+    DownloadAlmanac,
+    UploadEphemeris,
+    DownloadEphemeris,
+    SaveSettings,
+    RestoreSettings,
+  };
   void setTransferHandler(Transfer transfer, std::function<void()> handler);
   // The file dialog the almanac and ephemeris transfers use.
   static reports::FileRequest OpenDialog();
@@ -139,6 +147,8 @@ class TForm_Main : public QMainWindow {
   void ConfigurePacketMasksClick();
   void ConfigureSelfSurveyClick();
   void ConfigureSaveToFlashClick();
+  void ConfigureSaveSettingsClick();
+  void ConfigureRestoreSettingsClick();
   void LoggingDataClick();
   void LoggingNavBinClick();
   void LoggingAutoQueryClick();
@@ -183,7 +193,7 @@ class TForm_Main : public QMainWindow {
   ui::WidgetDisplay& display_;
   reports::Prompter& prompter_;
   QHash<QObject*, QAction*> clickActions_;
-  std::array<std::function<void()>, 4> transfers_{};
+  std::array<std::function<void()>, 6> transfers_{};
   Sleep serialApplySleep_;
   std::bitset<16> lostMarked_;
   bool displayLostMarked_ = false;

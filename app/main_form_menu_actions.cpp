@@ -97,6 +97,14 @@ void TForm_Main::ConfigureSaveToFlashClick() {
   }
 }
 
+void TForm_Main::ConfigureSaveSettingsClick() {
+  runTransfer(Transfer::SaveSettings);
+}
+
+void TForm_Main::ConfigureRestoreSettingsClick() {
+  runTransfer(Transfer::RestoreSettings);
+}
+
 void TForm_Main::LoggingDataClick() {
   showForm(Form::Log);
 }

@@ -89,6 +89,11 @@ void MainMenus::buildConfigureMenu() {
   m->addSeparator();
   ConfigureSaveToFlash =
       entry(m, "ConfigureSaveToFlash", "&Save to Flash (0x8E-26)", &M::ConfigureSaveToFlashClick);
+  m->addSeparator();
+  ConfigureSaveSettings = entry(m, "ConfigureSaveSettings", "Save Receiver Se&ttings...",
+                                &M::ConfigureSaveSettingsClick);
+  ConfigureRestoreSettings = entry(m, "ConfigureRestoreSettings", "&Restore Receiver Settings...",
+                                   &M::ConfigureRestoreSettingsClick);
 }
 
 void MainMenus::buildLoggingWindowHelpMenus() {

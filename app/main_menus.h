@@ -51,6 +51,8 @@ class MainMenus {
   QAction* ConfigurePacketMasks = nullptr;
   QAction* ConfigureSelfSurvey = nullptr;
   QAction* ConfigureSaveToFlash = nullptr;
+  QAction* ConfigureSaveSettings = nullptr;
+  QAction* ConfigureRestoreSettings = nullptr;
   QAction* LoggingData = nullptr;
   QAction* LoggingNavBin = nullptr;
   QAction* LoggingAutoQuery = nullptr;

@@ -27,15 +27,6 @@ void MovePcPort(shell::MonitorCore& core, std::size_t index, const link::LineSet
 
 }  // namespace
 
-std::chrono::milliseconds FrameDrainTime(const link::LineSettings& line, std::size_t frameBytes) {
-  std::uint32_t baud = commands::BaudRateOfCode(line.baudCode);
-  if (baud == 0) baud = 110;  // unknown code: assume the slowest line
-  // Start bit, up to 8 data bits, parity, up to 2 stop bits.
-  const std::uint64_t bits = static_cast<std::uint64_t>(frameBytes) * 12;
-  const std::uint64_t ms = (bits * 1000 + baud - 1) / baud;
-  return std::chrono::milliseconds(ms + 10);
-}
-
 settings::SerialPort FactoryLineRecord() {
   settings::SerialPort record;
   record.port = settings::kArrivalPort;
@@ -76,7 +67,7 @@ void ApplySerialPortSettings(shell::MonitorCore& core, reports::Display& display
       slowest = core.shell.lineSettings[i];
     }
   }
-  if (sleep) sleep(FrameDrainTime(slowest, kSetFrameBytes));
+  if (sleep) sleep(commands::FrameDrainTime(slowest, kSetFrameBytes));
 
   if (core.shell.transmitToAll) {
     for (std::size_t i = 0; i < core.ports.size(); ++i) MovePcPort(core, i, line);

@@ -14,10 +14,6 @@
 
 namespace navbin::app {
 
-// How long a frame of `frameBytes` bytes needs to leave a port set to `line`,
-// with a margin; the PC side must not change speed before that.
-std::chrono::milliseconds FrameDrainTime(const link::LineSettings& line, std::size_t frameBytes);
-
 using SerialApplySleep = std::function<void(std::chrono::milliseconds)>;
 
 // With `ask`, asks "Change PC com settings to match?". On No (or without

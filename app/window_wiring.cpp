@@ -1,6 +1,7 @@
 #include "app/window_wiring.h"
 
 #include "app/main_form.h"
+#include "app/settings_windows.h"
 #include "app/transfer_windows.h"
 #include "protocol/commands/timing_commands.h"
 #include "shell/config_dialogs.h"
@@ -30,7 +31,9 @@ WindowWiring::WindowWiring(TForm_Main& form, const ui::SecondaryForms& forms)
   attachLogWindows(forms);
   connectConfigurationDialogs(forms);
   connectTimingPackets(forms);
-  new TransferWindows(form, form.core(), form.display(), form.prompter());  // owned by form
+  // Owned by form; the settings windows hold the thread as the transfers do.
+  auto* transfers = new TransferWindows(form, form.core(), form.display(), form.prompter());
+  new SettingsWindows(form, *transfers);
   createChartWindows();
 }
 

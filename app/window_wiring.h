@@ -2,8 +2,9 @@
 // Connects the windows beside the main window, once they exist: the data and
 // raw packet log windows to the core's logs, the configuration dialogs to
 // their send steps, the timing packets window to its requests, the almanac and
-// ephemeris transfers to their menu entries and windows, and the sky view and
-// the Stability window to the core's history and clock statistics. Owned by the main window.
+// ephemeris transfers and the settings save and restore to their menu entries
+// and windows, and the sky view and the Stability window to the core's history
+// and clock statistics. Owned by the main window.
 
 #include <QObject>
 

@@ -28,7 +28,7 @@ set(NAVBIN_LAYERS
     commands
     presentation
     receiver
-    "history analysis logging transfer"
+    "history analysis logging transfer config"
     shell
     ui
     app)

@@ -27,7 +27,7 @@ function(navbin_install_gzipped source destination name)
   install(FILES ${compressed} DESTINATION ${destination})
 endfunction()
 
-foreach(program navbin-monitor navbin-sim navbin-dump navbin-log navbin-stability)
+foreach(program navbin-monitor navbin-sim navbin-dump navbin-log navbin-stability navbin-config)
   if(TARGET ${program})
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     navbin_install_gzipped(${navbin_packaging}/man/${program}.1 ${CMAKE_INSTALL_MANDIR}/man1

@@ -65,4 +65,13 @@ std::string IdentifiedSerialText(int com) {
   return "COM" + std::to_string(com) + ": 9600: 8-O-1";
 }
 
+std::chrono::milliseconds FrameDrainTime(const link::LineSettings& line, std::size_t frameBytes) {
+  std::uint32_t baud = BaudRateOfCode(line.baudCode);
+  if (baud == 0) baud = 110;  // unknown code: assume the slowest line
+  // Start bit, up to 8 data bits, parity, up to 2 stop bits.
+  const std::uint64_t bits = static_cast<std::uint64_t>(frameBytes) * 12;
+  const std::uint64_t ms = (bits * 1000 + baud - 1) / baud;
+  return std::chrono::milliseconds(ms + 10);
+}
+
 }  // namespace navbin::commands

@@ -2,6 +2,8 @@
 // The receiver's serial codes (baud, data bits, parity, stop bits): their
 // values for the PC port and their texts in the serial settings panel.
 
+#include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -18,6 +20,10 @@ int DataBitsOfCode(int code);
 int ParityOfCode(int code);
 // Stop bits for the channel (0 one, 2 two); -1 for an unknown code.
 int StopBitsOfCode(int code);
+
+// How long a frame of `frameBytes` bytes needs to leave a port set to `line`,
+// with a margin; the PC side must not change speed before that.
+std::chrono::milliseconds FrameDrainTime(const link::LineSettings& line, std::size_t frameBytes);
 
 // Texts of the codes: "0000" for baud code 0, the decimal rate otherwise;
 // "5".."8"; "N", "O", "E"; "1", "2". Unknown codes give "?".

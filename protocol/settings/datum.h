@@ -3,6 +3,7 @@
 // (which also carries the datum's parameters), set with 0x8E-15.
 
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 
 #include "protocol/settings/settings_field.h"
@@ -16,6 +17,7 @@ struct Datum {
 template <>
 struct Table<Datum> {
   using R = Datum;
+  static constexpr std::string_view name{"datum"};
   static constexpr Layout layout{
       .commandId = 0x8E, .reportLength = 43, .commandLength = 3, .lead = 0x15};
   static constexpr std::tuple fields{

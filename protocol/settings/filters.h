@@ -3,6 +3,7 @@
 // set with 0x70.
 
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 
 #include "protocol/settings/settings_field.h"
@@ -19,6 +20,7 @@ template <>
 struct Table<Filters> {
   using R = Filters;
   using U8 = Field<R, std::uint8_t>;
+  static constexpr std::string_view name{"filters"};
   static constexpr Layout layout{.commandId = 0x70, .reportLength = 4, .commandLength = 4};
   static constexpr std::tuple fields{
       U8{"positionVelocity", &R::positionVelocity, Both(0)},

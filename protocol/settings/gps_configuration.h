@@ -3,6 +3,7 @@
 // The bytes between the fields go out as 0xFF, which leaves them unchanged.
 
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 
 #include "protocol/settings/settings_field.h"
@@ -25,6 +26,7 @@ struct Table<GpsConfiguration> {
   using R = GpsConfiguration;
   using U8 = Field<R, std::uint8_t>;
   using Single = Field<R, float>;
+  static constexpr std::string_view name{"gpsConfiguration"};
   static constexpr Layout layout{
       .commandId = 0xBB, .reportLength = 40, .commandLength = 40, .lead = 0x03, .fill = 0xFF};
   static constexpr std::tuple fields{

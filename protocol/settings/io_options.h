@@ -3,6 +3,7 @@
 // reported in 0x55, set with 0x35.
 
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 
 #include "protocol/settings/settings_field.h"
@@ -20,6 +21,7 @@ template <>
 struct Table<IoOptions> {
   using R = IoOptions;
   using U8 = Field<R, std::uint8_t>;
+  static constexpr std::string_view name{"ioOptions"};
   static constexpr Layout layout{.commandId = 0x35, .reportLength = 4, .commandLength = 4};
   static constexpr std::tuple fields{
       U8{"position", &R::position, Both(0)},

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 
 #include "protocol/settings/settings_field.h"
@@ -20,6 +21,7 @@ template <>
 struct Table<NavTxt> {
   using R = NavTxt;
   using Period = Element<R, std::uint16_t, 8>;
+  static constexpr std::string_view name{"navTxt"};
   static constexpr Layout layout{
       .commandId = 0x7E, .reportLength = 24, .commandLength = 24, .lead = 0x00};
   static constexpr std::tuple fields{

@@ -3,6 +3,7 @@
 // bytes after the masks go out as 0).
 
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 
 #include "protocol/settings/settings_field.h"
@@ -18,6 +19,7 @@ template <>
 struct Table<PacketMasks> {
   using R = PacketMasks;
   using U8 = Field<R, std::uint8_t>;
+  static constexpr std::string_view name{"packetMasks"};
   static constexpr Layout layout{
       .commandId = 0x8E, .reportLength = 5, .commandLength = 5, .lead = 0xA5};
   static constexpr std::tuple fields{

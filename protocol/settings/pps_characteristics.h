@@ -2,6 +2,7 @@
 // PPS characteristics; reported in 0x8F-4A, set with 0x8E-4A.
 
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 
 #include "protocol/settings/settings_field.h"
@@ -20,6 +21,7 @@ template <>
 struct Table<PpsCharacteristics> {
   using R = PpsCharacteristics;
   using U8 = Field<R, std::uint8_t>;
+  static constexpr std::string_view name{"ppsCharacteristics"};
   static constexpr Layout layout{
       .commandId = 0x8E, .reportLength = 16, .commandLength = 16, .lead = 0x4A};
   static constexpr std::tuple fields{

@@ -2,6 +2,7 @@
 // PPS output qualification; reported in 0x8F-4E, set with 0x8E-4E.
 
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 
 #include "protocol/settings/settings_field.h"
@@ -15,6 +16,7 @@ struct PpsOutput {
 template <>
 struct Table<PpsOutput> {
   using R = PpsOutput;
+  static constexpr std::string_view name{"ppsOutput"};
   static constexpr Layout layout{
       .commandId = 0x8E, .reportLength = 2, .commandLength = 2, .lead = 0x4E};
   static constexpr std::tuple fields{

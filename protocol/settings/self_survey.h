@@ -3,6 +3,7 @@
 // bytes after the length go out as 0).
 
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 
 #include "protocol/settings/settings_field.h"
@@ -19,6 +20,7 @@ template <>
 struct Table<SelfSurvey> {
   using R = SelfSurvey;
   using U8 = Field<R, std::uint8_t>;
+  static constexpr std::string_view name{"selfSurvey"};
   static constexpr Layout layout{
       .commandId = 0x8E, .reportLength = 11, .commandLength = 11, .lead = 0xA9};
   static constexpr std::tuple fields{

@@ -3,6 +3,7 @@
 // reset), set with 0x69, which carries only the mode after the next reset.
 
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 
 #include "protocol/settings/settings_field.h"
@@ -18,6 +19,7 @@ template <>
 struct Table<Sensitivity> {
   using R = Sensitivity;
   using U8 = Field<R, std::uint8_t>;
+  static constexpr std::string_view name{"sensitivity"};
   static constexpr Layout layout{
       .commandId = 0x69, .reportLength = 2, .commandLength = 2, .fill = 0xFF};
   static constexpr std::tuple fields{

@@ -4,6 +4,7 @@
 // baud code as the output baud code too, and no flow control.
 
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 
 #include "protocol/settings/settings_field.h"
@@ -30,6 +31,7 @@ template <>
 struct Table<SerialPort> {
   using R = SerialPort;
   using U8 = Field<R, std::uint8_t>;
+  static constexpr std::string_view name{"serialPort"};
   static constexpr Layout layout{.commandId = 0xBC, .reportLength = 10, .commandLength = 10};
   static constexpr std::tuple fields{
       U8{"port", &R::port, Both(0)},

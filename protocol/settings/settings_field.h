@@ -5,6 +5,7 @@
 // encoder and the described fields all come from the same lines:
 //
 //   template <> struct Table<Group> {
+//     static constexpr std::string_view name{"group"};  // its name in files
 //     static constexpr Layout layout{...};    // ids, lengths, lead and fill bytes
 //     static constexpr std::tuple fields{     // in the order they are described
 //         Field<Group, std::uint8_t>{"name", &Group::member, Both(1)}, ...};
@@ -119,6 +120,7 @@ struct Table;  // specialised by each settings group
 
 template <class R>
 concept Record = requires {
+  Table<R>::name;
   Table<R>::layout;
   Table<R>::fields;
 };

@@ -44,6 +44,8 @@ const Entry kEntries[] = {
     {"Menu_Configure", "ConfigurePacketMasks", "Packet &Masks (0x8E-A5)...", ""},
     {"Menu_Configure", "ConfigureSelfSurvey", "Self-Sur&vey (0x8E-A9)...", ""},
     {"Menu_Configure", "ConfigureSaveToFlash", "&Save to Flash (0x8E-26)", ""},
+    {"Menu_Configure", "ConfigureSaveSettings", "Save Receiver Se&ttings...", ""},
+    {"Menu_Configure", "ConfigureRestoreSettings", "&Restore Receiver Settings...", ""},
     {"Menu_Logging", "LoggingData", "&Data...", ""},
     {"Menu_Logging", "LoggingNavBin", "&NavBin...", ""},
     {"Menu_Logging", "LoggingAutoQuery", "&Auto Query", ""},
