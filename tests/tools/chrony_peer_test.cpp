@@ -42,12 +42,46 @@ double Seconds(const std::string& text) {
 std::map<std::string, SourceStats> ReadStats(const std::string& socket) {
   ChildProcess chronyc(kChronyc, {"-h", socket, "-n", "sourcestats"});
   chronyc.finish(Ms(3000));
-  // chronyd's estimates settle within seconds; a loaded machine may need a few more.
+  std::map<std::string, SourceStats> stats;
+  std::istringstream lines(chronyc.out());
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream f(line);
+    std::string name, np, nr, span, freq, skew, offset, deviation;
+    if (!(f >> name >> np >> nr >> span >> freq >> skew >> offset >> deviation)) continue;
+    if (name != "SOCK" && name != "SHM") continue;
+    stats[name] = {std::stoi(np), Seconds(offset), Seconds(deviation)};
+  }
+  return stats;
+}
+
+TEST(ChronyPeer, SockAndShmSourcesShowTheReportDelayLessTheTimeOffset) {
+  ASSERT_TRUE(std::filesystem::exists(kChronyd)) << "scripts/deps installs Debian's chrony";
+  const std::string folder = testing::TempDir() + "/navbin-chrony-" + std::to_string(::getpid());
+  std::filesystem::create_directories(folder);
+  ::chmod(folder.c_str(), 0700);                       // chronyd refuses a folder others may enter
+  std::filesystem::create_directories("/run/chrony");  // where chronyc binds its own socket
+  const int unit = 10 + ::getpid() % 200;
+  std::ofstream(folder + "/chrony.conf")
+      << "refclock SOCK " << folder << "/refclock.sock refid SOCK poll 0 noselect\n"
+      << "refclock SHM " << unit << " refid SHM poll 0 noselect\n"
+      << "pidfile " << folder << "/chronyd.pid\nbindcmdaddress " << folder
+      << "/chronyd.sock\ncmdport 0\nport 0\n";
+
+  ChildProcess sim(
+      NAVBIN_BINARY_DIR "/sim/navbin-sim",
+      {"--clock", "system", "--report-delay", "30", "--pace", "9600", "--link", folder + "/rx"});
+  sim.readOut(1, Ms(3000));
+  ChildProcess chronyd(kChronyd, {"-x", "-d", "-u", "root", "-f", folder + "/chrony.conf"});
+  ChildProcess log(
+      NAVBIN_BINARY_DIR "/tools/navbin-log",
+      {"--port", folder + "/rx", "--data", folder + "/", "--chrony-sock", folder + "/refclock.sock",
+       "--shm", std::to_string(unit), "--time-offset", "10"});
+  // chronyd's estimates settle within seconds; a loaded machine may need more.
   const auto settled = [](const SourceStats& s) {
     return s.samples >= 8 && std::abs(std::abs(s.offset) - 0.020) < 0.002 && s.deviation < 0.001;
   };
   std::map<std::string, SourceStats> stats;
-  for (int i = 0; i < 60; ++i) {
+  for (int i = 0; i < 75; ++i) {
     ::poll(nullptr, 0, 1000);
     stats = ReadStats(folder + "/chronyd.sock");
     if (settled(stats["SOCK"]) && settled(stats["SHM"])) break;
