@@ -250,6 +250,9 @@ std::optional<SettingsSnapshot> ReadSettingsFile(std::string_view text, std::str
   } catch (const Json::parse_error& e) {
     error = "not JSON: " + ParseErrorText(e.what());
     return std::nullopt;
+  } catch (const Json::exception& e) {  // a number beyond a double, and the like
+    error = "not JSON: " + std::string(e.what());
+    return std::nullopt;
   }
   Reader reader;
   SettingsSnapshot snapshot;
