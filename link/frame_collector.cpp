@@ -23,6 +23,10 @@ bool FrameCollector::feed(std::uint8_t b) {
     return false;
   }
   bytes_.push_back(b);
+  if (bytes_.size() > kMaxFrameLength) {  // longer than any frame, its end included
+    restart(0);
+    return false;
+  }
   if (dleSeen_) {
     dleSeen_ = false;
     if (b == kEtx) return complete_ = true;
@@ -30,7 +34,6 @@ bool FrameCollector::feed(std::uint8_t b) {
     return false;
   }
   dleSeen_ = b == kDle;
-  if (bytes_.size() > kMaxFrameLength) restart(0);
   return false;
 }
 
