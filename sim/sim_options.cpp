@@ -232,7 +232,7 @@ std::string SimUsage() {
          "               UTC + 18 s), broadcasting 0x8F-AB and 0x8F-AC first each second\n"
          "  --report-delay MS  with --clock system: the reports of each second begin\n"
          "               MS after it (default 30)\n"
-         "  --pace BAUD  all output leaves at that line rate (11-bit characters)\n" +
+         "  --pace BAUD  all output leaves at that line rate (11 bits a character)\n" +
          SatelliteDataUsage() +
          "Replay of a raw packet log (.nvb) as a live receiver on one device, from\n"
          "the moment a program opens it; commands sent to it are read and ignored:\n"
