@@ -17,6 +17,25 @@
 
 namespace navbin::support {
 
+// What arrives on `fd` within `ms`, up to `count` bytes; stops early, with
+// `ended` set, at the end of the stream.
+inline std::vector<std::uint8_t> ReceiveFrom(int fd, std::size_t count, int ms, bool& ended) {
+  std::vector<std::uint8_t> got;
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (got.size() < count && std::chrono::steady_clock::now() < end) {
+    pollfd p{fd, POLLIN, 0};
+    if (::poll(&p, 1, 10) <= 0) continue;
+    std::uint8_t buf[4096];
+    const ssize_t n = ::recv(fd, buf, std::min(sizeof buf, count - got.size()), 0);
+    if (n <= 0) {
+      ended = true;
+      break;
+    }
+    got.insert(got.end(), buf, buf + n);
+  }
+  return got;
+}
+
 class LoopbackServer {
  public:
   // Listens on 127.0.0.1, on `port` or (0) on a free one; `backlog` 0 with
@@ -62,17 +81,8 @@ class LoopbackServer {
   }
   // What the client sent, reading until `count` bytes came or `ms` passed.
   std::vector<std::uint8_t> receive(std::size_t count, int ms = 2000) {
-    std::vector<std::uint8_t> got;
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (got.size() < count && std::chrono::steady_clock::now() < end) {
-      pollfd p{client_, POLLIN, 0};
-      if (::poll(&p, 1, 10) <= 0) continue;
-      std::uint8_t buf[4096];
-      const ssize_t n = ::recv(client_, buf, sizeof buf, 0);
-      if (n <= 0) break;
-      got.insert(got.end(), buf, buf + n);
-    }
-    return got;
+    bool ended = false;
+    return ReceiveFrom(client_, count, ms, ended);
   }
   void closeClient() {
     if (client_ >= 0) ::close(client_);
@@ -113,20 +123,7 @@ class LoopbackClient {
   }
   // What came within `ms`, up to `count` bytes; stops early at end of stream.
   std::vector<std::uint8_t> receive(std::size_t count, int ms = 2000) {
-    std::vector<std::uint8_t> got;
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (got.size() < count && std::chrono::steady_clock::now() < end) {
-      pollfd p{fd_, POLLIN, 0};
-      if (::poll(&p, 1, 10) <= 0) continue;
-      std::uint8_t buf[4096];
-      const ssize_t n = ::recv(fd_, buf, std::min(sizeof buf, count - got.size()), 0);
-      if (n <= 0) {
-        ended_ = true;
-        break;
-      }
-      got.insert(got.end(), buf, buf + n);
-    }
-    return got;
+    return ReceiveFrom(fd_, count, ms, ended_);
   }
   // True once a receive found the stream closed by the server.
   bool ended() const { return ended_; }
