@@ -7,7 +7,6 @@
 
 #include "protocol/presentation/control_names.h"
 #include "protocol/presentation/log_control_names.h"
-#include "protocol/wire/report_supplemental_timing.h"
 #include "ui/forms/common_control_names.h"
 #include "ui/forms/config_dialog.h"
 
@@ -15,12 +14,24 @@ namespace navbin::ui {
 
 namespace {
 
-// The minor alarm lights in the order of their bits.
-constexpr reports::ControlName kAlarmLights[] = {
-    names::Shape_Bit3, names::Shape_Bit5, names::Shape_Bit6,  names::Shape_Bit7,
-    names::Shape_Bit8, names::Shape_Bit9, names::Shape_Bit10, names::Shape_Bit11,
+struct AlarmSpec {
+  reports::ControlName name;
+  const char* caption;
+  const char* hint;
 };
-static_assert(std::size(kAlarmLights) == std::size(reports::kMinorAlarms));
+
+// The minor alarm lights in bit order (bits 3, 5 to 11).
+constexpr AlarmSpec kAlarms[] = {
+    {names::Shape_Bit3, "Satellite Tracking", "When yellow, no satellites are usable"},
+    {names::Shape_Bit5, "Self-Survey Activity", "When Yellow, a self-survey is in progress"},
+    {names::Shape_Bit6, "Stored Position", "When Yellow, a stored position does not exist"},
+    {names::Shape_Bit7, "Leap Second Pending", "When yellow, a leap second event is pending"},
+    {names::Shape_Bit8, "Test Mode", "When yellow, the unit is in a test mode"},
+    {names::Shape_Bit9, "Position Questionable",
+     "When yellow, the position accuracy is questionable"},
+    {names::Shape_Bit10, "EEPROM Invalid", "When yellow, invalid EEPROM segments detected"},
+    {names::Shape_Bit11, "Almanac", "When yellow, almanac is not complete or current"},
+};
 
 // A raised panel with its hint and caption label; its rows go in the grid.
 QFrame* Section(const ObjectName& name, const char* hint, const char* caption, QGridLayout** grid,
@@ -53,14 +64,12 @@ Panel* ValueRow(QGridLayout* grid, int row, const char* label, reports::ControlN
 }
 
 // A lamp with its caption on `row`; both carry the hint.
-Shape* Light(QGridLayout* grid, int row, reports::ControlName name, std::string_view caption,
-             std::string_view hint, QWidget* parent) {
-  const QString tip = QString::fromUtf8(hint.data(), static_cast<qsizetype>(hint.size()));
+Shape* Light(QGridLayout* grid, int row, reports::ControlName name, const char* caption,
+             const char* hint, QWidget* parent) {
   auto* lamp = new Shape(Name(name), parent);
-  lamp->setToolTip(tip);
-  auto* label =
-      new QLabel(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), parent);
-  label->setToolTip(tip);
+  lamp->setToolTip(hint);
+  auto* label = new QLabel(caption, parent);
+  label->setToolTip(hint);
   grid->addWidget(lamp, row, 0, Qt::AlignCenter);
   grid->addWidget(label, row, 1);
   return lamp;
@@ -137,10 +146,9 @@ QWidget* TForm_TimingPackets::buildAlarms() {
   QGridLayout* grid = nullptr;
   QFrame* frame =
       Section("Panel_MinorAlarms", "Minor Alarms: Packet 8F-AC", "Minor Alarms:", &grid, this);
-  for (int i = 0; i < int(std::size(kAlarmLights)); ++i) {
-    const reports::MinorAlarm& alarm = reports::kMinorAlarms[i];
-    alarmLights[static_cast<std::size_t>(i)] =
-        Light(grid, i, kAlarmLights[i], alarm.caption, alarm.hint, frame);
+  for (int i = 0; i < int(std::size(kAlarms)); ++i) {
+    const AlarmSpec& a = kAlarms[i];
+    alarmLights[static_cast<std::size_t>(i)] = Light(grid, i, a.name, a.caption, a.hint, frame);
   }
   grid->setColumnStretch(1, 1);
   return frame;
