@@ -1,5 +1,6 @@
 // The charts' history keeps memory flat: 24 hours of one-second reports on
-// the display port (a position fix, DOPs and 12 tracking reports a second),
+// the display port (a position fix, DOPs, 12 tracking reports, a time report
+// and a timing report whose alarm changes twice a minute, every second),
 // fed in fast time through the dispatcher, then another 24 hours. The counters
 // give the bytes the history holds before, after one day and after two.
 
@@ -33,6 +34,10 @@ void Deliver(shell::MonitorCore& core, int id, const Bytes& payload) {
 // One second of a receiver's reports, at GPS second `t` of the week.
 void OneSecond(shell::MonitorCore& core, int t) {
   const float tow = static_cast<float>(t % 604800);
+  Deliver(core, 0x41, Payload().single(tow).u16(2000).single(18));
+  // The almanac alarm set and cleared once a minute: two events a minute.
+  Deliver(core, 0x8F,
+          Payload().u8(0xAC).u8(7).zeros(8).u16(t / 30 % 2 ? 0x0800 : 0).zeros(52).u8(1).zeros(3));
   Deliver(core, 0x4A,
           Payload().single(0.6f).single(0.1f).single(50).single(float(t % 1000)).single(tow));
   Deliver(core, 0x6D,
@@ -67,6 +72,8 @@ void BM_HistoryTwoDaysOfOneSecondReports(benchmark::State& state) {
     for (int t = kSecondsPerDay; t < 2 * kSecondsPerDay; ++t) OneSecond(core, t);
     state.counters["bytes_after_48h"] = double(core.history.bytesHeld());
     state.counters["points"] = double(core.history.port(0).series.size());
+    state.counters["offsets"] = double(core.history.port(0).pcOffset.size());
+    state.counters["events"] = double(core.history.port(0).timeline.events().size());
   }
 }
 BENCHMARK(BM_HistoryTwoDaysOfOneSecondReports)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -4,9 +4,11 @@
 // clock request is a real calendar time not before the build date, that a
 // downloaded position file reads back as the report's kind, and that the
 // raw-log hook sees each display-port packet as it came, and that no text
-// shown runs away in length.
+// shown runs away in length, and that the report history's events are dated
+// and told.
 //
-// Input: one byte of flags, then packets of [role+length high bit][length][id][payload...].
+// Input: one byte of flags, then packets of [role][length][id][payload...]; role bit 0
+// picks the monitored port, bit 1 is the length's high bit, bit 2 marks the port lost first.
 
 #include <unistd.h>
 
@@ -20,6 +22,7 @@
 #include <string>
 
 #include "platform/build_date.h"
+#include "protocol/history/report_history.h"
 #include "protocol/receiver/dispatcher.h"
 #include "shell/position_file.h"
 #include "shell/report_wiring.h"
@@ -99,6 +102,7 @@ struct Rig {
   logging::DataLogLink dataLog;
   reports::ReportDispatcher dispatcher{
       reports::DecoderContext{state, shell, display, prompter, clock}};
+  reports::ReportHistory history{&clock};
   link::PortContext displayPort;
   link::PortContext monitoredPort;
   int records = 0;
@@ -127,6 +131,20 @@ struct Rig {
       ++records;
     };
     shell::WireReportSteps(dispatcher, dataLog);
+    dispatcher.setReportObserver(
+        [this](const link::PortContext& port, const reports::ReceiverState& receiver) {
+          history.observe(port, receiver);
+        });
+  }
+
+  // Every event dated and told in a short text.
+  void checkTimeline(std::size_t portIndex) const {
+    const auto& events = history.port(portIndex).timeline.events();
+    Check(events.size() <= reports::EventTimeline::kCapacity, "a bounded timeline");
+    for (std::size_t i = 0; i < events.size(); ++i) {
+      const std::string text = reports::EventText(events[i]);
+      Check(std::isfinite(events[i].utc) && !text.empty() && text.size() < 128, "a sound event");
+    }
   }
 
   void dispatch(link::PortContext& port, int id, const std::uint8_t* payload, std::size_t n) {
@@ -169,10 +187,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int id = data[at + 2];
     at += 3;
     const std::size_t n = std::min(wanted, size - at);
-    rig.dispatch((role & 1) ? rig.monitoredPort : rig.displayPort, id, data + at, n);
+    link::PortContext& port = (role & 1) ? rig.monitoredPort : rig.displayPort;
+    if (role & 0x04) rig.history.portLost(port.portIndex);
+    rig.dispatch(port, id, data + at, n);
     at += n;
   }
   for (const auto& request : rig.clock.set) CheckClockRequest(request);
+  rig.checkTimeline(kDisplayIndex);
+  rig.checkTimeline(kMonitoredIndex);
   Check(rig.state.globals.setClockPending == 0 || rig.clock.set.empty(),
         "a clock request clears the pending flag");
   return 0;

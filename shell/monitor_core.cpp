@@ -17,6 +17,7 @@ bool MonitorCore::openDisplayPort() {
 void MonitorCore::closeLostPort(int portIndex) {
   if (portIndex < 0 || portIndex >= link::kPortCount) return;
   channel.ClosePort(ports[static_cast<std::size_t>(portIndex)]);
+  history.portLost(static_cast<std::size_t>(portIndex));
 }
 
 void MonitorCore::closeAll() {

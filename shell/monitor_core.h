@@ -39,7 +39,8 @@ struct MonitorCore {
         multiPort(channel, ports, shell, sender, display, prompter),
         cycle(channel, ports, shell, sender, dispatcher, display, multiPort),
         dataLogger(reports, ports, shell, dataLog, display, prompter),
-        rawLog(reports.globals, dataLog, display, prompter) {
+        rawLog(reports.globals, dataLog, display, prompter),
+        history(&clock) {
     connectLogs();
     dispatcher.setReportObserver(
         [this](const link::PortContext& port, const reports::ReceiverState& receiver) {
@@ -55,8 +56,8 @@ struct MonitorCore {
   // countdown 7, every port's PC side is 9600 8-O-1 and auto-queries are on.
   // False when the device cannot be opened (channel.lastOpenError() says why).
   bool openDisplayPort();
-  // A port whose device went away is closed; the monitor cycle's port
-  // return opens it again once the device is back.
+  // A port whose device went away is closed and marked on its timeline; the
+  // monitor cycle's port return opens it again once the device is back.
   void closeLostPort(int portIndex);
   // At exit: the raw log's last frames written and its file closed, then
   // every open port closed.
@@ -74,7 +75,8 @@ struct MonitorCore {
   MonitorCycle cycle;
   logging::DataLog dataLogger;
   logging::RawLog rawLog;
-  // Sky and time series of every decoded port, for the charts.
+  // Sky, time series, PC clock offset and events of every decoded port, for
+  // the charts.
   reports::ReportHistory history;
   // Stability statistics of every decoded port's clock, for the Stability window.
   analysis::ClockHistory clocks;

@@ -44,7 +44,6 @@ double AgeOf(double newest, double timeOfWeek) {
 
 double UtcSecondsOf(const TimeBase& base, double timeOfWeek) {
   if (!base.known()) return timeOfWeek;
-  constexpr double kGpsEpochInUnixTime = 315964800;  // 1980-01-06 00:00:00 UTC
   double step = std::fmod(timeOfWeek - std::fmod(base.gpsTime, kSecondsPerWeek), kSecondsPerWeek);
   if (step > kSecondsPerWeek / 2) step -= kSecondsPerWeek;
   if (step < -kSecondsPerWeek / 2) step += kSecondsPerWeek;

@@ -45,6 +45,15 @@ inline constexpr std::array<SeriesSpan, 4> kSeriesSpans{{
 }};
 inline constexpr int kDefaultSpan = 1;
 
+// The title of the PC clock's offset strip, and the note in it: live, the
+// offset is taken as each time report arrives and keeps the report's delay
+// after its second; a recording holds no PC clock.
+inline constexpr const char* kPcOffsetTitle = "PC \u2212 receiver";
+inline constexpr const char* kPcOffsetLiveNote =
+    "PC clock \u2212 receiver (report-based: includes the report's delay after its second)";
+inline constexpr const char* kPcOffsetRecordedNote =
+    "PC clock \u2212 receiver: none in a recording, which holds no PC clock";
+
 // Seconds from `timeOfWeek` to the newer `newest`, across a week rollover.
 double AgeOf(double newest, double timeOfWeek);
 // Seconds since 1970-01-01 00:00 UTC of the time of week `timeOfWeek`, taken

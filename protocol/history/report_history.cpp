@@ -1,5 +1,6 @@
 #include "protocol/history/report_history.h"
 
+#include <chrono>
 #include <cmath>
 #include <span>
 
@@ -8,6 +9,7 @@
 #include "protocol/wire/report_position_lla.h"
 #include "protocol/wire/report_position_xyz.h"
 #include "protocol/wire/report_primary_timing.h"
+#include "protocol/wire/report_supplemental_timing.h"
 #include "protocol/wire/report_tracking.h"
 
 namespace navbin::reports {
@@ -42,17 +44,32 @@ void KeepTrackingStatus(std::array<SkyChannel, kChannelCount>& sky,
                                     .level = report->level};
 }
 
-// The week and UTC offset of a 0x41 or 0x8F-AB report, when it is one.
-void KeepTimeBase(TimeBase& base, int id, std::span<const std::uint8_t> payload) {
+bool IsSuperPacket(int id, std::span<const std::uint8_t> payload, std::uint8_t subId) {
+  return id == 0x8F && !payload.empty() && payload[0] == subId;
+}
+
+// The week and UTC offset of a 0x41 or 0x8F-AB report, when it is one; true
+// when it was.
+bool KeepTimeBase(TimeBase& base, int id, std::span<const std::uint8_t> payload) {
   constexpr double kWeek = 604800;
   if (id == 0x41) {
     const auto r = ParseGpsTime(payload);
-    if (!r || !std::isfinite(r->timeOfWeek) || !std::isfinite(r->utcOffset)) return;
+    if (!r || !std::isfinite(r->timeOfWeek) || !std::isfinite(r->utcOffset)) return false;
     base = {r->week * kWeek + r->timeOfWeek, r->utcOffset};
-  } else if (id == 0x8F && !payload.empty() && payload[0] == 0xAB) {
-    const auto r = ParsePrimaryTiming(payload);
-    if (r) base = {r->week * kWeek + r->timeOfWeek, double(r->utcOffset)};
+    return true;
   }
+  if (!IsSuperPacket(id, payload, 0xAB)) return false;
+  const auto r = ParsePrimaryTiming(payload);
+  if (r) base = {r->week * kWeek + r->timeOfWeek, double(r->utcOffset)};
+  return r.has_value();
+}
+
+// Seconds since 1970 of a calendar time of the PC clock.
+double UnixSecondsOf(const platform::CalendarTime& t) {
+  using namespace std::chrono;
+  const sys_days day = year{t.year} / t.month / t.day;
+  return double(day.time_since_epoch().count()) * 86400 + t.hour * 3600.0 + t.minute * 60.0 +
+         t.second + t.millisecond / 1000.0;
 }
 
 // Several position reports of one fix (0x4A and 0x42, say) make one point.
@@ -74,12 +91,26 @@ SeriesPoint PointOf(const ReceiverState& receiver) {
 void ReportHistory::observe(const link::PortContext& port, const ReceiverState& receiver) {
   PortHistory& history = ports_[port.portIndex % link::kPortCount];
   const int id = port.packetId;
-  KeepTimeBase(history.timeBase, id, {port.payload(), port.packetLen});
-  if (id == 0x5C) {
-    KeepTrackingStatus(history.sky, {port.payload(), port.packetLen});
+  const std::span<const std::uint8_t> payload{port.payload(), port.packetLen};
+  if (KeepTimeBase(history.timeBase, id, payload)) {
+    keepPcOffset(history);
+    if (history.lost) history.timeline.portBack(history.timeBase.utcSeconds());
+    history.lost = false;
     return;
   }
-  if (!IsPositionReport(id, {port.payload(), port.packetLen})) return;
+  if (IsSuperPacket(id, payload, 0xAC)) {
+    const auto report = ParseSupplementalTiming(payload);
+    // Events start with the first report that can be dated.
+    if (report && history.timeBase.known()) {
+      history.timeline.observe(*report, history.timeBase.utcSeconds());
+    }
+    return;
+  }
+  if (id == 0x5C) {
+    KeepTrackingStatus(history.sky, payload);
+    return;
+  }
+  if (!IsPositionReport(id, payload)) return;
   const SeriesPoint point = PointOf(receiver);
   // A fix without a usable time cannot be placed on the time axis.
   if (!std::isfinite(point.timeOfFix)) return;
@@ -91,9 +122,31 @@ void ReportHistory::observe(const link::PortContext& port, const ReceiverState& 
   }
 }
 
+// One point per second of the receiver's time: a 0x41 asked for within the
+// second of a 0x8F-AB replaces its point.
+void ReportHistory::keepPcOffset(PortHistory& history) {
+  if (!pcClock_) return;
+  const double utc = history.timeBase.utcSeconds();
+  const OffsetPoint point{utc, UnixSecondsOf(pcClock_->nowUtc()) - utc};
+  auto& offsets = history.pcOffset;
+  if (!offsets.empty() && std::floor(offsets.newest().utc) == std::floor(utc)) {
+    offsets.newest() = point;
+  } else {
+    offsets.push(point);
+  }
+}
+
+void ReportHistory::portLost(std::size_t portIndex) {
+  PortHistory& history = ports_[portIndex % link::kPortCount];
+  history.timeline.portLost(history.timeBase.utcSeconds());
+  history.lost = true;
+}
+
 std::size_t ReportHistory::bytesHeld() const {
   std::size_t bytes = sizeof(*this);
-  for (const PortHistory& p : ports_) bytes += p.series.bytesHeld();
+  for (const PortHistory& p : ports_) {
+    bytes += p.series.bytesHeld() + p.pcOffset.bytesHeld() + p.timeline.bytesHeld();
+  }
   return bytes;
 }
 

@@ -1,10 +1,9 @@
 // Decoder of report 0x8F-AC, supplemental timing (display port only): the timing
 
-#include <utility>
-
 #include "protocol/presentation/control_names.h"
 #include "protocol/presentation/display_mode.h"
 #include "protocol/presentation/format.h"
+#include "protocol/presentation/minor_alarms.h"
 #include "protocol/presentation/timing_texts.h"
 #include "protocol/receiver/decoders.h"
 #include "protocol/receiver/receiver_state.h"
@@ -16,13 +15,6 @@ namespace navbin::reports {
 namespace {
 
 constexpr std::uint8_t kOverdeterminedClock = 7;
-
-// Each minor alarm bit and its light.
-constexpr std::pair<int, ControlName> kAlarmLights[] = {
-    {3, names::Shape_Bit3},   {5, names::Shape_Bit5},   {6, names::Shape_Bit6},
-    {7, names::Shape_Bit7},   {8, names::Shape_Bit8},   {9, names::Shape_Bit9},
-    {10, names::Shape_Bit10}, {11, names::Shape_Bit11},
-};
 
 }  // namespace
 
@@ -41,8 +33,9 @@ void decodeSupplementalTiming(DecoderContext& context, link::PortContext& port) 
   d.setText(kTiming, names::Panel_Quantization,
             Format("%.2f", static_cast<double>(r.quantizationError)));
   d.setColour(kTiming, names::Shape_PPS, r.ppsGenerated ? Colour::Lime : Colour::Yellow);
-  for (const auto& [bit, light] : kAlarmLights) {
-    d.setColour(kTiming, light, (r.minorAlarms >> bit) & 1 ? Colour::Yellow : Colour::Lime);
+  for (const MinorAlarm& alarm : kMinorAlarms) {
+    d.setColour(kTiming, alarm.light,
+                AlarmSet(r.minorAlarms, alarm.bit) ? Colour::Yellow : Colour::Lime);
   }
   const std::string mode = ReceiverModeText(r.receiverMode);
   d.setText(kTiming, names::Panel_Mode, mode);

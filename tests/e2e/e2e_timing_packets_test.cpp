@@ -8,13 +8,16 @@
 
 #include <QAction>
 #include <QRadioButton>
+#include <algorithm>
 #include <set>
 
 #include "app/monitor_application.h"
 #include "protocol/commands/config_commands.h"
 #include "protocol/commands/init_commands.h"
+#include "protocol/history/chart_geometry.h"
 #include "tests/e2e/e2e_live_app.h"
 #include "tests/support/captures.h"
+#include "ui/forms/sky_view_form.h"
 #include "ui/forms/timing_packets_form.h"
 
 namespace navbin::main_form_testing {
@@ -141,6 +144,30 @@ TEST(TimingPacketsLive, SimulatedReceiverSurveysThenRunsAsAnOverdeterminedClock)
   EXPECT_TRUE(!app.form->position->Panel_SuperLat->isHidden() &&
               app.form->position->Panel_LatDeg->isHidden());
   e2e::LiveApp::SavePicture(app.form.get(), e2e::WorkFolder("timing_packets_live") + "/main.png");
+
+  // Sky and Signals: the mode change on the timeline with its hint, and the
+  // offset of the PC's (fixed) clock from each second's time report.
+  const reports::PortHistory& history = app.core.history.port(0);
+  auto* sky = qobject_cast<ui::TForm_SkyView*>(app.window(Form::SkyView));
+  sky->Chart_Series->refresh();
+  const auto& events = sky->Chart_Series->eventStrip().events();
+  ASSERT_EQ(events.size(), history.timeline.events().size());
+  const auto find = [&](const char* text) {
+    return std::find_if(events.begin(), events.end(),
+                        [&](const auto& e) { return reports::EventText(e) == text; });
+  };
+  const auto mode = find("Receiver mode: Overdetermined Clock");
+  ASSERT_TRUE(mode != events.end() && find("Self-survey ended, 100%") != events.end());
+  EXPECT_TRUE(sky->Chart_Series->eventStrip()
+                  .hintAt(sky->Chart_Series->eventStrip().pixelOf(*mode))
+                  .contains(QString::fromStdString(reports::EventHint(*mode))));
+  ASSERT_GE(history.pcOffset.size(), 3u);
+  EXPECT_EQ(sky->Chart_Series->pointCounts()[4], int(history.pcOffset.size()));
+  for (std::size_t i = 0; i < history.pcOffset.size(); ++i) {
+    EXPECT_NEAR(history.pcOffset[i].offset + history.pcOffset[i].utc, 315532800.0, 1e-6);
+  }
+  EXPECT_EQ(sky->Chart_Series->offsetNote(), reports::kPcOffsetLiveNote);
+  e2e::LiveApp::SavePicture(sky, e2e::WorkFolder("timing_packets_live") + "/sky.png");
 }
 
 }  // namespace

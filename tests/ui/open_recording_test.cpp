@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 
 #include "protocol/analysis/stability_table.h"
+#include "protocol/history/chart_geometry.h"
 #include "protocol/history/series_csv.h"
 #include "tests/ui/replay_fixture.h"
 #include "ui/forms/sky_view_form.h"
@@ -63,6 +65,15 @@ TEST(OpenRecording, ShowsWhatAReplayLeavesUntilLive) {
   EXPECT_EQ(rig.prompter.boxes[0].text,
             "Could not read /nonexistent-folder/a.nvb: No such file or directory.");
   EXPECT_EQ(sky.windowTitle(), "Sky and Signals - nav-lla-double.nvb");
+
+  // A timing recording's events, but no PC clock offset: the recording has no PC clock.
+  ASSERT_TRUE(sky.openRecording(support::CapturePath("timing-a.nvb")));
+  const auto& events = sky.Chart_Series->eventStrip().events();
+  EXPECT_TRUE(std::any_of(events.begin(), events.end(), [](const auto& e) {
+    return reports::EventText(e) == "Receiver mode: Overdetermined Clock";
+  }));
+  EXPECT_EQ(sky.Chart_Series->pointCounts()[4], 0);
+  EXPECT_EQ(sky.Chart_Series->offsetNote(), reports::kPcOffsetRecordedNote);
 
   sky.Button_Live->click();
   stability.Button_Live->click();

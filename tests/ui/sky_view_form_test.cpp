@@ -98,7 +98,7 @@ TEST_F(SkyViewFormTest, SeriesRunsInUtcWithGapsAndReturnsToTheNewestSpan) {
   EXPECT_DOUBLE_EQ(form.Chart_Series->timeAxis()->range().upper, newest);
   EXPECT_DOUBLE_EQ(form.Chart_Series->timeAxis()->range().lower, newest - 600);
   EXPECT_EQ(form.Chart_Series->timeAxis()->label(), "Time (UTC)");
-  EXPECT_EQ(form.Chart_Series->pointCounts(), (std::vector<int>{4, 5, 5, 5}));
+  EXPECT_EQ(form.Chart_Series->pointCounts(), (std::vector<int>{4, 5, 5, 5, 0}));
   const QCPRange bias = form.Chart_Series->valueAxis(0)->range();
   EXPECT_TRUE(bias.contains(100000) && bias.contains(151000) && bias.size() < 60000);
   // A drag on the top strip pans every strip, and stays where the user left it.

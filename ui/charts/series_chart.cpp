@@ -1,5 +1,6 @@
 #include "ui/charts/series_chart.h"
 
+#include <QToolTip>
 #include <cmath>
 #include <limits>
 
@@ -13,38 +14,100 @@ namespace {
 constexpr double kGapSeconds = 10;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
+// Appends the point at `t`, a NaN point first where a pause breaks the line;
+// a value that is not a number breaks it too.
+void Append(SeriesChart::Points& points, double t, double value) {
+  if (!points.isEmpty() && !(t - points.last().key <= kGapSeconds)) {
+    points.append({points.last().key + 1, kNaN});
+  }
+  points.append({t, std::isfinite(value) ? value : kNaN});
+}
+
 using Value = double (*)(const reports::SeriesPoint&);
-// The values of each strip's lines, in the order addStrip gets the colours.
-const std::vector<std::vector<Value>> kStripValues{
-    {[](const reports::SeriesPoint& s) { return s.clockBias; }},
-    {[](const reports::SeriesPoint& s) { return double(s.biasRate); }},
-    {[](const reports::SeriesPoint& s) { return double(s.pdop); },
-     [](const reports::SeriesPoint& s) { return double(s.hdop); }},
-    {[](const reports::SeriesPoint& s) { return double(s.svsUsed); }},
+
+template <Value value>
+void SeriesLine(const reports::PortHistory& history, SeriesChart::Points& points) {
+  for (std::size_t i = 0; i < history.series.size(); ++i) {
+    const reports::SeriesPoint& p = history.series[i];
+    Append(points, reports::UtcSecondsOf(history.timeBase, p.timeOfFix), value(p));
+  }
+}
+
+double ClockBias(const reports::SeriesPoint& s) {
+  return s.clockBias;
+}
+double BiasRate(const reports::SeriesPoint& s) {
+  return s.biasRate;
+}
+double Pdop(const reports::SeriesPoint& s) {
+  return s.pdop;
+}
+double Hdop(const reports::SeriesPoint& s) {
+  return s.hdop;
+}
+double SvsUsed(const reports::SeriesPoint& s) {
+  return s.svsUsed;
+}
+
+void PcOffsetLine(const reports::PortHistory& history, SeriesChart::Points& points) {
+  for (std::size_t i = 0; i < history.pcOffset.size(); ++i) {
+    Append(points, history.pcOffset[i].utc, history.pcOffset[i].offset * 1000);
+  }
+}
+
+struct StripLines {
+  const char* title;
+  const char* unit;
+  std::vector<SeriesChart::Line> lines;
 };
+
+// The strips top to bottom; the PC clock's offset comes last.
+const std::vector<StripLines> kStrips{
+    {"Clock bias", "ns", {{Qt::blue, SeriesLine<ClockBias>}}},
+    {"Bias rate", "ppb", {{Qt::darkMagenta, SeriesLine<BiasRate>}}},
+    {"PDOP, HDOP", "", {{Qt::red, SeriesLine<Pdop>}, {Qt::darkGreen, SeriesLine<Hdop>}}},
+    {"SVs used", "", {{Qt::black, SeriesLine<SvsUsed>}}},
+    {reports::kPcOffsetTitle, "ms", {{Qt::darkCyan, PcOffsetLine}}},
+};
+
+// The newest key of any graph, or of the events.
+double NewestOf(const std::vector<QCPGraph*>& graphs, std::optional<double> newest) {
+  for (const QCPGraph* g : graphs) {
+    if (g->data()->isEmpty()) continue;
+    const double last = (g->data()->constEnd() - 1)->key;
+    newest = newest ? std::max(*newest, last) : last;
+  }
+  return newest.value_or(0);
+}
 
 }  // namespace
 
 SeriesChart::SeriesChart(HistorySource source, QWidget* parent)
     : QCustomPlot(parent), source_(std::move(source)), span_(reports::kDefaultSpan) {
   setObjectName("Chart_Series");
-  setFixedSize(688, 400);
+  setFixedSize(688, 580);
   setViewport(rect());  // a chart never shown gets no resize event
   plotLayout()->clear();
+  for (const StripLines& strip : kStrips) addStrip(strip.title, strip.unit, strip.lines);
+  addOffsetNote();
+  events_ = std::make_unique<EventStrip>(this, static_cast<int>(strips_.size()));
+  connect(events_->timeAxis(), qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
+          &SeriesChart::shareTimeRange);
   auto* margins = new QCPMarginGroup(this);
-  addStrip("Clock bias", "ns", {Qt::blue});
-  addStrip("Bias rate", "ppb", {Qt::darkMagenta});
-  addStrip("PDOP, HDOP", "", {Qt::red, Qt::darkGreen});
-  addStrip("SVs used", "", {Qt::black});
   for (const Strip& s : strips_) s.rect->setMarginGroup(QCP::msLeft | QCP::msRight, margins);
+  events_->rect()->setMarginGroup(QCP::msLeft | QCP::msRight, margins);
   timeAxis()->setTickLabels(true);
   setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
   connect(this, &QCustomPlot::mousePress, this, &SeriesChart::stopFollowing);
   connect(this, &QCustomPlot::mouseWheel, this, &SeriesChart::stopFollowing);
   connect(this, &QCustomPlot::mouseDoubleClick, this, &SeriesChart::resetView);
+  connect(this, &QCustomPlot::mouseMove, this, &SeriesChart::showEventHint);
 }
 
-void SeriesChart::addStrip(const QString& title, const QString& unit, std::vector<QColor> colours) {
+SeriesChart::~SeriesChart() = default;
+
+void SeriesChart::addStrip(const QString& title, const QString& unit,
+                           const std::vector<Line>& lines) {
   Strip strip;
   strip.rect = new QCPAxisRect(this);
   strip.rect->setRangeDrag(Qt::Horizontal);
@@ -60,17 +123,42 @@ void SeriesChart::addStrip(const QString& title, const QString& unit, std::vecto
   value->ticker()->setTickCount(3);
   connect(time, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
           &SeriesChart::shareTimeRange);
-  for (const QColor& colour : colours) {
-    auto* line = new QCPGraph(time, value);
-    line->setPen(QPen(colour, 1.5));
-    line->setAdaptiveSampling(true);
-    strip.lines.push_back(line);
+  for (const Line& l : lines) {
+    auto* graph = new QCPGraph(time, value);
+    graph->setPen(QPen(l.colour, 1.5));
+    graph->setAdaptiveSampling(true);
+    strip.graphs.push_back(graph);
+    strip.readers.push_back(l.read);
   }
   strips_.push_back(strip);
 }
 
+// A line of small text in the offset strip's top left corner.
+void SeriesChart::addOffsetNote() {
+  QCPAxisRect* rect = strips_.back().rect;
+  offsetNote_ = new QCPItemText(this);
+  offsetNote_->setClipAxisRect(rect);
+  offsetNote_->position->setType(QCPItemPosition::ptAxisRectRatio);
+  offsetNote_->position->setAxisRect(rect);
+  offsetNote_->position->setCoords(0.01, 0.04);
+  offsetNote_->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
+  offsetNote_->setColor(Qt::darkGray);
+  QFont small = font();
+  if (small.pointSizeF() > 0) small.setPointSizeF(small.pointSizeF() * 0.85);
+  offsetNote_->setFont(small);
+  setRecorded(false);
+}
+
+void SeriesChart::setRecorded(bool recorded) {
+  offsetNote_->setText(recorded ? reports::kPcOffsetRecordedNote : reports::kPcOffsetLiveNote);
+}
+
+QString SeriesChart::offsetNote() const {
+  return offsetNote_->text();
+}
+
 QCPAxis* SeriesChart::timeAxis() const {
-  return strips_.back().rect->axis(QCPAxis::atBottom);
+  return events_->timeAxis();
 }
 
 QCPAxis* SeriesChart::valueAxis(int strip) const {
@@ -90,12 +178,13 @@ void SeriesChart::resetView() {
 
 void SeriesChart::refresh() {
   const reports::PortHistory* history = source_ ? source_() : nullptr;
-  if (history && !history->series.empty()) {
+  if (history) {
     loadSeries(*history);
   } else {
     for (const Strip& s : strips_) {
-      for (QCPGraph* line : s.lines) line->data()->clear();
+      for (QCPGraph* graph : s.graphs) graph->data()->clear();
     }
+    events_->clear();
   }
   const bool dated = history && history->timeBase.known();
   timeAxis()->setLabel(dated ? "Time (UTC)" : "GPS time of week");
@@ -104,26 +193,18 @@ void SeriesChart::refresh() {
   replot();
 }
 
-// Each line's points at their UTC times, a NaN point where a pause breaks it.
 void SeriesChart::loadSeries(const reports::PortHistory& history) {
-  const auto& series = history.series;
-  for (std::size_t s = 0; s < strips_.size(); ++s) {
-    for (std::size_t l = 0; l < strips_[s].lines.size(); ++l) {
-      const Value value = kStripValues[s][l];
-      QVector<QCPGraphData> points;
-      points.reserve(static_cast<int>(series.size()));
-      double last = kNaN;
-      for (std::size_t i = 0; i < series.size(); ++i) {
-        const double t = reports::UtcSecondsOf(history.timeBase, series[i].timeOfFix);
-        if (!points.isEmpty() && !(t - last <= kGapSeconds)) points.append({last + 1, kNaN});
-        const double v = value(series[i]);
-        points.append({t, std::isfinite(v) ? v : kNaN});  // a NaN breaks the line
-        last = t;
-      }
-      strips_[s].lines[l]->data()->set(points, true);
+  std::vector<QCPGraph*> all;
+  for (const Strip& s : strips_) {
+    for (std::size_t l = 0; l < s.graphs.size(); ++l) {
+      Points points;
+      s.readers[l](history, points);
+      s.graphs[l]->data()->set(points, true);
+      all.push_back(s.graphs[l]);
     }
   }
-  newest_ = reports::UtcSecondsOf(history.timeBase, series.newest().timeOfFix);
+  events_->load(history.timeline.events());
+  newest_ = NewestOf(all, events_->newest());
 }
 
 void SeriesChart::showSpan(double newest) {
@@ -135,6 +216,7 @@ void SeriesChart::showSpan(double newest) {
     qSharedPointerCast<QCPAxisTickerDateTime>(s.rect->axis(QCPAxis::atBottom)->ticker())
         ->setDateTimeFormat(format);
   }
+  qSharedPointerCast<QCPAxisTickerDateTime>(timeAxis()->ticker())->setDateTimeFormat(format);
 }
 
 // Every value axis spans the values in view, a little wider.
@@ -143,9 +225,9 @@ void SeriesChart::fitValues() {
   for (const Strip& s : strips_) {
     QCPRange all;
     bool any = false;
-    for (QCPGraph* line : s.lines) {
+    for (QCPGraph* graph : s.graphs) {
       bool found = false;
-      const QCPRange r = line->getValueRange(found, QCP::sdBoth, time);
+      const QCPRange r = graph->getValueRange(found, QCP::sdBoth, time);
       if (!found) continue;
       all = any ? QCPRange(std::min(all.lower, r.lower), std::max(all.upper, r.upper)) : r;
       any = true;
@@ -161,15 +243,25 @@ void SeriesChart::shareTimeRange(const QCPRange& range) {
   if (sharing_) return;
   sharing_ = true;
   for (const Strip& s : strips_) s.rect->axis(QCPAxis::atBottom)->setRange(range);
+  events_->timeAxis()->setRange(range);
   sharing_ = false;
   if (!following_) fitValues();
+}
+
+void SeriesChart::showEventHint(QMouseEvent* event) {
+  const QString hint = events_->hintAt(event->position());
+  if (hint.isEmpty()) {
+    QToolTip::hideText();
+  } else {
+    QToolTip::showText(event->globalPosition().toPoint(), hint, this);
+  }
 }
 
 std::vector<int> SeriesChart::pointCounts() const {
   std::vector<int> counts;
   for (const Strip& s : strips_) {
     int n = 0;
-    for (auto it = s.lines[0]->data()->constBegin(); it != s.lines[0]->data()->constEnd(); ++it) {
+    for (auto it = s.graphs[0]->data()->constBegin(); it != s.graphs[0]->data()->constEnd(); ++it) {
       if (std::isfinite(it->value)) ++n;
     }
     counts.push_back(n);

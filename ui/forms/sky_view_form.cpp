@@ -100,6 +100,7 @@ void TForm_SkyView::showSource(std::unique_ptr<shell::RecordingModel> recording,
   feed_.recordedReports = recording_ ? &recording_->reports() : nullptr;
   setWindowTitle(title);
   Button_Live->setEnabled(recording_ != nullptr);
+  Chart_Series->setRecorded(recording_ != nullptr);
   Chart_Series->resetView();
   update();
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The "Sky and Signals" window: the sky plot, the signal bars and the time
-// series of the display port, with a choice of time span and buttons that
+// The "Sky and Signals" window: the sky plot, the signal bars, the time
+// series and the event timeline of the display port, with a choice of time span and buttons that
 // save the window as a PNG or PDF picture and the series as CSV. It draws from the
 // core's report history, which the dispatcher keeps whether the window is
 // shown or not; while shown it repaints once a second.

@@ -7,31 +7,13 @@
 
 #include "protocol/presentation/control_names.h"
 #include "protocol/presentation/log_control_names.h"
+#include "protocol/presentation/minor_alarms.h"
 #include "ui/forms/common_control_names.h"
 #include "ui/forms/config_dialog.h"
 
 namespace navbin::ui {
 
 namespace {
-
-struct AlarmSpec {
-  reports::ControlName name;
-  const char* caption;
-  const char* hint;
-};
-
-// The minor alarm lights in bit order (bits 3, 5 to 11).
-constexpr AlarmSpec kAlarms[] = {
-    {names::Shape_Bit3, "Satellite Tracking", "When yellow, no satellites are usable"},
-    {names::Shape_Bit5, "Self-Survey Activity", "When Yellow, a self-survey is in progress"},
-    {names::Shape_Bit6, "Stored Position", "When Yellow, a stored position does not exist"},
-    {names::Shape_Bit7, "Leap Second Pending", "When yellow, a leap second event is pending"},
-    {names::Shape_Bit8, "Test Mode", "When yellow, the unit is in a test mode"},
-    {names::Shape_Bit9, "Position Questionable",
-     "When yellow, the position accuracy is questionable"},
-    {names::Shape_Bit10, "EEPROM Invalid", "When yellow, invalid EEPROM segments detected"},
-    {names::Shape_Bit11, "Almanac", "When yellow, almanac is not complete or current"},
-};
 
 // A raised panel with its hint and caption label; its rows go in the grid.
 QFrame* Section(const ObjectName& name, const char* hint, const char* caption, QGridLayout** grid,
@@ -146,9 +128,9 @@ QWidget* TForm_TimingPackets::buildAlarms() {
   QGridLayout* grid = nullptr;
   QFrame* frame =
       Section("Panel_MinorAlarms", "Minor Alarms: Packet 8F-AC", "Minor Alarms:", &grid, this);
-  for (int i = 0; i < int(std::size(kAlarms)); ++i) {
-    const AlarmSpec& a = kAlarms[i];
-    alarmLights[static_cast<std::size_t>(i)] = Light(grid, i, a.name, a.caption, a.hint, frame);
+  for (int i = 0; i < int(std::size(reports::kMinorAlarms)); ++i) {
+    const reports::MinorAlarm& a = reports::kMinorAlarms[i];
+    alarmLights[static_cast<std::size_t>(i)] = Light(grid, i, a.light, a.caption, a.hint, frame);
   }
   grid->setColumnStretch(1, 1);
   return frame;
