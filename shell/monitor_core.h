@@ -41,7 +41,7 @@ struct MonitorCore {
         dataLogger(reports, ports, shell, dataLog, display, prompter),
         rawLog(reports.globals, dataLog, display, prompter) {
     connectLogs();
-    dispatcher.setReportObserver(
+    dispatcher.addReportObserver(
         [this](const link::PortContext& port, const reports::ReceiverState& receiver) {
           history.observe(port, receiver);
           clocks.observe(port.portIndex, port.packetId, {port.payload(), port.packetLen});
