@@ -38,6 +38,12 @@ if(TARGET navbin-log)
   # The service unit, not enabled; its options file is an example to copy.
   install(FILES ${navbin_packaging}/navbin-log.service DESTINATION lib/systemd/system)
   install(FILES ${navbin_packaging}/navbin-log.default DESTINATION ${navbin_doc})
+  # Examples for watching many receivers: a scrape configuration, alert rules
+  # and a dashboard.
+  install(FILES ${navbin_packaging}/prometheus/prometheus.yml
+                ${navbin_packaging}/prometheus/navbin-alerts.yml
+                ${navbin_packaging}/prometheus/navbin-dashboard.json
+          DESTINATION ${navbin_doc}/prometheus)
 endif()
 install(FILES ${navbin_packaging}/navbin-monitor.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications RENAME ${navbin_app_id}.desktop)

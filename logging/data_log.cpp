@@ -203,6 +203,7 @@ bool DataLog::appendRecord(int port, const std::string& line) {
 // Panel_LogStatus turns red, its hint giving the reason, while any port's
 // file fails; it returns to the usual colours when all write again.
 void DataLog::noteFault(int port, std::string reason) {
+  if (!reason.empty()) ++writeErrors_[std::size_t(port)];
   faults_[std::size_t(port)] = std::move(reason);
   std::string hint(kLogStatusHint);
   for (const std::string& fault : faults_) {

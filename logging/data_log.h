@@ -60,6 +60,11 @@ class DataLog {
     return faults_.at(static_cast<std::size_t>(port));
   }
 
+  // Records of port `port` that could not be written, since start-up.
+  std::uint64_t writeErrors(int port) const {
+    return writeErrors_.at(static_cast<std::size_t>(port));
+  }
+
   // Records written into port `port`'s file since Start.
   std::uint64_t recordsWritten(int port) const {
     return written_.at(static_cast<std::size_t>(port));
@@ -89,6 +94,7 @@ class DataLog {
   std::string line_;  // reused: a record allocates only when it outgrows the last
   std::array<std::string, link::kPortCount> faults_{};
   std::array<std::uint64_t, link::kPortCount> written_{};
+  std::array<std::uint64_t, link::kPortCount> writeErrors_{};
 };
 
 // The interval text as "%d" reads it: nothing when it does not start with a

@@ -107,6 +107,7 @@ void RawLog::flush() {
     fault_.clear();
   } else {
     fault_ = "NavBin log: cannot write " + rawLogFileName + ": " + std::strerror(errno);
+    ++writeErrors_;
     std::clearerr(rawLogFile_);
     if (written_ >= 0 && ::ftruncate(::fileno(rawLogFile_), written_) == 0) {
       std::fseek(rawLogFile_, 0, SEEK_END);

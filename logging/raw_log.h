@@ -45,6 +45,8 @@ class RawLog {
   bool active() const { return globals_.rawLogActive != 0; }
   // Why the file could not be written, empty when the last write went well.
   const std::string& fault() const { return fault_; }
+  // Ticks whose frames could not be written, since start-up.
+  std::uint64_t writeErrors() const { return writeErrors_; }
 
   std::string rawLogFileName = " ";
 
@@ -57,6 +59,7 @@ class RawLog {
   std::string pending_;  // frames of the current tick
   long written_ = 0;     // file size after the last whole write
   std::string fault_;
+  std::uint64_t writeErrors_ = 0;
 };
 
 }  // namespace navbin::logging

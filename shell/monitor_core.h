@@ -42,7 +42,7 @@ struct MonitorCore {
         rawLog(reports.globals, dataLog, display, prompter),
         history(&clock) {
     connectLogs();
-    dispatcher.setReportObserver(
+    dispatcher.addReportObserver(
         [this](const link::PortContext& port, const reports::ReceiverState& receiver) {
           history.observe(port, receiver);
           clocks.observe(port.portIndex, port.packetId, {port.payload(), port.packetLen});

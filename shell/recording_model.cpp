@@ -61,7 +61,7 @@ struct RecordingModel::Decoding {
 };
 
 RecordingModel::RecordingModel() : decoding_(std::make_unique<Decoding>(state_)) {
-  decoding_->dispatcher.setReportObserver(
+  decoding_->dispatcher.addReportObserver(
       [this](const link::PortContext& port, const reports::ReceiverState& receiver) {
         history_.observe(port, receiver);
         clocks_.observe(port.portIndex, port.packetId, {port.payload(), port.packetLen});

@@ -50,7 +50,7 @@ std::optional<int> ParseInterval(const std::string& text) {
 bool TakesValue(std::string_view name) {
   return name == "--port" || name == "--data" || name == "--sets" || name == "--interval" ||
          name == "--raw" || name == "--serve" || name == "--chrony-sock" || name == "--shm" ||
-         name == "--time-offset" || name == "--pps" || name == "--pps-sock";
+         name == "--time-offset" || name == "--pps" || name == "--pps-sock" || name == "--metrics";
 }
 
 bool Apply(LogOptions& o, const std::string& name, const std::string& value, std::string& error) {
@@ -114,10 +114,11 @@ bool Apply(LogOptions& o, const std::string& name, const std::string& value, std
       return false;
     }
     o.time.timeOffsetMs = ms;
-  } else if (name == "--serve") {
-    o.serve = platform::ParseListenAddress(value);
-    if (!o.serve) {
-      error = "--serve '" + value + "': give [ADDRESS:]PORT, PORT from 1 to 65535";
+  } else if (name == "--serve" || name == "--metrics") {
+    auto& address = name == "--serve" ? o.serve : o.metrics;
+    address = platform::ParseListenAddress(value);
+    if (!address) {
+      error = name + " '" + value + "': give [ADDRESS:]PORT, PORT from 1 to 65535";
       return false;
     }
   }
@@ -267,6 +268,8 @@ std::string LogUsage() {
          "  --pps DEVICE      the receiver's pulse on a kernel PPS device (/dev/ppsN):\n"
          "                    each pulse with its second on --shm UNIT+1 or --pps-sock\n"
          "  --pps-sock PATH   the pulse samples to a second chrony SOCK reference clock\n"
+         "  --metrics [ADDR:]PORT  the receivers' health for Prometheus at\n"
+         "                    http://ADDR:PORT/metrics (default address 127.0.0.1)\n"
          "  --quiet           no status line on standard error (otherwise one a minute:\n"
          "                    records and packets per port, ports silent or lost)\n"
          "  --help            this text\n"

@@ -24,6 +24,8 @@ struct LogOptions {
   std::optional<platform::ListenAddress> serve;
   bool allowCommands = false;  // clients' frames reach the receivers
   timing::TimeOptions time;    // the first port's time for chrony or ntpd
+  // --metrics: the receivers' health for Prometheus at /metrics.
+  std::optional<platform::ListenAddress> metrics;
   bool help = false;
   bool version = false;
 };

@@ -39,7 +39,16 @@ LogSession::LogSession(const LogOptions& options, platform::SerialBackend& backe
       core_(taps_.backend(), display_, prompter_, clock_),
       ports_(static_cast<int>(options.ports.size())),
       packetsAtStatus_(options.ports.size(), 0),
+      reopened_(options.ports.size(), 0),
       faultsNoted_(options.ports.size() + 1) {
+  if (options.metrics) {
+    metrics_ = std::make_unique<metrics::MetricsServer>(*options.metrics, options.ports);
+    core_.dispatcher.addReportObserver(
+        [this](const link::PortContext& port, const reports::ReceiverState& receiver) {
+          metrics_->take(static_cast<int>(port.portIndex), port.packetId,
+                         {port.payload(), port.packetLen}, receiver, Clock::now());
+        });
+  }
   if (!options.time.any()) return;
   time_ = std::make_unique<timing::TimeService>(options.time, std::move(pps),
                                                 timing::GpsWeekOf(platform::BuildDate()),
@@ -66,10 +75,11 @@ int LogSession::start() {
   core_.sender.setPause(shell::kCommandPause);
   core_.cycle.setPortLostHook([this](int index) { portLost(index); });
   core_.cycle.portReturn().setReopenedHook([this](int index) {
+    ++reopened_.at(static_cast<std::size_t>(index));
     note("COM" + std::to_string(index + 1) + " " + core_.channel.DeviceName(index + 1) +
          ": back, logging again");
   });
-  if (!listen() || !startTime() || !openPorts() || !startLogs()) {
+  if (!listen() || !startMetrics() || !startTime() || !openPorts() || !startLogs()) {
     finished_ = true;
     core_.dataLogger.stopDataLog();
     core_.closeAll();
@@ -83,6 +93,7 @@ int LogSession::start() {
     text += " into " + DataFileRoot(options_.dataRoot) + "N.dat";
     if (!options_.rawFile.empty()) text += ", raw log of COM1 into " + options_.rawFile;
     note(text);
+    if (metrics_) note(metrics_->describe());
     if (taps_.serving()) {
       note(taps_.describe() + (options_.allowCommands ? "; clients' commands reach the receivers"
                                                       : "; clients' commands are dropped"));
@@ -95,6 +106,13 @@ bool LogSession::startTime() {
   std::string error;
   if (!time_ || time_->start(error)) return true;
   note("cannot serve the time: " + error);
+  return false;
+}
+
+bool LogSession::startMetrics() {
+  std::string error;
+  if (!metrics_ || metrics_->start(error)) return true;
+  note("cannot serve metrics on " + error);
   return false;
 }
 
@@ -191,6 +209,30 @@ void LogSession::tick() {
   core_.cycle.NavBinTimer();
   if (++ticks_ % kTicksPerSecond == 0) core_.dataLogger.systemTimer();
   noteFaultChanges();
+  refreshMetrics();
+}
+
+void LogSession::refreshMetrics() {
+  if (!metrics_) return;
+  std::vector<metrics::PortCounts> counts(static_cast<std::size_t>(ports_));
+  for (int i = 0; i < ports_; ++i) {
+    const auto at = static_cast<std::size_t>(i);
+    const link::PortContext& port = core_.ports[at];
+    counts[at] = {
+        .open = port.isOpen,
+        .packets = core_.dispatcher.packetsTaken(i),
+        .bytes = port.readIo.bytes,
+        .reopened = reopened_[at],
+        .records = core_.dataLogger.recordsWritten(i),
+        .writeErrors = core_.dataLogger.writeErrors(i) + (i == 0 ? core_.rawLog.writeErrors() : 0)};
+  }
+  metrics::LoggerCounts logger;
+  if (taps_.serving()) logger.serveClients = taps_.clients();
+  if (time_) {
+    logger.timeOffset = time_->lastOffset();
+    logger.timeSamples = time_->samples();
+  }
+  metrics_->refresh(counts, logger, Clock::now());
 }
 
 // A full disk or a failing device must not wait for the next status line:

@@ -2,7 +2,8 @@
 // navbin-log without its command line: the application's core over the
 // given ports, both logs started, the monitor cycle ticking every 200 ms and
 // the data log's one-second timer, a status line now and then; with --serve
-// the receivers shared on TCP between the ticks.
+// the receivers shared on TCP between the ticks, with --metrics their health
+// served for Prometheus.
 
 #include <chrono>
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include "shell/monitor_core.h"
 #include "tools/headless_io.h"
 #include "tools/log_options.h"
+#include "tools/metrics/metrics_server.h"
 #include "tools/taps/port_taps.h"
 #include "tools/timing/time_service.h"
 
@@ -48,6 +50,8 @@ class LogSession {
  private:
   bool listen();
   bool startTime();
+  bool startMetrics();
+  void refreshMetrics();
   bool openPorts();
   bool startLogs();
   void tick();
@@ -64,9 +68,11 @@ class LogSession {
   PortTaps taps_;                              // before the core, whose ports it wraps
   std::unique_ptr<timing::TimeService> time_;  // taps the first port
   shell::MonitorCore core_;
+  std::unique_ptr<metrics::MetricsServer> metrics_;
   int ports_ = 0;
   std::uint64_t ticks_ = 0;
   std::vector<std::uint64_t> packetsAtStatus_;
+  std::vector<std::uint64_t> reopened_;  // per port
   std::vector<std::string> faultsNoted_;  // per port's data log, then the raw log
   bool finished_ = false;
 };

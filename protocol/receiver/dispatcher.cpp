@@ -82,7 +82,7 @@ void ReportDispatcher::dispatchReport(link::PortContext& port) {
   if (Decoder decoder = lookupDecoder(DecoderGroup::Monitored, id, subId)) {
     decoder(context_, port);
   }
-  if (observeReport_) observeReport_(port, context_.receiver(port));
+  for (const ReportObserver& observe : observers_) observe(port, context_.receiver(port));
   if (!displayPort) return;
 
   context_.display.setColour(Form::Main, names::Shape_RxLED, Colour::Lime);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include "link/port_context.h"
 #include "link/port_selection.h"
@@ -61,7 +62,8 @@ class ReportDispatcher {
   // Called for every display-port packet while rawLogActive is set.
   void setRawPacketWriter(RawPacketWriter writer) { writeRawPacket_ = std::move(writer); }
 
-  void setReportObserver(ReportObserver observer) { observeReport_ = std::move(observer); }
+  // Observers see each packet in the order they were added.
+  void addReportObserver(ReportObserver observer) { observers_.push_back(std::move(observer)); }
 
   // Registers `step` to run at `point` of every packet `id` a decoder takes.
   void addStep(ReportPoint point, int id, ReportStep step) {
@@ -80,7 +82,7 @@ class ReportDispatcher {
   std::array<std::uint64_t, link::kPortCount> packetsTaken_{};
   ReportSteps steps_;
   RawPacketWriter writeRawPacket_;
-  ReportObserver observeReport_;
+  std::vector<ReportObserver> observers_;
 };
 
 }  // namespace navbin::reports

@@ -103,6 +103,14 @@ Describer Find(int id, std::span<const std::uint8_t> payload) {
   return kTables.byId[static_cast<std::size_t>(id)];
 }
 
+class NoFields final : public FieldSink {
+ protected:
+  void number(std::string_view, double, std::string_view) override {}
+  void single(std::string_view, float, std::string_view) override {}
+  void integer(std::string_view, std::int64_t, std::string_view) override {}
+  void text(std::string_view, std::string_view) override {}
+};
+
 class FieldList final : public FieldSink {
  public:
   std::vector<ReportField> fields;
@@ -137,6 +145,11 @@ float NearestFloat(double value) {
 bool DescribeReport(int id, std::span<const std::uint8_t> payload, FieldSink& out) {
   const Describer describe = Find(id, payload);
   return describe != nullptr && describe(payload, out);
+}
+
+bool IsDecodableReport(int id, std::span<const std::uint8_t> payload) {
+  NoFields none;
+  return DescribeReport(id, payload, none);
 }
 
 std::vector<ReportField> DescribeReport(int id, std::span<const std::uint8_t> payload) {

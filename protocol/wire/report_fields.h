@@ -69,6 +69,10 @@ class FieldSink {
 // decode and for payloads its parser refuses.
 bool DescribeReport(int id, std::span<const std::uint8_t> payload, FieldSink& out);
 
+// True for a packet DescribeReport would describe: a report the system
+// decodes, of the right length.
+bool IsDecodableReport(int id, std::span<const std::uint8_t> payload);
+
 // The same fields collected as values, for tests and tools that want a list.
 struct ReportField {
   std::string name;

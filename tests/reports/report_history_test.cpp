@@ -35,7 +35,7 @@ class HistoryTest : public ReportTest {
  protected:
   HistoryTest() {
     ports[4].monitored = true;
-    dispatcher.setReportObserver(
+    dispatcher.addReportObserver(
         [this](const link::PortContext& port, const ReceiverState& receiver) {
           history.observe(port, receiver);
         });

@@ -67,6 +67,10 @@ TEST(NavbinLog, RefusesWhatItCannotUseWithExitTwoAndTheReason) {
       {{"--port", rx, "--allow-commands"}, "--allow-commands needs --serve"},
       {{"--port", rx, "--serve", "localhost:4001"},
        "cannot serve on localhost:4001: not an IPv4 address"},
+      {{"--port", rx, "--metrics", "0"}, "--metrics '0': give [ADDRESS:]PORT"},
+      {{"--port", rx, "--metrics", "localhost:9471"},
+       "cannot serve metrics on localhost:9471: not an IPv4 address"},
+      {{"--port", rx, "--metrics", "192.0.2.1:9471"}, "cannot serve metrics on 192.0.2.1:9471: "},
       // Devices and files, named in the message.
       {{"--port", "/nonexistent/ttyUSB9"}, "cannot open /nonexistent/ttyUSB9: no such device"},
       {{"--port", rx, "--port", "/nonexistent/ttyACM1"}, "cannot open /nonexistent/ttyACM1"},

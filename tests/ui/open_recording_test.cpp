@@ -31,7 +31,7 @@ TEST(OpenRecording, ShowsWhatAReplayLeavesUntilLive) {
   testing::ReplayRig rig;  // the replay, and an empty display port for the windows
   reports::ReportHistory replayed, live;
   analysis::ClockHistory replayedClocks, liveClocks;
-  rig.dispatcher.setReportObserver(
+  rig.dispatcher.addReportObserver(
       [&](const link::PortContext& p, const reports::ReceiverState& r) {
         replayed.observe(p, r);
         replayedClocks.observe(p.portIndex, p.packetId, {p.payload(), p.packetLen});
