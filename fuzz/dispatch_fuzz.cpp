@@ -131,7 +131,7 @@ struct Rig {
       ++records;
     };
     shell::WireReportSteps(dispatcher, dataLog);
-    dispatcher.setReportObserver(
+    dispatcher.addReportObserver(
         [this](const link::PortContext& port, const reports::ReceiverState& receiver) {
           history.observe(port, receiver);
         });

@@ -27,7 +27,7 @@ Bytes Supplemental(const Timing& t) {
 class TimelineTest : public ReportTest {
  protected:
   TimelineTest() {
-    dispatcher.setReportObserver(
+    dispatcher.addReportObserver(
         [this](const link::PortContext& p, const ReceiverState& r) { history.observe(p, r); });
   }
   // The texts of the events added since the last call, each checked for its date.

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "protocol/wire/report_fields.h"
+#include "protocol/wire/report_supplemental_timing.h"
 #include "protocol/wire/report_tracking.h"
 
 namespace navbin::tools::metrics {
@@ -105,7 +106,7 @@ void ReceiverMetrics::takeTiming(std::span<const std::uint8_t> payload) {
   quantizationError_.set(r->quantizationError * 1e-9);
   surveyProgress_.set(r->surveyProgress);
   for (std::size_t i = 0; i < alarms_.size(); ++i) {
-    alarms_[i]->set((r->minorAlarms >> reports::kMinorAlarms[i].bit) & 1);
+    alarms_[i]->set(reports::AlarmSet(r->minorAlarms, reports::kMinorAlarms[i].bit) ? 1 : 0);
   }
 }
 

@@ -11,8 +11,8 @@
 #include <span>
 #include <string>
 
+#include "protocol/presentation/minor_alarms.h"
 #include "protocol/receiver/receiver_state.h"
-#include "protocol/wire/report_supplemental_timing.h"
 #include "tools/metrics/metric_families.h"
 #include "tools/metrics/metric_slot.h"
 
