@@ -164,7 +164,7 @@ struct Reader {
     if (!bytes) return fail(where, "only characters up to U+00FF fit");
     if (bytes->size() > N) return fail(where, "at most " + std::to_string(N) + " characters fit");
     out.fill(0);
-    std::copy(bytes->begin(), bytes->end(), out.begin());
+    for (std::size_t i = 0; i < bytes->size() && i < N; ++i) out[i] = (*bytes)[i];
     return true;
   }
 

@@ -36,7 +36,7 @@ TEST(StartupCommForm, ControlsAsCreated) {
 // Start-up fills the dialog from the plan: list 1, 3, 4 and stored item "2".
 TEST(StartupCommForm, ShowsTheListedPortsAndTheStoredItem) {
   shell::MemorySettingsStorage settings;
-  settings.values["Comm"] = "2";
+  settings.values.emplace("Comm", "2");
   platform::PortMap map;
   map.assign(1, "/dev/ttyS0");
   map.assign(3, "/dev/ttyUSB0");

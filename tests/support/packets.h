@@ -58,6 +58,9 @@ inline std::vector<int> Ids(const std::vector<Packet>& packets) {
 // A payload built field by field.
 class Payload {
  public:
+  // Room for the longest payload up front, which also keeps GCC's -O2
+  // bounds checks from misreading the growing vector.
+  Payload() { bytes_.reserve(link::kFrameBufferSize); }
   Payload& u8(int v) {
     bytes_.push_back(static_cast<std::uint8_t>(v));
     return *this;
