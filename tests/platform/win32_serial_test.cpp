@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -82,6 +83,16 @@ TEST(Win32Serial, EnumerationListsTheSerialCommPortsUpToCom16) {
   EXPECT_TRUE(std::is_sorted(ports.begin(), ports.end(), [](const auto& a, const auto& b) {
     return std::stoi(a.substr(3)) < std::stoi(b.substr(3));
   }));
+}
+
+// tests/windows/wine_e2e.sh names the ports reg.exe shows under SERIALCOMM.
+TEST(Win32Serial, EnumerationFindsThePortsTheRegistryLists) {
+  const char* expected = std::getenv("NAVBIN_SERIALCOMM_PORTS");
+  if (!expected) GTEST_SKIP() << "run by tests/windows/wine_e2e.sh";
+  std::string found;
+  for (const std::string& port : EnumerateSerialDevices())
+    found += (found.empty() ? "" : " ") + port;
+  EXPECT_EQ(found, expected);
 }
 
 }  // namespace
