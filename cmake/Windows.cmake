@@ -7,7 +7,7 @@ if(NOT TARGET nlohmann_json::nlohmann_json AND EXISTS ${NAVBIN_JSON_HEADERS}/jso
   set(jsonRoot ${CMAKE_BINARY_DIR}/json-include)
   file(MAKE_DIRECTORY ${jsonRoot})
   if(NOT EXISTS ${jsonRoot}/nlohmann)
-    file(CREATE_LINK ${NAVBIN_JSON_HEADERS} ${jsonRoot}/nlohmann SYMBOLIC)
+    file(CREATE_LINK ${NAVBIN_JSON_HEADERS} ${jsonRoot}/nlohmann SYMBOLIC COPY_ON_ERROR)
   endif()
   add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
   target_include_directories(nlohmann_json::nlohmann_json SYSTEM INTERFACE ${jsonRoot})
