@@ -1,7 +1,11 @@
 #include "platform/win32_serial_device.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
+#include <mutex>
+#include <set>
+#include <utility>
 
 namespace navbin::platform {
 namespace {
@@ -12,6 +16,18 @@ constexpr int kWaitStepMs = 10;
 
 // Reads return at once with what the driver holds; a write may take 10 ms a byte.
 constexpr COMMTIMEOUTS kTimeouts{MAXDWORD, 0, 0, 10, 0};
+
+// The device names this program holds open, upper case.
+std::set<std::string>& HeldPorts() {
+  static std::set<std::string> held;
+  return held;
+}
+std::mutex gHeldMutex;
+
+std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
 
 }  // namespace
 
@@ -62,8 +78,9 @@ OpenError OpenErrorFromWin32(DWORD error) {
   }
 }
 
-Win32SerialDevice::Win32SerialDevice(HANDLE port)
+Win32SerialDevice::Win32SerialDevice(HANDLE port, std::string deviceName)
     : port_(port),
+      deviceName_(std::move(deviceName)),
       readEvent_(::CreateEventA(nullptr, TRUE, FALSE, nullptr)),
       writeEvent_(::CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
 
@@ -78,6 +95,8 @@ Win32SerialDevice::~Win32SerialDevice() {
   ::CloseHandle(port_);
   ::CloseHandle(readEvent_);
   ::CloseHandle(writeEvent_);
+  const std::lock_guard lock(gHeldMutex);
+  HeldPorts().erase(deviceName_);
 }
 
 void Win32SerialDevice::markLost() {
@@ -191,9 +210,15 @@ bool Win32SerialDevice::waitForInput(int timeoutMs) {
 
 std::unique_ptr<SerialDevice> Win32SerialBackend::open(const std::string& path) {
   lastError_ = OpenError::None;
+  const std::string name = Upper(Win32DeviceName(path));
+  const std::lock_guard lock(gHeldMutex);
+  if (HeldPorts().count(name) != 0) {
+    lastError_ = OpenError::Busy;
+    return nullptr;
+  }
   const HANDLE port =
-      ::CreateFileA(Win32DeviceName(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                    OPEN_EXISTING, FILE_FLAG_OVERLAPPED | FILE_ATTRIBUTE_NORMAL, nullptr);
+      ::CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_OVERLAPPED | FILE_ATTRIBUTE_NORMAL, nullptr);
   if (port == INVALID_HANDLE_VALUE) {
     lastError_ = OpenErrorFromWin32(::GetLastError());
     return nullptr;
@@ -208,8 +233,9 @@ std::unique_ptr<SerialDevice> Win32SerialBackend::open(const std::string& path) 
   ::PurgeComm(port, kPurgeAll);
   COMMTIMEOUTS timeouts = kTimeouts;
   ::SetCommTimeouts(port, &timeouts);
-  auto device = std::make_unique<Win32SerialDevice>(port);
+  auto device = std::make_unique<Win32SerialDevice>(port, name);
   device->setLineParameters(LineParameters{});
+  HeldPorts().insert(name);
   return device;
 }
 

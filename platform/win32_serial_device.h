@@ -4,7 +4,9 @@
 // time-outs that make every read return at once with what the driver holds.
 // Writes never wait: a frame goes to the driver as one overlapped write, and
 // what follows while it is under way waits in a bounded per-port queue for
-// later flushOutput() calls. The line never gets a break condition.
+// later flushOutput() calls. The line never gets a break condition. A port
+// this program holds is refused to its second open before Windows is asked,
+// since not every driver (nor Wine) keeps a device's opens exclusive.
 
 #include <windows.h>
 
@@ -38,8 +40,9 @@ class Win32SerialDevice final : public SerialDevice {
  public:
   static constexpr std::size_t kOutputQueueCapacity = 64 * 1024;
 
-  // Takes ownership of an open, configured port handle.
-  explicit Win32SerialDevice(HANDLE port);
+  // Takes ownership of an open, configured port handle; `deviceName` is held
+  // for this program while the device lives.
+  Win32SerialDevice(HANDLE port, std::string deviceName);
   ~Win32SerialDevice() override;
   Win32SerialDevice(const Win32SerialDevice&) = delete;
   Win32SerialDevice& operator=(const Win32SerialDevice&) = delete;
@@ -61,6 +64,7 @@ class Win32SerialDevice final : public SerialDevice {
   void markLost();
 
   HANDLE port_;
+  std::string deviceName_;
   HANDLE readEvent_;
   HANDLE writeEvent_;
   OVERLAPPED writeIo_{};

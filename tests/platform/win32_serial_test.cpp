@@ -55,7 +55,7 @@ TEST(Win32Serial, LineSettingsOutsideTheCodesAreRefused) {
   }
 }
 
-TEST(Win32Serial, MissingAndHeldPortsFailTheOpen) {
+TEST(Win32Serial, MissingPortsFailTheOpen) {
   Win32SerialBackend backend;
   EXPECT_EQ(backend.open("COM199"), nullptr);
   EXPECT_EQ(backend.lastError(), OpenError::NotFound);
@@ -93,6 +93,25 @@ TEST(Win32Serial, EnumerationFindsThePortsTheRegistryLists) {
   for (const std::string& port : EnumerateSerialDevices())
     found += (found.empty() ? "" : " ") + port;
   EXPECT_EQ(found, expected);
+}
+
+// On a port that receives (tests/windows/wine_e2e.sh: a replay on COM3).
+TEST(Win32Serial, AHeldPortIsExclusiveAndReadsWithoutWaiting) {
+  const char* name = std::getenv("NAVBIN_RECEIVING_PORT");
+  if (!name) GTEST_SKIP() << "run by tests/windows/wine_e2e.sh";
+  Win32SerialBackend backend;
+  auto port = backend.open(name);
+  ASSERT_NE(port, nullptr) << OpenErrorText(backend.lastError());
+  EXPECT_EQ(backend.open(name), nullptr);
+  EXPECT_EQ(backend.lastError(), OpenError::Busy);
+  ASSERT_TRUE(port->waitForInput(5000));
+  std::uint8_t bytes[8192];
+  EXPECT_GT(port->read(bytes, sizeof bytes), 0);
+  const std::uint8_t query[] = {0x10, 0x21, 0x10, 0x03};
+  EXPECT_TRUE(port->write(query, sizeof query));
+  EXPECT_FALSE(port->lost());
+  port.reset();
+  EXPECT_NE(backend.open(name), nullptr);  // free again once closed
 }
 
 }  // namespace

@@ -45,11 +45,13 @@ wine reg add "$key" /v '\Device\NavbinCom3' /t REG_SZ /d COM3 /f >/dev/null 2>&1
 ports=$(wine reg query "$key" | tr -d '\r' | awk '$2 == "REG_SZ" {print $3}' | sed -n 's/^COM//p' |
   awk '$1 <= 16' | sort -n | sed 's/^/COM/' | paste -sd' ')
 status=1
-if [[ " $ports " == *" COM3 "* ]] && NAVBIN_SERIALCOMM_PORTS=$ports wine \
-  "$windows/tests/platform/platform_tests.exe" --gtest_filter='*TheRegistryLists' >/dev/null; then
+if [[ " $ports " == *" COM3 "* ]] && NAVBIN_SERIALCOMM_PORTS=$ports NAVBIN_RECEIVING_PORT=COM3 \
+  wine "$windows/tests/platform/platform_tests.exe" \
+  --gtest_filter='*TheRegistryLists:*AHeldPort*' >"$work/platform.txt" 2>&1; then
   status=0
 fi
-result "the enumeration lists the registry's ports ($ports)" $status
+result "the enumeration lists the registry's ports ($ports); COM3 opens exclusively" $status
+[[ $status == 0 ]] || cat "$work/platform.txt"
 kill "$sim" 2>/dev/null || true
 
 # Every recording decodes under Wine as its golden decode, byte for byte.
