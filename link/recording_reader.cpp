@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/file_flags.h"
+
 namespace navbin::link {
 
 std::unique_ptr<RecordingReader> RecordingReader::Open(const std::string& path,
@@ -14,7 +16,7 @@ std::unique_ptr<RecordingReader> RecordingReader::Open(const std::string& path,
   if (path == "-") {
     return std::unique_ptr<RecordingReader>(new RecordingReader(STDIN_FILENO, "standard input"));
   }
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(path.c_str(), platform::kOpenReadBytes);
   if (fd < 0) {
     error = path + ": " + std::strerror(errno);
     return nullptr;

@@ -34,7 +34,7 @@ struct CNumericScope {};
 }  // namespace
 
 void AppendPrintfV(std::string& out, const char* format, std::va_list args) {
-  const CNumericScope c;
+  [[maybe_unused]] const CNumericScope c;
   char small[128];
   std::va_list again;
   va_copy(again, args);

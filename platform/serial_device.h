@@ -63,7 +63,16 @@ class SerialDevice {
   virtual int pollFd() const { return -1; }
 };
 
-enum class OpenError { None, NotFound, PermissionDenied, Busy, NotATerminal, Refused, Other };
+enum class OpenError {
+  None,
+  NotFound,
+  PermissionDenied,
+  Busy,
+  NotATerminal,
+  Refused,
+  NotAvailable,  // a kind of port the Windows build does not have
+  Other
+};
 
 // A few words on why an open failed, for the command-line programs.
 inline const char* OpenErrorText(OpenError error) {
@@ -78,6 +87,8 @@ inline const char* OpenErrorText(OpenError error) {
       return "not a terminal";
     case OpenError::Refused:
       return "connection refused";
+    case OpenError::NotAvailable:
+      return "not available on Windows";
     default:
       return "cannot open the device";
   }

@@ -23,7 +23,11 @@ class SystemClock {
   virtual bool setUtc(const CalendarTime& time) = 0;
 };
 
-// The real clock: std::chrono to read, clock_settime(CLOCK_REALTIME) to set.
+// A date and time the calendar has (no 31 February), from 1970 to 9999.
+bool IsValidCalendarTime(const CalendarTime& time);
+
+// The real clock: std::chrono to read, clock_settime(CLOCK_REALTIME) to set;
+// on Windows GetSystemTime and SetSystemTime.
 class RealSystemClock final : public SystemClock {
  public:
   CalendarTime nowUtc() const override;

@@ -1,12 +1,12 @@
 #include "tools/log_session.h"
 
-#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
 #include "platform/build_date.h"
+#include "platform/stop_signals.h"
 #include "protocol/presentation/control_names.h"
 
 namespace navbin::tools {
@@ -191,7 +191,7 @@ void LogSession::run(const std::function<bool()>& stop) {
       if (taps_.active()) {
         taps_.wait(wait);
       } else {
-        ::poll(nullptr, 0, static_cast<int>(wait.count()));
+        platform::SleepUnlessStopped(wait);
       }
       continue;
     }

@@ -5,7 +5,6 @@
 // port read live at 9600 8-O-1 until it goes away or the user presses Ctrl+C.
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,7 +13,10 @@
 #include <string>
 
 #include "platform/device_opener.h"
+#include "platform/file_flags.h"
+#include "platform/native_backends.h"
 #include "platform/network_address.h"
+#include "platform/standard_streams.h"
 #include "platform/stop_signals.h"
 #include "tools/packet_printer.h"
 
@@ -102,27 +104,26 @@ int main(int argc, char** argv) {
   }
   if (path.empty()) return Usage();
   navbin::platform::CatchStopSignals();
+  navbin::platform::UseBinaryStandardStreams();
 
   if (path == "-") {
     PacketPrinter printer(json, false, WriteOut);
     return DumpStream(STDIN_FILENO, "standard input", printer);
   }
   if (navbin::platform::IsNetworkPath(path)) return DumpNetworkPort(path, json);
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return Fail(path, std::strerror(errno));
-  if (S_ISCHR(info.st_mode)) {
-    navbin::platform::PosixSerialBackend backend;
-    if (auto device = backend.open(path)) {
+  if (navbin::platform::MayBeSerialPort(path)) {
+    const auto backend = navbin::platform::MakeSerialPortBackend();
+    if (auto device = backend->open(path)) {
       PacketPrinter printer(json, true, WriteOut);
       DumpDevice(*device, printer);
       return 0;
     }
     // Character devices that are not terminals are read like files.
-    if (backend.lastError() != OpenError::NotATerminal) {
-      return Fail(path, OpenErrorText(backend.lastError()));
+    if (backend->lastError() != OpenError::NotATerminal) {
+      return Fail(path, OpenErrorText(backend->lastError()));
     }
   }
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(path.c_str(), navbin::platform::kOpenReadBytes);
   if (fd < 0) return Fail(path, std::strerror(errno));
   PacketPrinter printer(json, false, WriteOut);
   const int result = DumpStream(fd, path, printer);

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <thread>
 
+#include "platform/network_serial_device.h"
 #include "protocol/presentation/config_control_names.h"
 #include "tests/e2e/e2e_live_app.h"
 #include "tests/support/fakes.h"

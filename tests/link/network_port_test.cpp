@@ -8,6 +8,7 @@
 
 #include "link/serial_channel.h"
 #include "platform/device_opener.h"
+#include "platform/network_serial_device.h"
 #include "platform/telnet_reader.h"
 #include "tests/support/loopback_server.h"
 #include "tests/support/packets.h"

@@ -9,6 +9,7 @@
 
 #include "link/serial_channel.h"
 #include "platform/device_opener.h"
+#include "platform/network_serial_device.h"
 #include "protocol/commands/config_commands.h"
 #include "tests/support/child_process.h"
 #include "tests/support/loopback_server.h"

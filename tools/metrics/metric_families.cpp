@@ -23,8 +23,9 @@ MetricFamilies::MetricFamilies(prometheus::Registry& r)
       packetsIgnored(Counter(r, "navbin_packets_ignored_total",
                              "Packets of an unknown id or of the wrong length")),
       bytes(Counter(r, "navbin_bytes_total", "Bytes read from the receiver")),
-      fixMode(Gauge(r, "navbin_fix_mode",
-                    "Receiver mode of report 0x8F-AC; without it, fix dimension code of report 0x6D")),
+      fixMode(
+          Gauge(r, "navbin_fix_mode",
+                "Receiver mode of report 0x8F-AC; without it, fix dimension code of report 0x6D")),
       statusCode(Gauge(r, "navbin_receiver_status_code",
                        "Status of report 0x46 or decoding status of 0x8F-AC; 0: doing fixes")),
       satellitesUsed(Gauge(r, "navbin_satellites_used", "Satellites in the fix (report 0x6D)")),

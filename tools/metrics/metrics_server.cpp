@@ -1,11 +1,16 @@
 #include "tools/metrics/metrics_server.h"
 
 #include <prometheus/exposer.h>
+#include <prometheus/registry.h>
 #include <prometheus/text_serializer.h>
 #include <unistd.h>
 
 #include <exception>
 #include <sstream>
+
+#include "tools/metrics/metric_families.h"
+#include "tools/metrics/metric_slot.h"
+#include "tools/metrics/receiver_metrics.h"
 
 namespace navbin::tools::metrics {
 namespace {
@@ -23,23 +28,32 @@ std::vector<std::string> ServerOptions(const platform::ListenAddress& address) {
 
 }  // namespace
 
+struct MetricsServer::Series {
+  explicit Series(const std::vector<std::string>& devices)
+      : registry(std::make_shared<prometheus::Registry>()),
+        families(*registry),
+        serveClients(families.serveClients, {}),
+        timeOffset(families.timeOffset, {}) {
+    for (std::size_t i = 0; i < devices.size(); ++i) {
+      receivers.push_back(
+          std::make_unique<ReceiverMetrics>(families, "COM" + std::to_string(i + 1), devices[i]));
+    }
+  }
+
+  std::shared_ptr<prometheus::Registry> registry;
+  MetricFamilies families;
+  std::vector<std::unique_ptr<ReceiverMetrics>> receivers;
+  GaugeSlot serveClients, timeOffset;
+  std::unique_ptr<CounterSlot> timeSamples;  // with the time service only
+  // Last, so that its threads stop before any series goes.
+  std::unique_ptr<prometheus::Exposer> exposer;
+};
+
 MetricsServer::MetricsServer(platform::ListenAddress address,
                              const std::vector<std::string>& devices)
-    : address_(std::move(address)),
-      registry_(std::make_shared<prometheus::Registry>()),
-      families_(*registry_),
-      serveClients_(families_.serveClients, {}),
-      timeOffset_(families_.timeOffset, {}) {
-  for (std::size_t i = 0; i < devices.size(); ++i) {
-    receivers_.push_back(
-        std::make_unique<ReceiverMetrics>(families_, "COM" + std::to_string(i + 1), devices[i]));
-  }
-}
+    : address_(std::move(address)), series_(std::make_unique<Series>(devices)) {}
 
-// The exposer's threads go first: none may collect while the series go.
-MetricsServer::~MetricsServer() {
-  exposer_.reset();
-}
+MetricsServer::~MetricsServer() = default;
 
 bool MetricsServer::start(std::string& error) {
   // A trial bind names the reason the server's own would only report as a failure.
@@ -47,37 +61,40 @@ bool MetricsServer::start(std::string& error) {
   if (trial < 0) return false;
   ::close(trial);
   try {
-    exposer_ = std::make_unique<prometheus::Exposer>(ServerOptions(address_));
+    series_->exposer = std::make_unique<prometheus::Exposer>(ServerOptions(address_));
   } catch (const std::exception&) {
     error = address_.address + ":" + std::to_string(address_.port) + ": cannot listen";
     return false;
   }
-  exposer_->RegisterCollectable(registry_);
+  series_->exposer->RegisterCollectable(series_->registry);
   return true;
 }
 
 void MetricsServer::take(int portIndex, int id, std::span<const std::uint8_t> payload,
                          const reports::ReceiverState& receiver, SteadyTime now) {
   const auto at = static_cast<std::size_t>(portIndex);
-  if (at < receivers_.size()) receivers_[at]->take(id, payload, receiver, now);
+  auto& receivers = series_->receivers;
+  if (at < receivers.size()) receivers[at]->take(id, payload, receiver, now);
 }
 
 void MetricsServer::refresh(std::span<const PortCounts> ports, const LoggerCounts& logger,
                             SteadyTime now) {
-  for (std::size_t i = 0; i < ports.size() && i < receivers_.size(); ++i) {
-    receivers_[i]->refresh(ports[i], now);
+  Series& s = *series_;
+  for (std::size_t i = 0; i < ports.size() && i < s.receivers.size(); ++i) {
+    s.receivers[i]->refresh(ports[i], now);
   }
-  if (logger.serveClients) serveClients_.set(static_cast<double>(*logger.serveClients));
-  if (logger.timeOffset) timeOffset_.set(*logger.timeOffset);
+  if (logger.serveClients) s.serveClients.set(static_cast<double>(*logger.serveClients));
+  if (logger.timeOffset) s.timeOffset.set(*logger.timeOffset);
   if (!logger.timeSamples) return;
-  if (!timeSamples_)
-    timeSamples_ = std::make_unique<CounterSlot>(families_.timeSamples, prometheus::Labels{});
-  timeSamples_->follow(*logger.timeSamples);
+  if (!s.timeSamples) {
+    s.timeSamples = std::make_unique<CounterSlot>(s.families.timeSamples, prometheus::Labels{});
+  }
+  s.timeSamples->follow(*logger.timeSamples);
 }
 
 std::string MetricsServer::scrape() const {
   std::ostringstream out;
-  prometheus::TextSerializer().Serialize(out, registry_->Collect());
+  prometheus::TextSerializer().Serialize(out, series_->registry->Collect());
   return out.str();
 }
 

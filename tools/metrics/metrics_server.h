@@ -5,23 +5,30 @@
 // The values are updated from the logging thread, each report as it is
 // decoded and the counts once a tick; the library's series are thread-safe.
 
+#include <chrono>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-#include <prometheus/registry.h>
-
 #include "platform/tcp_socket.h"
-#include "tools/metrics/metric_families.h"
-#include "tools/metrics/receiver_metrics.h"
-
-namespace prometheus {
-class Exposer;
-}
+#include "protocol/receiver/receiver_state.h"
 
 namespace navbin::tools::metrics {
+
+using SteadyTime = std::chrono::steady_clock::time_point;
+
+// What navbin-log counted of one port, as of this tick.
+struct PortCounts {
+  bool open = false;
+  std::uint64_t packets = 0;
+  std::uint64_t bytes = 0;
+  std::uint64_t reopened = 0;
+  std::uint64_t records = 0;
+  std::uint64_t writeErrors = 0;
+};
 
 // The logger's own counts; a part it does not run is absent.
 struct LoggerCounts {
@@ -50,13 +57,9 @@ class MetricsServer {
   std::string describe() const;
 
  private:
+  struct Series;  // the registry and its series, where the platform has them
   platform::ListenAddress address_;
-  std::shared_ptr<prometheus::Registry> registry_;
-  MetricFamilies families_;
-  std::vector<std::unique_ptr<ReceiverMetrics>> receivers_;
-  GaugeSlot serveClients_, timeOffset_;
-  std::unique_ptr<CounterSlot> timeSamples_;  // with the time service only
-  std::unique_ptr<prometheus::Exposer> exposer_;
+  std::unique_ptr<Series> series_;
 };
 
 }  // namespace navbin::tools::metrics

@@ -15,20 +15,9 @@
 #include "protocol/receiver/receiver_state.h"
 #include "tools/metrics/metric_families.h"
 #include "tools/metrics/metric_slot.h"
+#include "tools/metrics/metrics_server.h"
 
 namespace navbin::tools::metrics {
-
-using SteadyTime = std::chrono::steady_clock::time_point;
-
-// What navbin-log counted of one port, as of this tick.
-struct PortCounts {
-  bool open = false;
-  std::uint64_t packets = 0;
-  std::uint64_t bytes = 0;
-  std::uint64_t reopened = 0;
-  std::uint64_t records = 0;
-  std::uint64_t writeErrors = 0;
-};
 
 class ReceiverMetrics {
  public:

@@ -2,20 +2,36 @@
 
 #include <poll.h>
 
+#include "platform/event_poll.h"
+#include "tools/serve/port_share.h"
+
 namespace navbin::tools {
 
 using Clock = std::chrono::steady_clock;
 
+struct PortTaps::Shares {
+  explicit Shares(const std::optional<platform::ListenAddress>& serveAt) : at(serveAt) {}
+  platform::EventPoll poll;  // before the shares, which watch their sockets with it
+  std::optional<platform::ListenAddress> at;
+  std::vector<std::unique_ptr<PortShare>> list;
+};
+
 PortTaps::PortTaps(platform::SerialBackend& devices, const std::vector<std::string>& paths,
                    const std::optional<platform::ListenAddress>& serveAt, bool allowCommands,
-                   PortShare::Note note)
-    : backend_(devices), paths_(paths), at_(serveAt) {
-  if (!at_) return;
+                   Note note)
+    : backend_(devices), paths_(paths), shares_(std::make_unique<Shares>(serveAt)) {
+  if (!serveAt) return;
   for (std::size_t i = 0; i < paths_.size(); ++i) {
-    shares_.push_back(std::make_unique<PortShare>("COM" + std::to_string(i + 1), allowCommands,
-                                                  note, poll_, (i + 1) << 32));
-    tap(i, *shares_.back());
+    shares_->list.push_back(std::make_unique<PortShare>(
+        "COM" + std::to_string(i + 1), allowCommands, note, shares_->poll, (i + 1) << 32));
+    tap(i, *shares_->list.back());
   }
+}
+
+PortTaps::~PortTaps() = default;
+
+bool PortTaps::serving() const {
+  return !shares_->list.empty();
 }
 
 void PortTaps::tap(std::size_t index, ByteTap& tap) {
@@ -25,24 +41,24 @@ void PortTaps::tap(std::size_t index, ByteTap& tap) {
 }
 
 bool PortTaps::listen(std::string& error) {
-  for (std::size_t i = 0; i < shares_.size(); ++i) {
-    const auto port = static_cast<std::uint16_t>(at_->port + i);
-    if (!shares_[i]->listen(at_->address, port, error)) return false;
+  for (std::size_t i = 0; i < shares_->list.size(); ++i) {
+    const auto port = static_cast<std::uint16_t>(shares_->at->port + i);
+    if (!shares_->list[i]->listen(shares_->at->address, port, error)) return false;
   }
   return true;
 }
 
 std::string PortTaps::describe() const {
   std::string text = "serving";
-  for (std::size_t i = 0; i < shares_.size(); ++i) {
-    text += (i ? ", COM" : " COM") + std::to_string(i + 1) + " at " + shares_[i]->url();
+  for (std::size_t i = 0; i < shares_->list.size(); ++i) {
+    text += (i ? ", COM" : " COM") + std::to_string(i + 1) + " at " + shares_->list[i]->url();
   }
   return text;
 }
 
 std::size_t PortTaps::clients() const {
   std::size_t count = 0;
-  for (const auto& share : shares_) count += share->clients();
+  for (const auto& share : shares_->list) count += share->clients();
   return count;
 }
 
@@ -55,7 +71,7 @@ void PortTaps::wait(std::chrono::milliseconds timeout) {
       devices[i] = {device ? device->pollFd() : -1, POLLIN, 0};
     }
     const auto events =
-        poll_.wait(std::chrono::ceil<std::chrono::milliseconds>(end - now), devices);
+        shares_->poll.wait(std::chrono::ceil<std::chrono::milliseconds>(end - now), devices);
     bool any = !events.empty();
     for (std::size_t i = 0; i < paths_.size(); ++i) {
       if (devices[i].revents == 0) continue;
@@ -64,9 +80,9 @@ void PortTaps::wait(std::chrono::milliseconds timeout) {
     }
     for (const auto& event : events) {
       const std::size_t share = (event.token >> 32) - 1;
-      if (share < shares_.size()) {
-        shares_[share]->handle(static_cast<std::uint32_t>(event.token), event.readable,
-                               event.writable);
+      if (share < shares_->list.size()) {
+        shares_->list[share]->handle(static_cast<std::uint32_t>(event.token), event.readable,
+                                     event.writable);
       }
     }
     forwardCommands();
@@ -77,8 +93,8 @@ void PortTaps::wait(std::chrono::milliseconds timeout) {
 // Each frame goes to the device whole, so the frames of two clients and the
 // logger's own queries follow one another on the line, never spliced.
 void PortTaps::forwardCommands() {
-  for (std::size_t i = 0; i < shares_.size(); ++i) {
-    auto frames = shares_[i]->takeCommands();
+  for (std::size_t i = 0; i < shares_->list.size(); ++i) {
+    auto frames = shares_->list[i]->takeCommands();
     TappedDevice* device = backend_.device(paths_[i]);
     if (frames.empty() || !device) continue;
     for (const auto& frame : frames) device->write(frame.data(), frame.size());

@@ -6,34 +6,39 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/event_poll.h"
 #include "platform/serial_device.h"
 #include "platform/tcp_socket.h"
-#include "tools/serve/port_share.h"
 #include "tools/taps/tapped_device.h"
 
 namespace navbin::tools {
 
 class PortTaps {
  public:
+  // What the shares say: a client came or went, or (fault) a socket failed.
+  using Note = std::function<void(const std::string& text, bool fault)>;
+
   // Shares `paths` (in the order of their COM numbers) when `serveAt` is given.
   PortTaps(platform::SerialBackend& devices, const std::vector<std::string>& paths,
-           const std::optional<platform::ListenAddress>& serveAt, bool allowCommands,
-           PortShare::Note note);
+           const std::optional<platform::ListenAddress>& serveAt, bool allowCommands, Note note);
+  ~PortTaps();
+  PortTaps(const PortTaps&) = delete;
+  PortTaps& operator=(const PortTaps&) = delete;
 
   // `tap` sees the bytes of port `index` (0 for COM1) from its next open.
   void tap(std::size_t index, ByteTap& tap);
   bool active() const { return tapped_; }
-  bool serving() const { return !shares_.empty(); }
+  bool serving() const;
   // What the monitor core opens its ports with.
   platform::SerialBackend& backend() { return backend_; }
 
-  // Starts listening; false with the reason in `error`.
+  // Starts listening; false with the reason in `error` (always on a build
+  // without TCP serving).
   bool listen(std::string& error);
   // "serving COM1 at tcp://127.0.0.1:4001, COM2 at ..."
   std::string describe() const;
@@ -46,11 +51,13 @@ class PortTaps {
  private:
   void forwardCommands();
 
-  platform::EventPoll poll_;  // before the shares, which watch their sockets with it
+  // The TCP side: the shares and what watches their sockets; its own file
+  // for each build (port_taps.cpp, win32_port_taps.cpp).
+  struct Shares;
+
   TappingBackend backend_;
   std::vector<std::string> paths_;
-  std::optional<platform::ListenAddress> at_;
-  std::vector<std::unique_ptr<PortShare>> shares_;
+  std::unique_ptr<Shares> shares_;
   bool tapped_ = false;
 };
 

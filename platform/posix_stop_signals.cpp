@@ -1,5 +1,7 @@
 #include "platform/stop_signals.h"
 
+#include <poll.h>
+
 namespace navbin::platform {
 namespace {
 
@@ -22,6 +24,10 @@ void CatchStopSignals() {
 
 const volatile std::sig_atomic_t& StopFlag() {
   return gStop;
+}
+
+void SleepUnlessStopped(std::chrono::milliseconds time) {
+  ::poll(nullptr, 0, static_cast<int>(time.count()));  // a signal ends it
 }
 
 }  // namespace navbin::platform
