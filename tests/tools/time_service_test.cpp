@@ -4,17 +4,11 @@
 
 #include "tools/timing/time_service.h"
 
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
-
-#include <cstring>
-#include <filesystem>
 
 #include "sim/navigation_reports.h"
 #include "sim/status_reports.h"
+#include "tests/support/chrony_samples.h"
 #include "tests/support/packets.h"
 
 namespace navbin::tools::timing {
@@ -49,43 +43,18 @@ class FakePps final : public platform::PpsSource {
   std::optional<platform::Pulse> pulse;
 };
 
-// chrony's end of a SOCK reference clock.
-class SockReader {
+// chrony's end of a SOCK reference clock: report samples only.
+class SockReader : public support::ChronySamples {
  public:
-  explicit SockReader(const std::string& path) : path_(path) {
-    fd_ = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK, 0);
-    sockaddr_un a{};
-    a.sun_family = AF_UNIX;
-    std::strncpy(a.sun_path, path.c_str(), sizeof a.sun_path - 1);
-    ::unlink(path.c_str());
-    ::bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-  }
-  ~SockReader() {
-    ::close(fd_);
-    ::unlink(path_.c_str());
-  }
-  struct Sample {
-    double pc, offset;
-    int leap;
-  };
+  using ChronySamples::ChronySamples;
   std::vector<Sample> take() {
-    std::vector<Sample> got;
-    struct {
-      timeval tv;
-      double offset;
-      int pulse, leap, pad, magic;
-    } d;
-    while (::recv(fd_, &d, sizeof d, 0) == static_cast<ssize_t>(sizeof d)) {
-      EXPECT_EQ(d.magic, 0x534f434b);
-      EXPECT_EQ(d.pulse, 0);
-      got.push_back({d.tv.tv_sec + d.tv.tv_usec / 1e6, d.offset, d.leap});
+    const auto got = ChronySamples::take();
+    for (const Sample& s : got) {
+      EXPECT_EQ(s.magic, kMagic);
+      EXPECT_EQ(s.pulse, 0);
     }
     return got;
   }
-
- private:
-  std::string path_;
-  int fd_;
 };
 
 TEST(TimeServiceSamples, ReportsFromTheirFirstByteAndPulsesPairedWithTheirSecond) {
