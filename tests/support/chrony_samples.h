@@ -21,16 +21,12 @@ class ChronySamples {
   };
 
   explicit ChronySamples(std::string path) : path_(std::move(path)) {
-    sockaddr_un a{};
-    a.sun_family = AF_UNIX;
+    sockaddr_un a{AF_UNIX, {}};
     std::strncpy(a.sun_path, path_.c_str(), sizeof a.sun_path - 1);
     ::unlink(path_.c_str());
     ::bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a);
   }
-  ~ChronySamples() {
-    ::close(fd_);
-    ::unlink(path_.c_str());
-  }
+  ~ChronySamples() { ::close(fd_), ::unlink(path_.c_str()); }
   const std::string& path() const { return path_; }
 
   // The samples that came since the last call.
@@ -41,9 +37,8 @@ class ChronySamples {
       double offset;
       int pulse, leap, pad, magic;
     } d;
-    while (::recv(fd_, &d, sizeof d, 0) == static_cast<ssize_t>(sizeof d)) {
-      got.push_back(
-          {double(d.tv.tv_sec) + double(d.tv.tv_usec) / 1e6, d.offset, d.pulse, d.leap, d.magic});
+    while (::recv(fd_, &d, sizeof d, 0) == sizeof d) {
+      got.push_back({d.tv.tv_sec + d.tv.tv_usec / 1e6, d.offset, d.pulse, d.leap, d.magic});
     }
     return got;
   }
