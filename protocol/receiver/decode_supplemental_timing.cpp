@@ -27,7 +27,7 @@ constexpr std::pair<int, ControlName> kAlarmLights[] = {
 }  // namespace
 
 void decodeSupplementalTiming(DecoderContext& context, link::PortContext& port) {
-  if (!context.isDisplayPort(port)) return;
+  if (!context.shows(port)) return;
   const auto report = ParseSupplementalTiming(PacketPayload(port));
   if (!report) return;
   const SupplementalTimingReport& r = *report;
