@@ -127,6 +127,25 @@ TEST(TimeServiceSamples, ReportsFromTheirFirstByteAndPulsesPairedWithTheirSecond
   EXPECT_TRUE(notes.empty());
 }
 
+// A frame whose first bytes were read at once and its last ones late keeps
+// the start its first bytes gave.
+TEST(TimeServiceSamples, AFrameWhoseEndIsReadLateKeepsTheStartItsFirstBytesGave) {
+  TimeOptions options;
+  options.chronySock = testing::TempDir() + "/navbin-time-late.sock";
+  SockReader reports(options.chronySock);
+  TimeService service(options, nullptr, 2300, [](const std::string&) {});
+  std::string error;
+  ASSERT_TRUE(service.start(error)) << error;
+  const auto frame = support::Frame(sim::GpsTimeReport({2396, 300000}, 18));
+  const SysTime at = UtcOfGpsTime(2396, 300000, 18);
+  const double perByte = 11.0 / 9600;
+  service.received(std::span(frame).first(5), {at, perByte});
+  service.received(std::span(frame).subspan(5), {at + milliseconds(40), perByte});
+  const auto got = reports.take();
+  ASSERT_EQ(got.size(), 1u);
+  EXPECT_NEAR(got[0].pc, duration<double>(at.time_since_epoch()).count() - 5 * perByte, 2e-6);
+}
+
 // A timing receiver on the PC's clock, paced at 9600 baud and served on a
 // thread; two-second phases, changing between the reports: pulse and report,
 // report alone, pulse alone.
