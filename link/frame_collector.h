@@ -18,6 +18,8 @@ class FrameCollector {
   // until the next call.
   bool feed(std::uint8_t b);
   std::span<const std::uint8_t> frame() const { return bytes_; }
+  // Bytes of the frame begun and not yet ended (0 outside one).
+  std::size_t pending() const { return complete_ ? 0 : bytes_.size(); }
 
  private:
   void restart(std::uint8_t first);

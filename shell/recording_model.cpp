@@ -29,6 +29,7 @@ class NoDisplay final : public reports::Display {
   void setSelectedIndex(Form, ControlName, int) override {}
   int selectedIndex(Form, ControlName) const override { return -1; }
   void setItems(Form, ControlName, const std::vector<std::string>&) override {}
+  bool showsNothing() const override { return true; }
 };
 
 class NoPrompter final : public reports::Prompter {

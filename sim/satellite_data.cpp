@@ -96,9 +96,7 @@ void SatelliteDataStore::queue(std::uint8_t operation, std::uint8_t type, std::u
   PacketWriter w(kReplyId);
   w.u8(operation).u8(type).u8(sv).u8(static_cast<std::uint8_t>(data.size()));
   for (std::uint8_t b : data) w.u8(b);
-  Packet reply = w.take();
-  due += lineMs(link::FrameLength(reply));
-  pending_.emplace_back(due, std::move(reply));
+  pending_.emplace_back(due, w.take());
 }
 
 std::vector<Packet> SatelliteDataStore::takeDue(std::int64_t nowMs) {

@@ -27,8 +27,8 @@ struct SatelliteDataOptions {
   bool refuseLoads = false;      // every load is refused
   int lateMs = 0;                // every 0x58 leaves this long after its command
   bool foreign = false;          // every 0x58 follows one for another SV
-  int paceBaud = 0;  // when set, every 0x58 also waits out the line time of its command and
-                     // itself at this baud (11 bits a byte), as on a real line
+  int paceBaud = 0;  // when set, every 0x58 also waits out the line time of its command at
+                     // this baud (11 bits a byte); its own it spends on the paced line
 };
 
 class SatelliteDataStore {

@@ -89,6 +89,10 @@ bool ApplyOption(SimOptions& o, std::string_view name, std::string_view value, s
     if (!ParseProbability(value, o.dropReplyProbability)) {
       return Fail(error, "--drop takes a probability from 0 to 1");
     }
+  } else if (name == "--pace") {
+    // One line for everything: the output's pace and the satellite-data replies' waits.
+    if (!ApplySatelliteDataOption(o.satelliteData, name, value, error)) return false;
+    o.paceBaud = o.satelliteData.paceBaud;
   } else if (IsSatelliteDataOption(name) || IsSatelliteDataFlag(name)) {
     return ApplySatelliteDataOption(o.satelliteData, name, value, error);
   } else if (name == "--start-after") {
@@ -101,10 +105,6 @@ bool ApplyOption(SimOptions& o, std::string_view name, std::string_view value, s
   } else if (name == "--report-delay") {
     if (!ParseNumber(value, o.reportDelayMs) || o.reportDelayMs < 0 || o.reportDelayMs > 900) {
       return Fail(error, "--report-delay takes milliseconds from 0 to 900");
-    }
-  } else if (name == "--pace") {
-    if (!ParseNumber(value, o.paceBaud) || o.paceBaud < 300 || o.paceBaud > 921600) {
-      return Fail(error, "--pace takes a baud rate from 300 to 921600");
     }
   } else if (name == "--stop-after") {
     if (!ParseNumber(value, o.stopAfterSeconds) || o.stopAfterSeconds < 1) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 
+#include "link/frame_collector.h"
 #include "sim/device_link.h"
 #include "sim/gps_time.h"
 #include "sim/line_check.h"
@@ -54,6 +55,7 @@ bool SimServer::addPort(const SimOptions& options, int i, std::string& error) {
                                              {},
                                              0,
                                              std::move(tcp),
+                                             {},
                                              {}});
   port->receiver.satelliteData().setOptions(options.satelliteData);
   if (options.paceBaud > 0) port->pacer.emplace(options.paceBaud);
@@ -148,10 +150,12 @@ void SimServer::serveOnce(int maxWaitMs) {
       readPort(*port, fds[at++].revents, now);
     }
   }
+  for (auto& port : ports_) holdReplies(*port);
   advanceClocks(now);
   for (auto& port : ports_) {
     if (silent_) {
       port->receiver.takeOutput();  // dropped: the receiver is silent
+      port->held.clear();
       if (port->tcp) {
         port->tcp->flush();
       } else {
@@ -163,12 +167,39 @@ void SimServer::serveOnce(int maxWaitMs) {
   }
 }
 
+// Paced, the reports of each second lead the line, as a timing receiver's
+// do: the replies to commands wait while they would still be leaving when
+// the next second's reports are due.
+void SimServer::holdReplies(Port& port) {
+  if (!port.pacer) return;
+  const auto replies = port.receiver.takeOutput();
+  port.held.insert(port.held.end(), replies.begin(), replies.end());
+}
+
+// How many held bytes, in whole frames, leave before the next second begins;
+// a frame longer than a second on the line goes when its turn comes.
+std::size_t SimServer::repliesThatFit(const Port& port, Clock::time_point now) const {
+  const auto nextSecond = now + std::chrono::milliseconds(1000 - port.receiver.gpsMs() % 1000);
+  link::FrameCollector frames;
+  std::size_t fit = 0;
+  for (std::size_t i = 0; i < port.held.size(); ++i) {
+    if (!frames.feed(port.held[i])) continue;
+    const bool tooLate = port.pacer->doneAt(i + 1, now) > nextSecond;
+    if (tooLate && port.pacer->timeOf(i + 1 - fit) < std::chrono::seconds(1)) break;
+    fit = i + 1;
+  }
+  return fit;
+}
+
 void SimServer::send(Port& port) {
   const SerialConfig line = port.receiver.lineInForce();
   auto bytes = port.receiver.takeOutput();
   if (port.pacer) {
     const auto now = Clock::now();
     port.pacer->queue(bytes, now);
+    const std::size_t fit = repliesThatFit(port, now);
+    port.pacer->queue({port.held.data(), fit}, now);
+    port.held.erase(port.held.begin(), port.held.begin() + static_cast<std::ptrdiff_t>(fit));
     const auto due = port.pacer->due(now);
     bytes.assign(due.begin(), due.end());
     port.pacer->take(due.size());

@@ -63,6 +63,7 @@ class SimServer {
     std::uint64_t reportsSent = 0;
     std::unique_ptr<TcpEndpoint> tcp;  // instead of the terminal, with --tcp
     std::optional<LinePacer> pacer;    // with --pace
+    std::vector<std::uint8_t> held;    // replies waiting for the line, paced
   };
 
   // The port's link when it has one, for messages.
@@ -86,6 +87,8 @@ class SimServer {
   bool silent_ = false;
 
   void send(Port& port);
+  void holdReplies(Port& port);
+  std::size_t repliesThatFit(const Port& port, std::chrono::steady_clock::time_point now) const;
   void printCounts() const;
 };
 

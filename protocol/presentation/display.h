@@ -78,6 +78,11 @@ class Display {
   virtual int selectedIndex(Form form, ControlName control) const = 0;
   // Replaces the items of a drop-down list.
   virtual void setItems(Form form, ControlName control, const std::vector<std::string>& items) = 0;
+
+  // True for a display nobody sees (a recording read into a model): the
+  // decoders then leave out what they would only show, the steps of their
+  // Shown point too, and keep the state.
+  virtual bool showsNothing() const { return false; }
 };
 
 }  // namespace navbin::reports

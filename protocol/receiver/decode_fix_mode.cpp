@@ -45,7 +45,7 @@ void decodeFixMode(DecoderContext& context, link::PortContext& port) {
   receiver.hdop = report->hdop;
   receiver.vdop = report->vdop;
   receiver.tdop = report->tdop;
-  if (!context.isDisplayPort(port)) return;
+  if (!context.shows(port)) return;
 
   Display& display = context.display;
   display.setText(Form::Main, names::Panel_RecMode,

@@ -26,7 +26,7 @@ void decodeHealth(DecoderContext& context, link::PortContext& port) {
   ReceiverState& receiver = context.receiver(port);
   receiver.statusCode = status;
   receiver.errorBits = errors;
-  if (!context.isDisplayPort(port)) return;
+  if (!context.shows(port)) return;
 
   Display& display = context.display;
   display.setText(Form::Main, names::Panel_Health, StatusText(status));
@@ -44,7 +44,7 @@ void decodeMachineStatus(DecoderContext& context, link::PortContext& port) {
   if (!report) return;
   const std::uint8_t bits = report->statusBits;
   context.receiver(port).statusBits = bits;
-  if (!context.isDisplayPort(port)) return;
+  if (!context.shows(port)) return;
 
   Display& display = context.display;
   ShowLight(display, names::Shape_Err3, names::Label_RTCLed, bits & 0x02, "not available at start",
@@ -58,7 +58,7 @@ void decodeDgpsMode(DecoderContext& context, link::PortContext& port) {
   if (!report) return;
   const std::uint8_t mode = report->dgpsMode;
   context.receiver(port).dgpsMode = mode;
-  if (!context.isDisplayPort(port)) return;
+  if (!context.shows(port)) return;
   context.display.setText(Form::Main, names::Panel_DGPS, DgpsModeText(mode));
 }
 

@@ -49,6 +49,10 @@ void decodeLlaPosition(DecoderContext& context, link::PortContext& port) {
   StoreLla(context, port, fix);
   context.reached(ReportPoint::Stored, port, {.id = 0x4A});
   if (!context.isDisplayPort(port)) return;
+  if (!context.shows(port)) {  // the delta panels' reference is kept all the same
+    takeDeltaReference(context.state.globals, fix.latitude, fix.longitude);
+    return;
+  }
 
   // The single-precision report is split after rounding the degrees to single.
   const double latitude = static_cast<float>(fix.latitude * kDegreesPerRadian);
@@ -70,6 +74,10 @@ void decodeDoubleLlaPosition(DecoderContext& context, link::PortContext& port) {
   StoreLla(context, port, fix);
   context.reached(ReportPoint::Stored, port, {.id = 0x84});
   if (!context.isDisplayPort(port)) return;
+  if (!context.shows(port)) {  // the delta panels' reference is kept all the same
+    takeDeltaReference(context.state.globals, fix.latitude, fix.longitude);
+    return;
+  }
 
   const double latitude = fix.latitude * kDegreesPerRadian;
   const double longitude = fix.longitude * kDegreesPerRadian;

@@ -38,7 +38,7 @@ void decodeXyzPosition(DecoderContext& context, link::PortContext& port) {
   StoreXyz(context, port, x, y, z, timeOfFix);
 
   context.reached(ReportPoint::Stored, port, {.id = 0x42});
-  if (!context.isDisplayPort(port)) return;
+  if (!context.shows(port)) return;
 
   ShowXyz(context.display, "Position: Packet 42", x, y, z, timeOfFix);
   context.reached(ReportPoint::Shown, port, {.id = 0x42, .a = x, .b = y, .c = z});
@@ -53,7 +53,7 @@ void decodeDoubleXyzPosition(DecoderContext& context, link::PortContext& port) {
   context.receiver(port).position.clockBias = bias;
 
   context.reached(ReportPoint::Stored, port, {.id = 0x83});
-  if (!context.isDisplayPort(port)) return;
+  if (!context.shows(port)) return;
 
   ShowXyz(context.display, "Double Precision Position: Packet 83", x, y, z, timeOfFix);
   showClockBias(context.display, bias);

@@ -10,7 +10,7 @@
 namespace navbin::reports {
 
 void decodePrimaryTiming(DecoderContext& context, link::PortContext& port) {
-  if (!context.isDisplayPort(port)) return;
+  if (!context.shows(port)) return;
   const auto report = ParsePrimaryTiming(PacketPayload(port));
   if (!report) return;
   const PrimaryTimingReport& r = *report;

@@ -19,7 +19,7 @@ constexpr std::uint8_t kOverdeterminedClock = 7;
 }  // namespace
 
 void decodeSupplementalTiming(DecoderContext& context, link::PortContext& port) {
-  if (!context.isDisplayPort(port)) return;
+  if (!context.shows(port)) return;
   const auto report = ParseSupplementalTiming(PacketPayload(port));
   if (!report) return;
   const SupplementalTimingReport& r = *report;

@@ -103,7 +103,7 @@ void decodeTrackingStatus(DecoderContext& context, link::PortContext& port) {
   // The ages belong to the main window's rows, so every port refreshes them.
   context.state.globals.channelAge[k] = kChannelLifetime;
   KeepWeakestLevel(context.receiver(port).channels[k], report.sv, report.level);
-  if (!context.isDisplayPort(port)) return;
+  if (!context.shows(port)) return;
 
   ShowChannelRow(context.display, k, report);
   if (k >= kFirstLowerChannel) WakeLowerRows(context.display);

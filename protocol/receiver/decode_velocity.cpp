@@ -32,7 +32,7 @@ void decodeXyzVelocity(DecoderContext& context, link::PortContext& port) {
   velocity.velY = report->velY;
   velocity.velZ = report->velZ;
   velocity.biasRate = static_cast<float>(biasRate);
-  if (!context.isDisplayPort(port)) return;
+  if (!context.shows(port)) return;
 
   Display& display = context.display;
   ShowVelocityHeader(display, "ECEF Velocity", "Velocity: Packet 43");
@@ -54,7 +54,7 @@ void decodeEnuVelocity(DecoderContext& context, link::PortContext& port) {
   velocity.velNorth = report->velNorth;
   velocity.velUp = report->velUp;
   velocity.biasRate = static_cast<float>(biasRate);
-  if (!context.isDisplayPort(port)) return;
+  if (!context.shows(port)) return;
 
   Display& display = context.display;
   ShowVelocityHeader(display, "ENU Velocity", "Velocity: Packet 56");

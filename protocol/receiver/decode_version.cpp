@@ -17,7 +17,7 @@ bool KnowsDatums(int major, int minor) {
 }  // namespace
 
 void decodeVersion(DecoderContext& context, link::PortContext& port) {
-  if (!context.isDisplayPort(port)) return;
+  if (!context.shows(port)) return;
   const auto r = ParseVersion(PacketPayload(port));
   if (!r) return;
   Display& display = context.display;

@@ -23,17 +23,21 @@ DeltaScales DeltaScalesAt(double latitude) {
   return {kAxesSquaredProduct / (root * d), c * kSemiMajorSquared / root};
 }
 
+void takeDeltaReference(ReportGlobals& globals, double latitude, double longitude) {
+  if (globals.deltaReferenceSet || !std::isfinite(latitude) || !std::isfinite(longitude)) return;
+  auto& reference = globals.deltaReference;
+  globals.deltaReferenceSet = 1;
+  reference.latitude = latitude;
+  reference.longitude = longitude;
+  const DeltaScales scales = DeltaScalesAt(latitude);
+  reference.latitudeScale = scales.latitudeScale;
+  reference.longitudeScale = scales.longitudeScale;
+}
+
 void showDeltaPosition(ReportGlobals& globals, Display& display, double latitude,
                        double longitude) {
-  auto& reference = globals.deltaReference;
-  if (!globals.deltaReferenceSet && std::isfinite(latitude) && std::isfinite(longitude)) {
-    globals.deltaReferenceSet = 1;
-    reference.latitude = latitude;
-    reference.longitude = longitude;
-    const DeltaScales scales = DeltaScalesAt(latitude);
-    reference.latitudeScale = scales.latitudeScale;
-    reference.longitudeScale = scales.longitudeScale;
-  }
+  takeDeltaReference(globals, latitude, longitude);
+  const auto& reference = globals.deltaReference;
   double north = std::numeric_limits<double>::quiet_NaN();
   double east = north;
   if (globals.deltaReferenceSet) {

@@ -15,8 +15,10 @@ struct DeltaScales {
 DeltaScales DeltaScalesAt(double latitude);
 
 // Takes the first fix after a reset as the reference (a NaN or infinite fix is
-// never taken), then shows the deltas of (latitude, longitude), in radians,
-// in Panel_DeltaLat and Panel_DeltaLon. Without a reference they show "nan".
+// never taken); (latitude, longitude) in radians.
+void takeDeltaReference(ReportGlobals& globals, double latitude, double longitude);
+// Takes the reference, then shows the deltas of (latitude, longitude) in
+// Panel_DeltaLat and Panel_DeltaLon. Without a reference they show "nan".
 void showDeltaPosition(ReportGlobals& globals, Display& display, double latitude, double longitude);
 
 }  // namespace navbin::reports

@@ -31,6 +31,11 @@ struct DecoderContext {
   bool isDisplayPort(const link::PortContext& port) const {
     return shell.isDisplayPort(port.portIndex);
   }
+  // Whether the port's reports are shown: the display port's, on a display
+  // that shows anything.
+  bool shows(const link::PortContext& port) const {
+    return isDisplayPort(port) && !display.showsNothing();
+  }
   ReceiverState& receiver(const link::PortContext& port) {
     return state.receivers[port.portIndex % link::kPortCount];
   }

@@ -22,6 +22,7 @@ TEST(SimSatelliteData, CommandLine) {
   EXPECT_EQ(s.noAlmanac, (std::vector<int>{3, 30}));
   EXPECT_EQ(s.noEphemeris, (std::vector<int>{1}));
   EXPECT_TRUE(s.lateMs == 250 && s.refuseLoads && s.foreign && s.paceBaud == 9600);
+  EXPECT_EQ(o->paceBaud, 9600);  // the line's pace too
   for (std::string_view bad : {"--no-almanac=0", "--no-almanac=33", "--no-ephemeris=1,,2",
                                "--no-almanac=", "--no-almanac=2,", "--late=-1", "--late=x",
                                "--late=60001", "--pace=50", "--pace="}) {

@@ -1,21 +1,23 @@
 // The time service: weeks past a rollover and leap-second days, then report
 // and pulse samples as chrony's SOCK driver receives them (a datagram socket
-// bound here), from frames read in chunks at a 9600-baud line's rate.
+// bound here), from frames read in chunks at a 9600-baud line's rate, and
+// through navbin-log's session from a simulated receiver on a pseudo-terminal.
 
 #include "tools/timing/time_service.h"
 
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <filesystem>
+#include <atomic>
+#include <cmath>
+#include <thread>
 
+#include "platform/device_opener.h"
 #include "sim/navigation_reports.h"
+#include "sim/sim_server.h"
 #include "sim/status_reports.h"
+#include "tests/support/chrony_samples.h"
 #include "tests/support/packets.h"
+#include "tools/log_session.h"
 
 namespace navbin::tools::timing {
 namespace {
@@ -43,49 +45,31 @@ TEST(ReceiverClockDates, WeeksResolveFromTheBuildWeekAndLeapSecondsEndJuneAndDec
   }
 }
 
+// With `everySecond`, a pulse on each whole second of the PC's clock; held,
+// the device keeps showing its last.
 class FakePps final : public platform::PpsSource {
  public:
-  std::optional<platform::Pulse> latest() override { return pulse; }
+  std::optional<platform::Pulse> latest() override {
+    const auto second = floor<seconds>(system_clock::now());
+    if (everySecond && !held) pulse = {second, std::uint64_t(second.time_since_epoch().count())};
+    return pulse;
+  }
   std::optional<platform::Pulse> pulse;
+  bool everySecond = false, held = false;
 };
 
-// chrony's end of a SOCK reference clock.
-class SockReader {
+// chrony's end of a SOCK reference clock: samples that carry the full time.
+class SockReader : public support::ChronySamples {
  public:
-  explicit SockReader(const std::string& path) : path_(path) {
-    fd_ = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK, 0);
-    sockaddr_un a{};
-    a.sun_family = AF_UNIX;
-    std::strncpy(a.sun_path, path.c_str(), sizeof a.sun_path - 1);
-    ::unlink(path.c_str());
-    ::bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-  }
-  ~SockReader() {
-    ::close(fd_);
-    ::unlink(path_.c_str());
-  }
-  struct Sample {
-    double pc, offset;
-    int leap;
-  };
+  using ChronySamples::ChronySamples;
   std::vector<Sample> take() {
-    std::vector<Sample> got;
-    struct {
-      timeval tv;
-      double offset;
-      int pulse, leap, pad, magic;
-    } d;
-    while (::recv(fd_, &d, sizeof d, 0) == static_cast<ssize_t>(sizeof d)) {
-      EXPECT_EQ(d.magic, 0x534f434b);
-      EXPECT_EQ(d.pulse, 0);
-      got.push_back({d.tv.tv_sec + d.tv.tv_usec / 1e6, d.offset, d.leap});
+    const auto got = ChronySamples::take();
+    for (const Sample& s : got) {
+      EXPECT_EQ(s.magic, kMagic);
+      EXPECT_EQ(s.pulse, 0);
     }
     return got;
   }
-
- private:
-  std::string path_;
-  int fd_;
 };
 
 TEST(TimeServiceSamples, ReportsFromTheirFirstByteAndPulsesPairedWithTheirSecond) {
@@ -141,6 +125,87 @@ TEST(TimeServiceSamples, ReportsFromTheirFirstByteAndPulsesPairedWithTheirSecond
   EXPECT_NE(service.status().find("1 pulses"), std::string::npos) << service.status();
   EXPECT_NE(service.status().find("leap second pending"), std::string::npos);
   EXPECT_TRUE(notes.empty());
+}
+
+// A frame whose first bytes were read at once and its last ones late keeps
+// the start its first bytes gave.
+TEST(TimeServiceSamples, AFrameWhoseEndIsReadLateKeepsTheStartItsFirstBytesGave) {
+  TimeOptions options;
+  options.chronySock = testing::TempDir() + "/navbin-time-late.sock";
+  SockReader reports(options.chronySock);
+  TimeService service(options, nullptr, 2300, [](const std::string&) {});
+  std::string error;
+  ASSERT_TRUE(service.start(error)) << error;
+  const auto frame = support::Frame(sim::GpsTimeReport({2396, 300000}, 18));
+  const SysTime at = UtcOfGpsTime(2396, 300000, 18);
+  const double perByte = 11.0 / 9600;
+  service.received(std::span(frame).first(5), {at, perByte});
+  service.received(std::span(frame).subspan(5), {at + milliseconds(40), perByte});
+  const auto got = reports.take();
+  ASSERT_EQ(got.size(), 1u);
+  EXPECT_NEAR(got[0].pc, duration<double>(at.time_since_epoch()).count() - 5 * perByte, 2e-6);
+}
+
+// A timing receiver on the PC's clock, paced at 9600 baud and served on a
+// thread; two-second phases, changing between the reports: pulse and report,
+// report alone, pulse alone.
+TEST(TimeServiceSamples, ThroughTheSessionPairedPulsesGiveWholeSecondsAndLonePulsesOrReportsNone) {
+  sim::SimOptions rx;
+  rx.systemClock = true;
+  rx.paceBaud = 9600;
+  sim::SimServer server;
+  std::string error;
+  ASSERT_TRUE(server.start(rx, error)) << error;
+  std::atomic<bool> silent = false, done = false;
+  std::thread line([&] {
+    for (; !done; server.serveOnce(50)) {
+      if (silent) server.silence();
+    }
+  });
+  const std::string folder = testing::TempDir();
+  SockReader reports(folder + "/navbin-session-reports.sock");
+  SockReader pulses(folder + "/navbin-session-pulses.sock");
+  LogOptions options;
+  options.ports = {server.slavePath(0)};
+  options.dataRoot = folder + "/";
+  options.quiet = true;
+  options.time = {reports.path(), {}, double(rx.reportDelayMs), "pulses", pulses.path()};
+  auto source = std::make_unique<FakePps>();
+  FakePps& pps = *source;
+  pps.everySecond = true;
+  platform::DeviceOpener devices;
+  LogSession session(options, devices, stderr, std::move(source));
+  ASSERT_EQ(session.start(), 0);
+
+  const auto now = [] { return duration<double>(system_clock::now().time_since_epoch()).count(); };
+  const double begin = std::floor(now()) + 2.5;  // after the receiver's first fix
+  const auto phase = [&](double t) {
+    return t < begin || t >= begin + 6 ? -1 : int(t - begin) / 2;
+  };
+  session.run([&] {
+    pps.held = phase(now()) == 1;
+    silent = phase(now()) == 2;
+    return now() >= begin + 6;
+  });
+  done = true;
+  line.join();
+  std::vector<SockReader::Sample> reported[3], pulsed[3];
+  for (auto [from, into] : {std::pair{&reports, reported}, {&pulses, pulsed}}) {
+    for (const auto& s : from->take()) {
+      if (phase(s.pc) >= 0) into[phase(s.pc)].push_back(s);
+    }
+  }
+
+  EXPECT_FALSE(reported[0].empty());
+  EXPECT_EQ(pulsed[0].size(), reported[0].size());
+  for (const auto& s : reported[0]) EXPECT_NEAR(s.offset, 0, 0.25) << s.pc;  // its own second
+  for (const auto& s : pulsed[0]) {
+    EXPECT_NEAR(s.pc, std::round(s.pc), 1e-6);
+    EXPECT_NEAR(s.offset, 0, 1e-6);
+  }
+  EXPECT_FALSE(reported[1].empty());
+  EXPECT_TRUE(pulsed[1].empty());
+  EXPECT_TRUE(reported[2].empty() && pulsed[2].empty());
 }
 
 }  // namespace

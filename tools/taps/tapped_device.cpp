@@ -15,9 +15,14 @@ double SecondsPerByte(const platform::LineParameters& line) {
 
 }  // namespace
 
+// A device opens at the default line parameters and keeps them until the
+// monitor sets others.
 TappedDevice::TappedDevice(std::unique_ptr<platform::SerialDevice> device,
                            std::vector<ByteTap*> taps, TappedDevice*& slot)
-    : device_(std::move(device)), taps_(std::move(taps)), slot_(slot) {
+    : device_(std::move(device)),
+      taps_(std::move(taps)),
+      slot_(slot),
+      secondsPerByte_(SecondsPerByte(platform::LineParameters{})) {
   slot_ = this;
   for (ByteTap* tap : taps_) tap->restarted();
 }

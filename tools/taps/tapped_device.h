@@ -45,7 +45,7 @@ class TappedDevice final : public platform::SerialDevice {
   std::unique_ptr<platform::SerialDevice> device_;
   std::vector<ByteTap*> taps_;
   TappedDevice*& slot_;
-  double secondsPerByte_ = 0;
+  double secondsPerByte_;
   platform::ByteQueue input_{kInputCapacity};
 };
 

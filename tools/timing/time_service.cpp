@@ -1,5 +1,6 @@
 #include "tools/timing/time_service.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace navbin::tools::timing {
@@ -47,15 +48,24 @@ bool TimeService::start(std::string& error) {
   return true;
 }
 
-// A frame's first byte came its length in line time before the chunk's end,
-// which arrived as the chunk was read.
+// A frame's first byte began its length in line time before the chunk's
+// end, which arrived at the latest as the chunk was read. Bytes come no
+// faster than the line's rate, so every read of a frame's bytes bounds when
+// it began; the earliest bound is that of the read soonest after its bytes,
+// and a late read of its last bytes does not move the sample.
 void TimeService::received(std::span<const std::uint8_t> bytes, const ReadTime& time) {
+  const auto lineTime = [&](std::size_t count) {
+    return duration_cast<system_clock::duration>(
+        duration<double>(static_cast<double>(count) * time.secondsPerByte));
+  };
+  const std::uint64_t end = streamBytes_ += bytes.size();
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (!frames_.feed(bytes[i])) continue;
     const auto frame = frames_.frame();
-    const double before = static_cast<double>(bytes.size() - i - 1 + frame.size());
-    const auto start = time.at - duration_cast<system_clock::duration>(
-                                     duration<double>(before * time.secondsPerByte));
+    auto start = time.at - lineTime(bytes.size() - i - 1 + frame.size());
+    const std::uint64_t first = end - bytes.size() + i + 1 - frame.size();
+    if (open_ && open_->first == first) start = std::min(start, open_->start);
+    open_.reset();
     link::Deframer packet;
     for (const std::uint8_t b : frame) {
       if (packet.feed(b) != 1) continue;
@@ -63,6 +73,11 @@ void TimeService::received(std::span<const std::uint8_t> bytes, const ReadTime& 
       whole.insert(whole.end(), packet.payload().begin(), packet.payload().end());
       take(whole, start);
     }
+  }
+  if (const std::size_t pending = frames_.pending(); pending > 0) {
+    const auto start = time.at - lineTime(pending);
+    if (!open_ || open_->first != end - pending) open_ = OpenFrame{end - pending, start};
+    open_->start = std::min(open_->start, start);
   }
 }
 

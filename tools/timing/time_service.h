@@ -33,7 +33,10 @@ class TimeService final : public ByteTap {
   bool start(std::string& error);
 
   void received(std::span<const std::uint8_t> bytes, const ReadTime& time) override;
-  void restarted() override { frames_ = link::FrameCollector{}; }
+  void restarted() override {
+    frames_ = link::FrameCollector{};
+    open_.reset();
+  }
 
   // "time: 57 samples, PC clock +0.000123 s from the receiver, 55 pulses
   // (quantization -3.2 ns), no leap second"
@@ -50,6 +53,14 @@ class TimeService final : public ByteTap {
   Note note_;
   ReceiverClock clock_;
   link::FrameCollector frames_;
+  // The frame still open after the last chunk: its first byte's place in
+  // the stream, and the latest its first byte can have begun by that read.
+  struct OpenFrame {
+    std::uint64_t first;
+    SysTime start;
+  };
+  std::optional<OpenFrame> open_;
+  std::uint64_t streamBytes_ = 0;
   std::unique_ptr<ChronySock> sock_, ppsSock_;
   std::unique_ptr<ShmSegment> shm_, ppsShm_;
   std::uint64_t samples_ = 0;
