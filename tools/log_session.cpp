@@ -214,7 +214,8 @@ void LogSession::tick() {
 
 void LogSession::refreshMetrics() {
   if (!metrics_) return;
-  std::vector<metrics::PortCounts> counts(static_cast<std::size_t>(ports_));
+  std::vector<metrics::PortCounts>& counts = portCounts_;
+  counts.resize(static_cast<std::size_t>(ports_));
   for (int i = 0; i < ports_; ++i) {
     const auto at = static_cast<std::size_t>(i);
     const link::PortContext& port = core_.ports[at];

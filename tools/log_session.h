@@ -72,8 +72,9 @@ class LogSession {
   int ports_ = 0;
   std::uint64_t ticks_ = 0;
   std::vector<std::uint64_t> packetsAtStatus_;
-  std::vector<std::uint64_t> reopened_;   // per port
-  std::vector<std::string> faultsNoted_;  // per port's data log, then the raw log
+  std::vector<std::uint64_t> reopened_;          // per port
+  std::vector<metrics::PortCounts> portCounts_;  // refilled each tick for the metrics
+  std::vector<std::string> faultsNoted_;         // per port's data log, then the raw log
   bool finished_ = false;
 };
 

@@ -74,56 +74,58 @@ ReceiverMetrics::ReceiverMetrics(MetricFamilies& f, const std::string& port,
   up_.set(0);
 }
 
+// Each packet is parsed once: the reports read here by their own parser,
+// the others checked by the field registry (the decoders stored their values).
 void ReceiverMetrics::take(int id, std::span<const std::uint8_t> payload,
                            const reports::ReceiverState& receiver, SteadyTime now) {
-  if (!reports::IsDecodableReport(id, payload)) {
-    ++ignoredCount_;
-    return;
-  }
   const int subId = payload.empty() ? -1 : payload[0];
+  if (id == 0x8F && subId == 0xAC) {
+    if (const auto r = reports::ParseSupplementalTiming(payload)) return takeTiming(*r);
+  } else if (id == 0x5C) {
+    if (const auto r = reports::ParseTrackingStatus(payload)) return takeTracking(*r, now);
+  } else if (reports::IsDecodableReport(id, payload)) {
+    return takeStored(id, receiver);
+  }
+  ++ignoredCount_;
+}
+
+void ReceiverMetrics::takeStored(int id, const reports::ReceiverState& receiver) {
   if (id == 0x6D) {
     if (!timingReceiver_) fixMode_.set(receiver.fixMode & 0x07);
     satellitesUsed_.set(receiver.fixMode >> 4);
     pdop_.set(receiver.pdop);
     hdop_.set(receiver.hdop);
-  } else if (id == 0x8F && subId == 0xAC) {
-    takeTiming(payload);
-  } else if (id == 0x5C) {
-    takeTracking(payload, now);
   } else if (id == 0x46 || id == 0x4B) {
     takeHealth(receiver, id);
   }
 }
 
-void ReceiverMetrics::takeTiming(std::span<const std::uint8_t> payload) {
-  const auto r = reports::ParseSupplementalTiming(payload);
-  if (!r) return;
+void ReceiverMetrics::takeTiming(const reports::SupplementalTimingReport& r) {
   timingReceiver_ = true;  // its mode rather than 0x6D's dimension from now on
-  fixMode_.set(r->receiverMode);
-  statusCode_.set(r->decodingStatus);
-  clockBias_.set(r->clockBias * 1e-9);
-  clockBiasRate_.set(r->biasRate);
-  quantizationError_.set(r->quantizationError * 1e-9);
-  surveyProgress_.set(r->surveyProgress);
+  fixMode_.set(r.receiverMode);
+  statusCode_.set(r.decodingStatus);
+  clockBias_.set(r.clockBias * 1e-9);
+  clockBiasRate_.set(r.biasRate);
+  quantizationError_.set(r.quantizationError * 1e-9);
+  surveyProgress_.set(r.surveyProgress);
   for (std::size_t i = 0; i < alarms_.size(); ++i) {
-    alarms_[i]->set(reports::AlarmSet(r->minorAlarms, reports::kMinorAlarms[i].bit) ? 1 : 0);
+    alarms_[i]->set(reports::AlarmSet(r.minorAlarms, reports::kMinorAlarms[i].bit) ? 1 : 0);
   }
 }
 
 // A satellite stays while a channel reports it; one that a channel gave up
 // for another, or that no channel reported lately, goes.
-void ReceiverMetrics::takeTracking(std::span<const std::uint8_t> payload, SteadyTime now) {
-  const auto r = reports::ParseTrackingStatus(payload);
-  if (!r || r->channel >= channelSv_.size() || r->sv == 0) return;
-  int& held = channelSv_[r->channel];
-  if (held != r->sv && held != 0 && std::count(channelSv_.begin(), channelSv_.end(), held) == 1) {
+void ReceiverMetrics::takeTracking(const reports::TrackingStatusReport& r, SteadyTime now) {
+  if (r.channel >= channelSv_.size() || r.sv == 0) return;
+  int& held = channelSv_[r.channel];
+  if (held != r.sv && held != 0 && std::count(channelSv_.begin(), channelSv_.end(), held) == 1) {
     satellites_.erase(held);
   }
-  held = r->sv;
-  auto& satellite = satellites_[r->sv];
-  if (!satellite) satellite = std::make_unique<Satellite>(families_, labels_, r->sv);
-  satellite->level.set(r->level);
-  satellite->elevation.set(r->elevation * 180 / std::numbers::pi);
+  held = r.sv;
+  auto& satellite = satellites_[r.sv];
+  if (!satellite) satellite = std::make_unique<Satellite>(families_, labels_, r.sv);
+  satellite->level.set(r.level);
+  satellite->elevation.set(r.elevation * 180 / std::numbers::pi);
   satellite->seen = now;
 }
 

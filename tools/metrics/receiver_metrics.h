@@ -13,6 +13,8 @@
 
 #include "protocol/presentation/minor_alarms.h"
 #include "protocol/receiver/receiver_state.h"
+#include "protocol/wire/report_supplemental_timing.h"
+#include "protocol/wire/report_tracking.h"
 #include "tools/metrics/metric_families.h"
 #include "tools/metrics/metric_slot.h"
 #include "tools/metrics/metrics_server.h"
@@ -35,8 +37,9 @@ class ReceiverMetrics {
     SteadyTime seen;
   };
 
-  void takeTiming(std::span<const std::uint8_t> payload);
-  void takeTracking(std::span<const std::uint8_t> payload, SteadyTime now);
+  void takeTiming(const reports::SupplementalTimingReport& report);
+  void takeTracking(const reports::TrackingStatusReport& report, SteadyTime now);
+  void takeStored(int id, const reports::ReceiverState& receiver);
   void takeHealth(const reports::ReceiverState& receiver, int id);
   void dropUntracked(SteadyTime now);
 
